@@ -1,0 +1,29 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD_DIR ?= build
+PREFIX    ?= /usr/local
+JOBS      ?= $(shell nproc)
+
+.PHONY: all deps configure build run test install clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@./scripts/run.sh $(BUILD_DIR)
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD_DIR)

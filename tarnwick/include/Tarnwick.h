@@ -1,0 +1,103 @@
+/*
+ * Tarnwick: HEIC/HEIF photo to JPEG in memory.
+ *
+ * One call turns the bytes of a whole HEIC/HEIF file into the bytes of one
+ * baseline JPEG stream:
+ *
+ *  - the primary image is decoded (never a thumbnail), with the file's
+ *    transformations applied (rotation, mirroring, clean-aperture crop), so
+ *    a portrait phone photo comes out upright;
+ *  - alpha is flattened onto white; 10/12-bit and 4:2:2/4:4:4 inputs become
+ *    8-bit; monochrome input becomes a one-component (grey) JPEG;
+ *  - the photo's ICC profile is carried over (split into numbered
+ *    ICC_PROFILE APP2 chunks when larger than one segment); its EXIF block is
+ *    carried over in one APP1 segment with the Orientation tag set to 1,
+ *    since the pixels are already upright. EXIF that does not fit into one
+ *    APP1 segment (about 64 KB) is left out rather than split into segments
+ *    that readers would take as broken. Empty ICC or EXIF items write no
+ *    segment;
+ *  - input that already is a JPEG stream (a renamed .jpg) is returned
+ *    unchanged.
+ *
+ * Result, in the manner of snprintf:
+ *  - > 0 and <= outputCapacity: the JPEG's length; output[0 .. result) holds it.
+ *  - > outputCapacity: the JPEG did not fit; NOTHING was written and the
+ *    result is the length it needs, so the caller can retry with a buffer
+ *    of at least that size (the same input gives the same length).
+ *  - < 0: one of the TARNWICK_ERR_ codes below; nothing was written.
+ * No byte at or past output[outputCapacity] is ever written, whatever the
+ * input. output may be NULL when outputCapacity is 0 (a size query).
+ *
+ * Untrusted input: any byte sequence is safe to pass. Limits enforced:
+ *  - inputLength: 1 .. INT32_MAX;
+ *  - decoded image: width and height each at most TARNWICK_MAX_SIDE and at
+ *    most TARNWICK_MAX_PIXELS pixels (admits 200-megapixel photos);
+ *    libheif's own security limits apply as well;
+ *  - calls running at the same time share a process-wide budget of
+ *    TARNWICK_PIXEL_BUDGET decoded pixels; a call whose image does not fit
+ *    into what is left waits until earlier calls finish, so several large
+ *    decodes at once cannot exhaust memory. One image alone always fits.
+ * quality is clamped to 1 .. 100.
+ *
+ * Threads: any number of calls may run at the same time from different
+ * threads, each with its own buffers; calls share no state beyond the one-time
+ * library initialisation and the pixel budget. No exception leaves the library.
+ *
+ * tempFileName is accepted for the caller's convenience and never used:
+ * decoding happens entirely in memory, no file is created, read or deleted.
+ * It may be NULL.
+ */
+#ifndef TARNWICK_H
+#define TARNWICK_H
+
+#include <stdint.h>
+
+#if defined(_WIN32)
+#  if defined(TARNWICK_BUILDING)
+#    define TARNWICK_API __declspec(dllexport)
+#  else
+#    define TARNWICK_API __declspec(dllimport)
+#  endif
+#else
+#  define TARNWICK_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+enum tarnwick_limits {
+    TARNWICK_MAX_SIDE = 65500,          /* JPEG cannot hold more than 65535 */
+    TARNWICK_MAX_PIXELS = 220000000,    /* per image: 200 MP photos pass */
+    TARNWICK_PIXEL_BUDGET = 440000000   /* all calls in flight together */
+};
+
+enum tarnwick_error {
+    TARNWICK_ERR_INVALID_ARGUMENT = -1,  /* NULL input, length or capacity < 0, NULL output with capacity > 0 */
+    TARNWICK_ERR_EMPTY_INPUT = -2,       /* inputLength == 0 */
+    TARNWICK_ERR_NOT_HEIF = -3,          /* neither a HEIF container nor a JPEG */
+    TARNWICK_ERR_TRUNCATED = -4,         /* the file ends before the data it refers to */
+    TARNWICK_ERR_CORRUPT = -5,           /* a HEIF file with invalid structure or bitstream */
+    TARNWICK_ERR_UNSUPPORTED = -6,       /* valid file, but codec or feature not decodable here */
+    TARNWICK_ERR_TOO_LARGE = -7,         /* image exceeds TARNWICK_MAX_SIDE / TARNWICK_MAX_PIXELS or a security limit */
+    TARNWICK_ERR_DECODE = -8,            /* the image decoder failed */
+    TARNWICK_ERR_NO_MEMORY = -9,         /* an allocation failed */
+    TARNWICK_ERR_ENCODE = -10,           /* the JPEG encoder failed */
+    TARNWICK_ERR_OUTPUT_TOO_LARGE = -11, /* the JPEG would be longer than INT32_MAX bytes */
+    TARNWICK_ERR_INTERNAL = -12          /* anything else */
+};
+
+/* Converts one HEIC/HEIF file held in memory to a JPEG; see above. */
+TARNWICK_API int32_t heif2jpg(const unsigned char *input, int32_t inputLength, int32_t quality,
+                              unsigned char *output, int32_t outputCapacity, const char *tempFileName);
+
+/* A short English text for a result: an error code's meaning, "success" for
+ * any value >= 0, "unknown error" for other negative values. Never NULL; the
+ * text is static. */
+TARNWICK_API const char *tarnwick_error_text(int32_t code);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* TARNWICK_H */

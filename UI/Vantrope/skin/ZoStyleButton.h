@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+#include <QTextOption>
+
+// The image push button of the skin. Until setImages is called it is a plain
+// QPushButton; afterwards it paints the image of its interaction state
+// stretched over the whole button and its caption on top.
+//
+// Mouse press and release are handled here alone: the button never becomes
+// "down", never emits pressed/released/toggled and never auto-repeats. A left
+// release inside the button emits clicked(false), also before images are set.
+class ZoStyleButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    enum ZoButtonState {
+        None = 0,     // no images: painted as a plain QPushButton
+        Normal = 1,
+        Hover = 2,
+        Pressing = 3,
+        Disable = 4   // only chosen while painting a disabled button
+    };
+
+    explicit ZoStyleButton(QWidget *parent = nullptr);
+
+    // Absolute paths of the state images (normally skinDir() + "/Button/...").
+    // An empty disable path keeps the last state's image on a disabled button.
+    // Sets the state to Normal; does not repaint by itself.
+    void setImages(const QString &normal, const QString &hover, const QString &pressing,
+                   QString disable = QString());
+
+    void setTextOption(QTextOption option);
+
+    // Repaints through signalUpdate() when the button is enabled.
+    virtual void refreshState();
+
+signals:
+    void signalUpdate();
+    void mouseEnter();
+    void mouseLeave();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ZoButtonState state;
+    QString images[5];
+    QTextOption textOption;
+};
+
+using ZoButtonState = ZoStyleButton::ZoButtonState;

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Heif2jpg.h"
+#include "JpegWriter.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+#include <cstdint>
+
+// One of the four batch workers. Each takes paths from convertQueue() one at a
+// time and converts each file to a JPEG in the output folder, until the queue
+// is empty or its stop flag is set (it then finishes the file in hand first).
+//
+// Configure with the setters from the GUI thread, then start(). A setter
+// other than setStop called while the worker still runs (finishing a job of a
+// stopped batch) first waits for it to end, so no member changes under a
+// running job. Destroying a running worker stops it and waits for it.
+//
+// Signals, emitted from the worker thread, one per path taken from the queue:
+// signal_ConvertSuccess() after each written JPEG, signal_ConvertFailed() for
+// each path that was not converted (missing file, unreadable, too large,
+// not decodable, not writable). signal_FileConverted and signal_FileFailed
+// carry the same outcome with the paths and the reason, emitted right after.
+class ConvertThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit ConvertThread(QObject *parent = nullptr);
+    ~ConvertThread() override;
+
+    void setDecoder(Heif2jpgFunc decoder); // null leaves the decoder unchanged
+    void setQuality(int32_t nQuality);
+    void setSavePath(QString strSavePath);
+    void setTempFileName(const char *tempFileName); // a string that outlives the worker
+    void setStop(bool bStop);
+
+    // The save path as the output location rule left it. Read it only while
+    // the worker is not running.
+    QString savePath() const { return m_strSavePath; }
+
+signals:
+    void signal_ConvertSuccess();
+    void signal_ConvertFailed();
+    void signal_FileConverted(const QString &strInputPath, const QString &strOutputPath);
+    void signal_FileFailed(const QString &strInputPath, const QString &strReason);
+
+protected:
+    void run() override;
+
+    // The conversion job for one file.
+    unsigned char *readWholeFile(const QString &strFilePath);
+    void convertData(unsigned char *input, int32_t nLength, int32_t nQuality, const char *tempFileName);
+    void saveJpg(QPixmap pix);
+
+private:
+    void waitUntilIdle();
+    void reportFailure(const QString &strReason);
+
+    std::atomic<bool> m_bStop{false};
+    int32_t m_nInputLength = 0;
+    int32_t m_nQuality = 100;
+    QString m_strSavePath;
+    const char *m_tempFileName = "";
+    Heif2jpgFunc m_decoder = nullptr;
+    QString m_strFileName;
+
+    // State of the job in hand.
+    QString m_strInputPath;
+    QString m_strFailure;
+    JpegMetadata m_metadata;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Heif2jpg.h"
+#include "JpegWriter.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QThread>
+
+#include <cstdint>
+
+// Decodes one HEIC file on a thread of its own for the preview page and hands
+// the pixmap back by signal_SendHeicData(pix, nWidth, nHeight), emitted once
+// at the end of run(): an empty pixmap and 0 x 0 when the file is missing,
+// empty, too large (16,777,215 bytes or more) or does not decode. It writes no
+// file. One object serves one decode; the owner must not destroy it while it
+// runs (the destructor waits as a safety net).
+class HEICTojpg : public QThread
+{
+    Q_OBJECT
+
+public:
+    HEICTojpg(QString strFilePath, Heif2jpgFunc decoder, QObject *parent = nullptr);
+    ~HEICTojpg() override;
+
+    void setQuality(int32_t nQuality);
+
+    // The EXIF and ICC segments of the decode, for writeJpegSafely. Valid once
+    // signal_SendHeicData has been received (or the thread has finished).
+    JpegMetadata metadata() const { return m_metadata; }
+
+    // Why the decode gave an empty pixmap; empty after a good decode.
+    QString failureReason() const { return m_strFailure; }
+
+signals:
+    void signal_SendHeicData(QPixmap pix, int nWidth, int nHeight);
+
+protected:
+    void run() override;
+
+private:
+    Heif2jpgFunc m_decoder;
+    QString m_strFilePath;
+    int32_t m_nInputLength = 0;
+    int32_t m_nQuality = 100;
+
+    JpegMetadata m_metadata;
+    QString m_strFailure;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+// The decoder entry: heif2jpg of the decoder library Tarnwick.
+//
+// heif2jpg(input, inputLength, quality, output, outputCapacity, tempFileName)
+// turns the bytes of a whole HEIC file into one JPEG stream. Its result:
+//   1 .. outputCapacity   the JPEG's length, output[0 .. result) holds it;
+//   > outputCapacity      the length it needs, nothing was written;
+//   <= 0                  it failed, nothing was written.
+// Calls may run at the same time from several threads, each with its own
+// buffers.
+typedef int32_t (*Heif2jpgFunc)(const unsigned char *input, int32_t inputLength, int32_t quality,
+                                unsigned char *output, int32_t outputCapacity,
+                                const char *tempFileName);
+
+// Loads the decoder library ("Tarnwick.dll": libTarnwick.so here; the
+// program's folder first, then the system's search order) and returns its
+// heif2jpg export. Null, silently, when the library or the export is missing.
+// The library stays loaded for the life of the process.
+Heif2jpgFunc bindDecoder();

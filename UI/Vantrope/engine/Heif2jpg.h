@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 // The decoder entry: heif2jpg of the decoder library Tarnwick.
@@ -20,3 +22,7 @@ typedef int32_t (*Heif2jpgFunc)(const unsigned char *input, int32_t inputLength,
 // heif2jpg export. Null, silently, when the library or the export is missing.
 // The library stays loaded for the life of the process.
 Heif2jpgFunc bindDecoder();
+
+// A short text for a failed heif2jpg result, for messages: the library's own
+// words when bindDecoder() found them.
+QString decoderErrorText(int32_t code);

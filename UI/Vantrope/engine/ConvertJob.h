@@ -1,0 +1,39 @@
+#pragma once
+
+// The steps that the batch worker and the preview thread share: reading a
+// whole HEIC file and turning its bytes into a pixmap through the decoder.
+
+#include "Heif2jpg.h"
+#include "JpegWriter.h"
+
+#include <QPixmap>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+namespace ConvertJob {
+
+// Inputs from 1 to this many bytes are accepted (less than 0xFFFFFF).
+constexpr int64_t kMaxInputLength = 16777214;
+
+// Reads the whole file, unaltered, into a buffer of exactly its length. Null
+// when the file cannot be opened or its length is not 1 .. kMaxInputLength;
+// *length receives the file's length (clamped to 32 bits) in any case, and
+// *reason why there is no buffer.
+std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *length, QString *reason);
+
+struct Decoded
+{
+    QPixmap pixmap;        // null when nothing decoded
+    JpegMetadata metadata; // the decoder's EXIF and ICC segments
+    QString failure;       // why the pixmap is null
+};
+
+// Calls the decoder with an output buffer of length x 10 bytes, once more
+// with a buffer of the size it asks for when that is not enough, and loads
+// the JPEG it returns.
+Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length, int32_t quality,
+               const char *tempFileName);
+
+} // namespace ConvertJob

@@ -1,0 +1,28 @@
+#include "Heif2jpg.h"
+
+#include "dynlib.h"
+
+#include <atomic>
+
+using namespace Dynlib;
+
+namespace {
+typedef const char *(*ErrorTextFunc)(int32_t code);
+std::atomic<ErrorTextFunc> g_errorText{nullptr};
+} // namespace
+
+Heif2jpgFunc bindDecoder()
+{
+    HMODULE module = LoadLibraryW(L"Tarnwick.dll");
+    if (!module)
+        return nullptr;
+    g_errorText.store(reinterpret_cast<ErrorTextFunc>(GetProcAddress(module, "tarnwick_error_text")));
+    return reinterpret_cast<Heif2jpgFunc>(GetProcAddress(module, "heif2jpg"));
+}
+
+QString decoderErrorText(int32_t code)
+{
+    if (ErrorTextFunc text = g_errorText.load())
+        return QStringLiteral("%1 (decoder error %2)").arg(QString::fromUtf8(text(code))).arg(code);
+    return QStringLiteral("decoder error %1").arg(code);
+}

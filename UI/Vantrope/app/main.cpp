@@ -1,0 +1,28 @@
+#include "SingleInstanceGuard.h"
+#include "Vantrope.h"
+
+#include <QApplication>
+#include <QMetaType>
+#include <QString>
+#include <QVector>
+
+int main(int argc, char *argv[])
+{
+    QApplication a(argc, argv);
+
+    SingleInstanceGuard guard;
+    if (!guard.create(QStringLiteral("Vantrope")))
+        return -1;
+
+    // File lists travel between pages through queued and string-based
+    // connections, which need the type registered by name.
+    qRegisterMetaType<QVector<QString>>("QVector<QString>");
+
+    int result = 0;
+    {
+        Vantrope w;
+        w.show();
+        result = a.exec();
+    }
+    return result;
+}

@@ -1,0 +1,432 @@
+#include "Vantrope.h"
+#include "ui_Vantrope.h"
+
+#include "HeicFileTable.h"
+#include "PhotoInfo.h"
+#include "PreviewHEIC.h"
+#include "SingalConverterHome.h"
+#include "TipDialog.h"
+#include "ZoAbout.h"
+#include "ZoStyleButton.h"
+#include "ZoStyleWidget.h"
+#include "desktopopener.h"
+#include "menutable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopWidget>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QTextOption>
+#include <QUrl>
+
+namespace {
+
+// Menu numbers of the link entries in the menu table.
+enum MenuNumber {
+    MenuTutorial = 3,
+    MenuFrequentlyAskedQuestions = 4,
+    MenuWriteProductReview = 5,
+    MenuContactUs = 6,
+    MenuFacebook = 7,
+    MenuTwitter = 8
+};
+
+} // namespace
+
+Vantrope::Vantrope(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::VantropeClass)
+{
+    ui->setupUi(this);
+    setWindowTitle(tr("Vantrope"));
+
+    singleStartButton = new ZoStyleButton(this);
+    batchStartButton = new ZoStyleButton(this);
+
+    resize(1010, 630);
+    setMinimumSize(1010, 630);
+    setMaximumSize(1010, 630);
+
+    setWindowFlags(Qt::FramelessWindowHint);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinMaxButtonsHint);
+    setAttribute(Qt::WA_TranslucentBackground, true);
+
+    const QString skinDir = skin.skinDir();
+    setWindowIcon(QIcon(skinDir + "/main/48x48.png"));
+    ui->title_Widget->setDragTarget(this, QPoint(5, 5), true);
+    ui->label_Icon->setPixmap(QPixmap(skinDir + "/main/heic_icon_26.png"));
+
+    ui->pushButton_Menu->setImages(skinDir + "/Button/tools_icon_normal.png",
+                                   skinDir + "/Button/tools_icon_hover.png",
+                                   skinDir + "/Button/tools_icon_pressing.png");
+    ui->pushButton_Min->setImages(skinDir + "/Button/mini_icon_normal.png",
+                                  skinDir + "/Button/mini_icon_hover.png",
+                                  skinDir + "/Button/mini_icon_pressing.png");
+    ui->pushButton_Close->setImages(skinDir + "/Button/close_icon_normal.png",
+                                    skinDir + "/Button/close_icon_hover.png",
+                                    skinDir + "/Button/close_icon_pressing.png");
+    ui->pushButton_BackHome->setImages(skinDir + "/Button/home_button_normal.png",
+                                       skinDir + "/Button/home_button_hover.png",
+                                       skinDir + "/Button/home_button_pressing.png");
+
+    QTextOption backHomeOption;
+    backHomeOption.setAlignment(Qt::AlignRight | Qt::AlignHCenter);
+    ui->pushButton_BackHome->setTextOption(backHomeOption);
+    ui->pushButton_BackHome->hide();
+
+    ui->label_Company->setText(tr("Quorvix"));
+    ui->label_TitleName->setText(tr("Vantrope"));
+    ui->label_Company->setFont(skin.font(39));
+    ui->label_TitleName->setFont(skin.font(39));
+
+    for (ZoStyleButton *start : {singleStartButton, batchStartButton}) {
+        start->setFixedSize(168, 43);
+        start->setImages(skinDir + "/Button/big_button_normal.png",
+                         skinDir + "/Button/big_button_hover.png",
+                         skinDir + "/Button/big_button_pressing.png");
+    }
+    ui->pushButton_BackHome->setFont(skin.font(38));
+    singleStartButton->move(210, 400);
+    batchStartButton->move(635, 400);
+    for (ZoStyleButton *start : {singleStartButton, batchStartButton}) {
+        start->setText(tr("Start"));
+        start->setStyleSheet("color:#FFFFFF");
+        start->setFont(skin.font(39));
+    }
+
+    ui->label_SignalPhoto->installEventFilter(this);
+    ui->label_BatchPhoto->installEventFilter(this);
+
+    QDesktopWidget *desktop = QApplication::desktop();
+    move((desktop->width() - width()) / 2, (desktop->height() - height()) / 2);
+    show();
+
+    connect(ui->pushButton_Min, SIGNAL(clicked()), this, SLOT(showMinimized()));
+    connect(ui->pushButton_Close, SIGNAL(clicked()), this, SLOT(slot_Exit()));
+    connect(singleStartButton, SIGNAL(clicked()), this, SLOT(slot_SinglePhotoView()));
+    connect(batchStartButton, SIGNAL(clicked()), this, SLOT(slot_BatchPhotoView()));
+    connect(ui->pushButton_BackHome, SIGNAL(clicked()), this, SLOT(slot_ToHome()));
+    connect(ui->pushButton_Menu, SIGNAL(clicked()), this, SLOT(slot_AddToolMenu()));
+
+    decoder = bindDecoder();
+}
+
+Vantrope::~Vantrope()
+{
+    // The pages stop and wait for their own threads when they are destroyed;
+    // they go first, while the window they report to still exists.
+    delete fileTablePage;
+    delete previewPage;
+    delete dropPage;
+    delete toolMenu;
+    delete ui;
+}
+
+bool Vantrope::eventFilter(QObject *watched, QEvent *event)
+{
+    const QString skinDir = skin.skinDir();
+    if (watched == ui->label_SignalPhoto) {
+        if (event->type() == QEvent::Enter)
+            ui->label_SignalPhoto->setStyleSheet("background-image: url(" + skinDir
+                                                 + "/main/module1_bg_hover.png" + ");");
+        else if (event->type() == QEvent::Leave)
+            ui->label_SignalPhoto->setStyleSheet("background-image: url(" + skinDir
+                                                 + "/main/module1_normal.png" + ");");
+    } else if (watched == ui->label_BatchPhoto) {
+        if (event->type() == QEvent::Enter)
+            ui->label_BatchPhoto->setStyleSheet("background-image: url(" + skinDir
+                                                + "/main/module2_bg_hover.png" + ");");
+        else if (event->type() == QEvent::Leave)
+            ui->label_BatchPhoto->setStyleSheet("background-image: url(" + skinDir
+                                                + "/main/module2_normal.png" + ");");
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Vantrope::paintEvent(QPaintEvent *event)
+{
+    frame.paintFrame(this);
+    QMainWindow::paintEvent(event);
+}
+
+void Vantrope::slot_Exit()
+{
+    if (!quitDialog) {
+        quitDialog = new TipDialog(this);
+        quitDialog->setQuitConfirmMode();
+        connect(quitDialog, SIGNAL(signal_ExitApp()), this, SLOT(close()));
+    }
+    quitDialog->exec();
+}
+
+// ---- Page navigation -------------------------------------------------------
+
+void Vantrope::enterPageWithCaption(const QString &strCaption)
+{
+    ui->widget_Main->hide();
+    singleStartButton->hide();
+    batchStartButton->hide();
+    ui->label_Icon->hide();
+    ui->label_Company->hide();
+    ui->label_TitleName->hide();
+    ui->pushButton_BackHome->show();
+
+    // One caption at a time: the one of the previous visit is released.
+    if (captionLabel)
+        captionLabel->deleteLater();
+    captionLabel = new QLabel(strCaption, this);
+    captionLabel->setObjectName("label_Caption");
+    captionLabel->setFont(skin.font(39));
+    captionLabel->setStyleSheet("color:#3598fe");
+    captionLabel->setMinimumSize(190, 16);
+    captionLabel->move(422, 15);
+    captionLabel->show();
+}
+
+SingalConverterHome *Vantrope::createDropPage()
+{
+    auto *page = new SingalConverterHome(this);
+    page->setGeometry(ui->widget_Main->rect());
+    ui->mainLayout->addWidget(page, 0, Qt::Alignment());
+    return page;
+}
+
+void Vantrope::closeCurrentPage()
+{
+    if (!currentPage)
+        return;
+    // Deferred: the drop page is closed from inside its own signal emission.
+    if (currentPage == dropPage) {
+        dropPage->hide();
+        dropPage->deleteLater();
+        dropPage = nullptr;
+        currentPage = nullptr;
+    } else if (currentPage == previewPage) {
+        previewPage->hide();
+        previewPage->deleteLater();
+        previewPage = nullptr;
+        currentPage = nullptr;
+    } else if (currentPage == fileTablePage) {
+        fileTablePage->hide();
+        fileTablePage->deleteLater();
+        fileTablePage = nullptr;
+        currentPage = nullptr;
+    }
+}
+
+void Vantrope::setCurrentPage(QWidget *page)
+{
+    if (page)
+        currentPage = page;
+}
+
+void Vantrope::slot_SinglePhotoView()
+{
+    if (!dropPage) {
+        dropPage = createDropPage();
+        dropPage->setMultiFileMode(false);
+        enterPageWithCaption(tr("Conver Single Photo"));
+        setCurrentPage(dropPage);
+        ui->pushButton_BackHome->setStyleSheet("text-align: right; color: #3598fe;margin-top:5px");
+        connect(dropPage, SIGNAL(signal_ToPreviewView(QString)), this,
+                SLOT(slot_ToPreviewView(QString)));
+    }
+    dropPage->show();
+}
+
+void Vantrope::slot_BatchPhotoView()
+{
+    if (!dropPage) {
+        dropPage = createDropPage();
+        dropPage->setMultiFileMode(true);
+        enterPageWithCaption(tr("Convert Photos in Batch"));
+        dropPage->setSelectTipText(tr("Select Files"));
+        dropPage->setDropTipText(tr("Or you can directly drop the HEIC files here."));
+        setCurrentPage(dropPage);
+        connect(dropPage, SIGNAL(signal_addHeicFile(QVector<QString>)), this,
+                SLOT(slot_addHeicFileToTable(QVector<QString>)));
+    }
+    dropPage->show();
+}
+
+void Vantrope::slot_ToPreviewView(QString strFilePath)
+{
+    if (!previewPage) {
+        previewPage = new PreviewHEIC(strFilePath, this);
+        previewPage->setGeometry(ui->widget_Main->rect());
+        ui->mainLayout->addWidget(previewPage);
+        previewPage->setDecoder(decoder);
+        previewPage->slot_Preview();
+        connect(previewPage,
+                SIGNAL(signal_PhotoInfo(const QString &, const QString &, const QString &,
+                                        const QString &)),
+                this,
+                SLOT(slot_PhotoInfo(const QString &, const QString &, const QString &,
+                                    const QString &)));
+    }
+    closeCurrentPage();
+    previewPage->show();
+    setCurrentPage(previewPage);
+}
+
+void Vantrope::slot_addHeicFileToTable(QVector<QString> vStrPath)
+{
+    if (!fileTablePage) {
+        fileTablePage = new HeicFileTable(this);
+        fileTablePage->setGeometry(ui->widget_Main->rect());
+        ui->mainLayout->addWidget(fileTablePage);
+        fileTablePage->addFiles(QVector<QString>(vStrPath));
+        fileTablePage->setDecoder(decoder);
+    }
+    closeCurrentPage();
+    fileTablePage->show();
+    setCurrentPage(fileTablePage);
+}
+
+void Vantrope::slot_ToHome()
+{
+    closeCurrentPage();
+    ui->widget_Main->show();
+    singleStartButton->show();
+    batchStartButton->show();
+    if (captionLabel)
+        captionLabel->hide();
+    ui->label_Icon->show();
+    ui->label_Company->show();
+    ui->label_TitleName->show();
+    ui->pushButton_BackHome->hide();
+}
+
+void Vantrope::slot_PhotoInfo(const QString &strName, const QString &strCreateDate,
+                              const QString &strFileSize, const QString &strResolution)
+{
+    if (!photoInfoDialog)
+        photoInfoDialog = new PhotoInfo(this);
+    photoInfoDialog->setName(strName);
+    photoInfoDialog->setCreateDate(strCreateDate);
+    photoInfoDialog->setFileSize(strFileSize);
+    photoInfoDialog->setResolution(strResolution);
+    photoInfoDialog->exec();
+}
+
+// ---- Tool menu and links ---------------------------------------------------
+
+QString Vantrope::defaultLinkAddress(int nMenuNumber)
+{
+    switch (nMenuNumber) {
+    case MenuTutorial:
+        return QStringLiteral("https://www.quorvix.com/vantrope/user-guide.html");
+    case MenuFrequentlyAskedQuestions:
+        return QStringLiteral("https://www.quorvix.com/support/faq.html");
+    case MenuWriteProductReview:
+        return QStringLiteral("https://www.quorvix.com/vantrope/review.html");
+    case MenuContactUs:
+        return QStringLiteral("https://www.quorvix.com/support/contact.html");
+    case MenuFacebook:
+        return QStringLiteral("https://www.facebook.com/quorvix");
+    case MenuTwitter:
+        return QStringLiteral("https://twitter.com/quorvix");
+    default:
+        return QString();
+    }
+}
+
+void Vantrope::slot_AddToolMenu()
+{
+    if (!toolMenu) {
+        toolMenu = new QMenu();
+        tutorialAction = new QAction(tr("Tutorial"), toolMenu);
+        faqAction = new QAction(tr("Frequently Asked Questions"), toolMenu);
+        reviewAction = new QAction(tr("Write a Product Review"), toolMenu);
+        contactAction = new QAction(tr("Contact Us"), toolMenu);
+        facebookAction = new QAction(tr("View Facebook Fan Page"), toolMenu);
+        twitterAction = new QAction(tr("Follow Us on Twitter"), toolMenu);
+        aboutAction = new QAction(tr("About"), toolMenu);
+        exitAction = new QAction(tr("Exit"), toolMenu);
+
+        const struct {
+            int number;
+            QAction *action;
+        } links[] = {
+            {MenuTutorial, tutorialAction},  {MenuFrequentlyAskedQuestions, faqAction},
+            {MenuWriteProductReview, reviewAction}, {MenuContactUs, contactAction},
+            {MenuFacebook, facebookAction},  {MenuTwitter, twitterAction},
+        };
+        for (const auto &link : links) {
+            int state = 0;
+            MenuTable::stateAndAddress(link.number, &state);
+            if (state != 1)
+                continue;
+            toolMenu->addAction(link.action);
+            if (link.number == MenuContactUs || link.number == MenuTwitter)
+                toolMenu->addSeparator();
+        }
+        toolMenu->addAction(aboutAction);
+        toolMenu->addAction(exitAction);
+
+        ui->pushButton_Menu->setMenu(toolMenu);
+
+        connect(tutorialAction, SIGNAL(triggered()), this, SLOT(slot_TutorialURL()));
+        connect(faqAction, SIGNAL(triggered()), this, SLOT(slot_Frequently_Asked_QuestionsURL()));
+        connect(reviewAction, SIGNAL(triggered()), this, SLOT(slot_WriteProductReviewURL()));
+        connect(contactAction, SIGNAL(triggered()), this, SLOT(slot_ContactUsURL()));
+        connect(facebookAction, SIGNAL(triggered()), this, SLOT(slot_FacebookURL()));
+        connect(twitterAction, SIGNAL(triggered()), this, SLOT(slot_FollowUS()));
+        connect(aboutAction, SIGNAL(triggered()), this, SLOT(slot_About()));
+        connect(exitAction, SIGNAL(triggered()), this, SLOT(slot_Exit()));
+    }
+    toolMenu->move(ui->pushButton_Menu->x() + x() + 5,
+                   ui->pushButton_Menu->y() + y() + ui->pushButton_Menu->height() + 8);
+    toolMenu->show();
+}
+
+void Vantrope::openLink(int nMenuNumber)
+{
+    int state = 0;
+    QString address = MenuTable::stateAndAddress(nMenuNumber, &state);
+    // The address is used as the table holds it: narrowing it to Latin-1 would
+    // turn every other character into '?' and open a different page.
+    if (address.isEmpty())
+        address = defaultLinkAddress(nMenuNumber);
+    DesktopOpener::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+void Vantrope::slot_TutorialURL()
+{
+    openLink(MenuTutorial);
+}
+
+void Vantrope::slot_Frequently_Asked_QuestionsURL()
+{
+    openLink(MenuFrequentlyAskedQuestions);
+}
+
+void Vantrope::slot_WriteProductReviewURL()
+{
+    openLink(MenuWriteProductReview);
+}
+
+void Vantrope::slot_ContactUsURL()
+{
+    openLink(MenuContactUs);
+}
+
+void Vantrope::slot_FacebookURL()
+{
+    openLink(MenuFacebook);
+}
+
+void Vantrope::slot_FollowUS()
+{
+    openLink(MenuTwitter);
+}
+
+void Vantrope::slot_About()
+{
+    ZoAbout about(this);
+    about.exec();
+}

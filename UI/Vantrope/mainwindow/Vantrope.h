@@ -1,0 +1,104 @@
+#pragma once
+
+#include "Heif2jpg.h"
+#include "ZoShadowFrame.h"
+#include "ZoSkin.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QVector>
+
+namespace Ui {
+class VantropeClass;
+}
+
+class HeicFileTable;
+class PhotoInfo;
+class PreviewHEIC;
+class QAction;
+class QLabel;
+class QMenu;
+class SingalConverterHome;
+class TipDialog;
+class ZoStyleButton;
+
+// The program's only top-level window: a frameless, fixed 1010 x 630 window
+// with its own title bar and a content area that shows either the home view
+// (two tiles with a "Start" button each) or exactly one page: the drop page
+// in single-photo or multi-file mode, the preview page or the batch table.
+//
+// A page is created when it is entered and released with deleteLater when it
+// is left, so going home discards a file list or a decoded photo. The
+// decoder entry is bound once, as the last step of construction, and handed
+// to every page that converts.
+class Vantrope : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Vantrope(QWidget *parent = nullptr);
+    ~Vantrope() override;
+
+    // The web page each link entry opens when the menu table has no address
+    // for it; indexed by menu number 3 to 8, empty for other numbers.
+    static QString defaultLinkAddress(int nMenuNumber);
+
+public slots:
+    void slot_SinglePhotoView();
+    void slot_BatchPhotoView();
+    void slot_ToHome();
+    void slot_ToPreviewView(QString strFilePath);
+    void slot_PhotoInfo(const QString &strName, const QString &strCreateDate,
+                        const QString &strFileSize, const QString &strResolution);
+    void slot_addHeicFileToTable(QVector<QString> vStrPath);
+
+    void slot_AddToolMenu();
+    void slot_TutorialURL();
+    void slot_Frequently_Asked_QuestionsURL();
+    void slot_WriteProductReviewURL();
+    void slot_ContactUsURL();
+    void slot_FacebookURL();
+    void slot_FollowUS();
+    void slot_About();
+
+    void slot_Exit();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void enterPageWithCaption(const QString &strCaption);
+    SingalConverterHome *createDropPage();
+    void closeCurrentPage();
+    void setCurrentPage(QWidget *page);
+    void openLink(int nMenuNumber);
+
+    Ui::VantropeClass *ui;
+    ZoSkin skin;
+    ZoShadowFrame frame;
+
+    ZoStyleButton *singleStartButton = nullptr;
+    ZoStyleButton *batchStartButton = nullptr;
+    Heif2jpgFunc decoder = nullptr;
+    TipDialog *quitDialog = nullptr;
+
+    // Pages and navigation.
+    SingalConverterHome *dropPage = nullptr;
+    PreviewHEIC *previewPage = nullptr;
+    QWidget *currentPage = nullptr;
+    QLabel *captionLabel = nullptr;
+    PhotoInfo *photoInfoDialog = nullptr;
+    HeicFileTable *fileTablePage = nullptr;
+
+    // Tool menu, built on the first click of the menu button.
+    QMenu *toolMenu = nullptr;
+    QAction *tutorialAction = nullptr;
+    QAction *faqAction = nullptr;
+    QAction *reviewAction = nullptr;
+    QAction *contactAction = nullptr;
+    QAction *facebookAction = nullptr;
+    QAction *twitterAction = nullptr;
+    QAction *aboutAction = nullptr;
+    QAction *exitAction = nullptr;
+};

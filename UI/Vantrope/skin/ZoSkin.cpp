@@ -1,0 +1,64 @@
+#include "ZoSkin.h"
+
+#include <QCoreApplication>
+
+static void registerCompiledInImages()
+{
+    // The images live in a static library; registering them here pulls them
+    // into every program that uses the skin.
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(vantrope_resources);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+ZoSkin::ZoSkin()
+    : fontFamily(QStringLiteral("Segoe UI"))
+    , skinFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/Skin"))
+{
+    registerCompiledInImages();
+}
+
+QString ZoSkin::skinDir() const
+{
+    return skinFolder;
+}
+
+QFont ZoSkin::font(int style) const
+{
+    int weight = 50;
+    int pixelSize = 15;
+    bool antialias = false;
+
+    if (style >= 10 && style <= 21) {
+        weight = style % 2 ? 75 : 50;
+        pixelSize = 15 + (style - 10) / 2;
+    } else if (style >= 24 && style <= 55) {
+        weight = style % 2 ? 75 : 50;
+        pixelSize = 9 + (style - 24) / 2;
+    } else {
+        switch (style) {
+        case 0: pixelSize = 14; break;
+        case 1: pixelSize = 13; break;
+        case 2: weight = 62; pixelSize = 15; break;
+        case 3: weight = 75; pixelSize = 14; break;
+        case 4: pixelSize = 11; break;
+        case 5: weight = 75; pixelSize = 11; break;
+        case 6: pixelSize = 13; break;
+        case 7: weight = 75; pixelSize = 13; break;
+        case 8: pixelSize = 14; break;
+        case 9: weight = 75; pixelSize = 14; break;
+        case 22: weight = 75; pixelSize = 27; antialias = true; break;
+        case 23: pixelSize = 8; break;
+        case 56: pixelSize = 27; break;
+        default: break;
+        }
+    }
+
+    QFont font(fontFamily, -1, weight, false);
+    font.setPixelSize(pixelSize);
+    if (antialias)
+        font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}

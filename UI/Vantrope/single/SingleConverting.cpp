@@ -1,0 +1,87 @@
+#include "SingleConverting.h"
+#include "ui_SingleConverting.h"
+
+#include <QEvent>
+#include <QPoint>
+
+SingleConverting::SingleConverting(QWidget *parent)
+    : ZoStyleDialog(parent)
+    , form(new Ui::SingleConverting)
+{
+    form->setupUi(this);
+
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    form->widget_Title->setDragTarget(this, QPoint(5, 5), false);
+
+    form->label_States->setFont(skin.font(34));
+    form->widget_Title->setTitleText(tr("Converting Photo"));
+    form->label_States->setText(tr("The HEIC file has been successfully converted!"));
+    form->label_States->setAlignment(Qt::AlignLeft);
+
+    const QString skinFolder = skin.skinDir();
+    for (ZoStyleButton *button : {form->pushButton_OpenFolder, form->pushButton_Ok}) {
+        button->setImages(skinFolder + QStringLiteral("/Button/button100_normal.png"),
+                          skinFolder + QStringLiteral("/Button/button100_hover.png"),
+                          skinFolder + QStringLiteral("/Button/button100_pressing.png"));
+        button->setFont(skin.font(34));
+        button->setAttribute(Qt::WA_Hover);
+        button->installEventFilter(this);
+    }
+
+    form->progressBar->setValue(100);
+    form->progressBar->setTextVisible(false);
+
+    connect(form->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
+    connect(form->pushButton_Ok, SIGNAL(clicked()), this, SLOT(slot_Close()));
+}
+
+SingleConverting::~SingleConverting()
+{
+    delete form;
+}
+
+void SingleConverting::slot_SetProgressValue(int nValue)
+{
+    form->label_States->setText(QString::number(nValue) + QStringLiteral("%"));
+    form->progressBar->setValue(nValue);
+}
+
+void SingleConverting::slot_ConvertSuccess()
+{
+    form->label_States->setText(tr("The HEIC file has been successfully converted!"));
+    form->label_States->setAlignment(Qt::AlignLeft);
+    form->pushButton_Ok->show();
+    form->pushButton_OpenFolder->show();
+    form->progressBar->setValue(100);
+}
+
+void SingleConverting::slot_Close()
+{
+    close();
+}
+
+void SingleConverting::slot_OpenFolder()
+{
+    emit signal_OpenFolder();
+}
+
+void SingleConverting::paintEvent(QPaintEvent *event)
+{
+    frame.paintFrame(this);
+    QWidget::paintEvent(event);
+}
+
+bool SingleConverting::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == form->pushButton_OpenFolder || watched == form->pushButton_Ok) {
+        auto *button = static_cast<ZoStyleButton *>(watched);
+        if (event->type() == QEvent::HoverEnter)
+            button->setStyleSheet(QStringLiteral("color:#ffffff"));
+        else if (event->type() == QEvent::HoverLeave)
+            button->setStyleSheet(QStringLiteral("color:#3598fe"));
+    }
+    return QDialog::eventFilter(watched, event);
+}

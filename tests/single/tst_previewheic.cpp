@@ -351,7 +351,8 @@ void TestPreviewHEIC::chosenFolder()
 
     struct Ask { QString caption, dir; QFileDialog::Options options; };
     QList<Ask> asked;
-    QStringList answers{QString(), chosen};
+    // The dialog answers with absolute folders, as Qt's does; "D:/" stays as it is.
+    QStringList answers{QString(), chosen.endsWith(":/") ? chosen : m_dir->filePath(chosen)};
     FileDialogs::Hooks hooks;
     hooks.existingDirectory = [&](QWidget *, const QString &caption, const QString &dir, QFileDialog::Options options) {
         asked.append({caption, dir, options});

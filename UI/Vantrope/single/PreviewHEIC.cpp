@@ -143,11 +143,14 @@ void PreviewHEIC::slot_GetJpgInfo(QPixmap pix, int nWidth, int nHeight)
     const int boxHeight = form->label_HEIC->height();
     const double widthRatio = double(pixmap.width()) / boxWidth;
     const double heightRatio = double(pixmap.height()) / boxHeight;
-    // On a tie the photo is fitted to the box's height.
-    if (widthRatio > heightRatio)
-        pixmap = pixmap.scaledToWidth(boxWidth, Qt::FastTransformation);
-    else
-        pixmap = pixmap.scaledToHeight(boxHeight, Qt::FastTransformation);
+    // On a tie the photo is fitted to the box's height. A failed decode
+    // leaves the box empty.
+    if (!pixmap.isNull()) {
+        if (widthRatio > heightRatio)
+            pixmap = pixmap.scaledToWidth(boxWidth, Qt::FastTransformation);
+        else
+            pixmap = pixmap.scaledToHeight(boxHeight, Qt::FastTransformation);
+    }
 
     form->label_HEIC->setAlignment(Qt::AlignCenter);
     form->label_HEIC->setPixmap(pixmap);

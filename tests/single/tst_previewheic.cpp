@@ -181,6 +181,8 @@ private slots:
     void convertBeforePreviewArrives_data();
     void convertBeforePreviewArrives();
     void brokenDecodeGivesEmptyBox();
+    void unwritableTargetShowsNothing();
+    void inputInTargetFolderIsKept();
     void destroyedWhileDecoding_data();
     void destroyedWhileDecoding();
     void fixtureEndToEnd();
@@ -447,6 +449,60 @@ void TestPreviewHEIC::brokenDecodeGivesEmptyBox()
     QVERIFY(waitForDecodes(&page));
     QVERIFY(page.findChildren<SingleConverting *>().isEmpty());
     QVERIFY(QDir(desktopDir() + "/Quorvix").entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+void TestPreviewHEIC::unwritableTargetShowsNothing()
+{
+    // The target name is taken by a folder: the write fails, and it leaves
+    // neither a done dialog nor a half-written or temporary file behind.
+    QVERIFY(writeFakePhoto(path("IMG_7.HEIC"), 640, 480));
+    const QString folder = desktopDir() + "/Quorvix";
+    QVERIFY(QDir().mkpath(folder + "/IMG_7.jpg"));
+    PreviewHEIC page(path("IMG_7.HEIC"));
+    page.setDecoder(fakeDecoder);
+    page.slot_Preview();
+    QVERIFY(waitForDecodes(&page));
+    QTest::mouseClick(convertButton(&page), Qt::LeftButton);
+    QVERIFY(waitForDecodes(&page));
+    QVERIFY(page.findChildren<SingleConverting *>().isEmpty());
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"IMG_7.jpg"});
+    QVERIFY(QFileInfo(folder + "/IMG_7.jpg").isDir());
+}
+
+void TestPreviewHEIC::inputInTargetFolderIsKept()
+{
+    // b.Heic keeps its name under the naming rule; converting it inside the
+    // output folder must not replace the photo with its JPEG.
+    const QString folder = m_dir->filePath("Quorvix");
+    QVERIFY(QDir().mkpath(folder));
+    const QString input = folder + "/b.Heic";
+    QVERIFY(writeFakePhoto(input, 64, 48));
+    QFile original(input);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+
+    FileDialogs::Hooks hooks;
+    hooks.existingDirectory = [&](QWidget *, const QString &, const QString &, QFileDialog::Options) { return folder; };
+    FileDialogs::setHooks(hooks);
+    PreviewHEIC page(input);
+    page.setDecoder(fakeDecoder);
+    page.slot_SelectSaveFolder();
+    page.slot_Preview();
+    QVERIFY(waitForDecodes(&page));
+    DoneDialogAnswerer answerer(false);
+    QTest::mouseClick(convertButton(&page), Qt::LeftButton);
+    QVERIFY(waitForDecodes(&page));
+    QTRY_COMPARE(answerer.answered(), 1);
+
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), before);
+    const QStringList written = QDir(folder).entryList(QDir::Files);
+    QCOMPARE(written.size(), 2);
+    const QString jpeg = written.at(written.at(0) == "b.Heic" ? 1 : 0);
+    QCOMPARE(QImage(folder + "/" + jpeg).size(), QSize(64, 48));
+    QCOMPARE(photoInfo(&page).value(0), jpeg);
 }
 
 void TestPreviewHEIC::destroyedWhileDecoding_data()

@@ -185,6 +185,10 @@ ProcessSpawner SetProcessSpawner(ProcessSpawner spawner);
 typedef void (*DebugOutputSink)(LPCWSTR text);
 DebugOutputSink SetDebugOutputSink(DebugOutputSink sink);
 
+// The local path GetModuleFileNameW reports (NULL: the running executable).
+// For tests and hosts that keep "Version.ini" somewhere else.
+void SetModulePath(const char *localPath);
+
 // ---- Path mapping ----------------------------------------------------------
 // NULL: back to the environment and default.
 void SetDriveRoot(const char *folder);

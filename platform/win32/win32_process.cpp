@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <mutex>
 #include <vector>
 
 extern char **environ;
@@ -50,6 +51,9 @@ void defaultDebugSink(LPCWSTR text)
 }
 
 DebugOutputSink currentSink = defaultDebugSink;
+
+std::mutex modulePathMutex;
+std::string modulePathOverride;
 
 bool equalsIgnoringCase(const WString &a, const char *b)
 {
@@ -129,20 +133,33 @@ void OutputDebugStringW(LPCWSTR text)
         currentSink(text);
 }
 
+void SetModulePath(const char *localPath)
+{
+    std::lock_guard<std::mutex> lock(modulePathMutex);
+    modulePathOverride = localPath ? localPath : "";
+}
+
 DWORD GetModuleFileNameW(HMODULE module, LPWSTR fileName, DWORD size)
 {
     if (module != nullptr || !fileName || size == 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    char local[PATH_MAX + 1];
-    ssize_t n = readlink("/proc/self/exe", local, PATH_MAX);
-    if (n <= 0) {
-        SetLastError(ERROR_FILE_NOT_FOUND);
-        fileName[0] = 0;
-        return 0;
+    std::string local;
+    {
+        std::lock_guard<std::mutex> lock(modulePathMutex);
+        local = modulePathOverride;
     }
-    local[n] = 0;
+    if (local.empty()) {
+        char buffer[PATH_MAX + 1];
+        ssize_t n = readlink("/proc/self/exe", buffer, PATH_MAX);
+        if (n <= 0) {
+            SetLastError(ERROR_FILE_NOT_FOUND);
+            fileName[0] = 0;
+            return 0;
+        }
+        local.assign(buffer, static_cast<size_t>(n));
+    }
     WString path = WindowsPathFromLocal(local);
     if (path.size() >= size) {
         lstrcpynW(fileName, path.c_str(), static_cast<int>(size));

@@ -44,7 +44,9 @@ Vantrope::Vantrope(QWidget *parent)
     setWindowTitle(tr("Vantrope"));
 
     singleStartButton = new ZoStyleButton(this);
+    singleStartButton->setObjectName("pushButton_SingleStart");
     batchStartButton = new ZoStyleButton(this);
+    batchStartButton->setObjectName("pushButton_BatchStart");
 
     resize(1010, 630);
     setMinimumSize(1010, 630);
@@ -183,6 +185,8 @@ void Vantrope::enterPageWithCaption(const QString &strCaption)
     captionLabel->setFont(skin.font(39));
     captionLabel->setStyleSheet("color:#3598fe");
     captionLabel->setMinimumSize(190, 16);
+    // Wide enough for the whole caption in whatever font the system gives.
+    captionLabel->adjustSize();
     captionLabel->move(422, 15);
     captionLabel->show();
 }

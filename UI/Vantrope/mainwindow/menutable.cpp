@@ -7,11 +7,10 @@ namespace MenuTable {
 QString stateAndAddress(int nMenuNumber, int *nState)
 {
     *nState = 0;
-    wchar_t address[256] = {};
-    LL::API_Quillmast table;
-    table.GetMenuStateAndURL(nMenuNumber, nState, address);
-    address[255] = 0;
-    return QString::fromWCharArray(address);
+    LL::WCHAR address[LL::QuillmastTextUnits] = {};
+    LL::API_Quillmast().GetMenuStateAndURL(nMenuNumber, nState, address);
+    address[LL::QuillmastTextUnits - 1] = 0;
+    return QString::fromUtf16(address);
 }
 
 } // namespace MenuTable

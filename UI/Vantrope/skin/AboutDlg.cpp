@@ -69,7 +69,7 @@ QString AboutDlg::readFileVersion(const QString &filePath)
     const QString query = QStringLiteral("\\StringFileInfo\\") + translationCode(pair[0], pair[1])
                           + QStringLiteral("\\FileVersion");
     const std::wstring subBlock = query.toStdWString();
-    if (!VerQueryValueW(buffer.data(), subBlock.c_str(), &value, &length))
+    if (!VerQueryValueW(buffer.data(), subBlock.c_str(), &value, &length) || length == 0)
         return QString();
 
     // The string may or may not count its terminating zero; stop at either end.

@@ -23,16 +23,18 @@ void ZoShadowFrame::paintFrame(QWidget *widget) const
 
     // Each ring is one pixel wide and sits in its own pixel row of the 5 px
     // margin: ring 0 touches the body, ring 4 is the window's outermost row.
-    // The outlines run through pixel centres so antialiasing keeps them crisp
-    // instead of smearing each ring over two rows.
+    // The rings are filled as four 1-px strips (square corners), which keeps
+    // every ring exactly one pixel and one alpha wide; stroked outlines would
+    // smear or soften the corners under antialiasing.
     QColor color(13, 67, 119);
     for (int i = 0; i < 5; ++i) {
-        QPainterPath ring;
-        ring.setFillRule(Qt::WindingFill);
-        ring.addRoundedRect(QRectF(4.5 - i, 4.5 - i, w - 9 + 2 * i, h - 9 + 2 * i), 0, 0);
         color.setAlpha(int((std::sqrt(5.0) - std::sqrt(double(i))) * 50));
-        painter.setPen(QPen(color, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ring);
+        const QRect ring(4 - i, 4 - i, w - 8 + 2 * i, h - 8 + 2 * i);
+        if (ring.width() < 2 || ring.height() < 2)
+            continue;
+        painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), 1), color);
+        painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), color);
+        painter.fillRect(QRect(ring.left(), ring.top() + 1, 1, ring.height() - 2), color);
+        painter.fillRect(QRect(ring.right(), ring.top() + 1, 1, ring.height() - 2), color);
     }
 }

@@ -1,0 +1,252 @@
+// The image button: its four states, its click rule and its painting.
+
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ZoStyleButton.h"
+
+namespace {
+
+void sendMouse(QWidget *w, QEvent::Type type, const QPoint &pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, pos, w->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+void press(QWidget *w, const QPoint &pos, Qt::MouseButton button = Qt::LeftButton)
+{
+    sendMouse(w, QEvent::MouseButtonPress, pos, button, button);
+}
+
+void release(QWidget *w, const QPoint &pos, Qt::MouseButton button = Qt::LeftButton)
+{
+    sendMouse(w, QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
+}
+
+void enter(QWidget *w)
+{
+    QEvent event(QEvent::Enter);
+    QApplication::sendEvent(w, &event);
+}
+
+void leave(QWidget *w)
+{
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(w, &event);
+}
+
+// The colour painted at a point of the button, caption-free spot.
+QColor shown(QWidget *w, const QPoint &at = QPoint(3, 3))
+{
+    return w->grab().toImage().pixelColor(at);
+}
+
+} // namespace
+
+class TestZoStyleButton : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString normal, hover, pressing, disable;
+
+    QString solid(const char *name, const QColor &color, const QSize &size = QSize(10, 10))
+    {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(color);
+        const QString path = dir.filePath(QString::fromLatin1(name) + ".png");
+        image.save(path);
+        return path;
+    }
+
+    // A 100 x 30 button, shown, with the four solid-colour images.
+    ZoStyleButton *makeButton(QWidget *parent, bool withDisable)
+    {
+        auto *button = new ZoStyleButton(parent);
+        button->setGeometry(10, 10, 100, 30);
+        button->setImages(normal, hover, pressing, withDisable ? disable : QString());
+        return button;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        normal = solid("normal", Qt::red);
+        hover = solid("hover", Qt::green);
+        pressing = solid("pressing", Qt::blue);
+        disable = solid("disable", Qt::gray);
+    }
+
+    void withoutImagesClicksOnceOnLeftReleaseInside()
+    {
+        QWidget window;
+        ZoStyleButton button(&window);
+        button.setGeometry(10, 10, 100, 30);
+        window.show();
+        QSignalSpy clicked(&button, &QAbstractButton::clicked);
+        QSignalSpy pressed(&button, &QAbstractButton::pressed);
+
+        press(&button, QPoint(50, 15));
+        QCOMPARE(clicked.count(), 0);
+        release(&button, QPoint(50, 15));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.at(0).at(0).toBool(), false);
+        QCOMPARE(pressed.count(), 0);
+        QVERIFY(!button.isDown());
+
+        // Releasing outside the button is no click, also without images.
+        press(&button, QPoint(50, 15));
+        release(&button, QPoint(150, 15));
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void withoutImagesPaintsLikePlainButton()
+    {
+        QWidget window;
+        ZoStyleButton styled(&window);
+        QPushButton plain(&window);
+        for (QPushButton *b : {static_cast<QPushButton *>(&styled), &plain}) {
+            b->resize(100, 30);
+            b->setText(QStringLiteral("Plain"));
+            b->setPalette(styled.palette());
+        }
+        window.show();
+        QCOMPARE(styled.grab().toImage(), plain.grab().toImage());
+    }
+
+    void rightButtonNeitherChangesImageNorClicks()
+    {
+        QWidget window;
+        ZoStyleButton *button = makeButton(&window, false);
+        window.show();
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        press(button, QPoint(50, 15), Qt::RightButton);
+        QCOMPARE(shown(button), QColor(Qt::red));
+        release(button, QPoint(50, 15), Qt::RightButton);
+        QCOMPARE(shown(button), QColor(Qt::red));
+        QCOMPARE(clicked.count(), 0);
+    }
+
+    void statesFollowEnterPressReleaseLeave()
+    {
+        QWidget window;
+        ZoStyleButton *button = makeButton(&window, false);
+        window.show();
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        QCOMPARE(shown(button), QColor(Qt::red));
+        enter(button);
+        QCOMPARE(shown(button), QColor(Qt::green));
+        press(button, QPoint(50, 15));
+        QCOMPARE(shown(button), QColor(Qt::blue));
+        release(button, QPoint(50, 15));
+        QCOMPARE(shown(button), QColor(Qt::green));
+        QCOMPARE(clicked.count(), 1);
+        leave(button);
+        QCOMPARE(shown(button), QColor(Qt::red));
+    }
+
+    void pressInsideReleaseOutsideLeavesHoverWithoutClick()
+    {
+        QWidget window;
+        ZoStyleButton *button = makeButton(&window, false);
+        window.show();
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        enter(button);
+        press(button, QPoint(50, 15));
+        leave(button);
+        release(button, QPoint(-20, 50));
+        QCOMPARE(clicked.count(), 0);
+        QCOMPARE(shown(button), QColor(Qt::green));
+    }
+
+    void disabledButtonImage_data()
+    {
+        QTest::addColumn<bool>("withDisableImage");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("disable image") << true << QColor(Qt::gray);
+        // Without one it keeps the state it was in when disabled: hover.
+        QTest::newRow("no disable image") << false << QColor(Qt::green);
+    }
+
+    void disabledButtonImage()
+    {
+        QFETCH(bool, withDisableImage);
+        QFETCH(QColor, expected);
+        QWidget window;
+        ZoStyleButton *button = makeButton(&window, withDisableImage);
+        window.show();
+        enter(button);
+        button->setEnabled(false);
+        QCOMPARE(shown(button), expected);
+
+        // A disabled button is not repainted by state changes, and a press
+        // does not reach the pressing state.
+        QSignalSpy updates(button, &ZoStyleButton::signalUpdate);
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        leave(button);
+        enter(button);
+        QCOMPARE(updates.count(), 0);
+        press(button, QPoint(50, 15));
+        QCOMPARE(shown(button), expected);
+    }
+
+    void enterAndLeaveAreAlwaysAnnounced()
+    {
+        QWidget window;
+        ZoStyleButton button(&window);
+        window.show();
+        QSignalSpy entered(&button, &ZoStyleButton::mouseEnter);
+        QSignalSpy left(&button, &ZoStyleButton::mouseLeave);
+        enter(&button);
+        leave(&button);
+        button.setImages(normal, hover, pressing);
+        enter(&button);
+        leave(&button);
+        QCOMPARE(entered.count(), 2);
+        QCOMPARE(left.count(), 2);
+    }
+
+    void imageIsStretchedAndCaptionCentred()
+    {
+        QWidget window;
+        ZoStyleButton *button = makeButton(&window, false);
+        button->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
+        button->setText(QStringLiteral("III"));
+        window.show();
+        const QImage image = button->grab().toImage();
+        // The 10 x 10 image covers all of the 100 x 30 button.
+        for (const QPoint &corner : {QPoint(0, 0), QPoint(99, 0), QPoint(0, 29), QPoint(99, 29)})
+            QCOMPARE(image.pixelColor(corner), QColor(Qt::red));
+        // The caption's ink sits around the centre.
+        int left = 100, right = -1, top = 30, bottom = -1;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 100; ++x)
+                if (image.pixelColor(x, y).green() > 100) {
+                    left = qMin(left, x); right = qMax(right, x);
+                    top = qMin(top, y); bottom = qMax(bottom, y);
+                }
+        QVERIFY(right >= 0);
+        QVERIFY(qAbs((left + right) / 2 - 50) <= 2);
+        QVERIFY(qAbs((top + bottom) / 2 - 15) <= 3);
+    }
+
+    void missingImagePaintsOnlyTheCaption()
+    {
+        QWidget window;
+        window.setStyleSheet(QStringLiteral("background: white;"));
+        auto *button = new ZoStyleButton(&window);
+        button->setGeometry(0, 0, 100, 30);
+        button->setImages(dir.filePath("none.png"), QString(), QString());
+        window.show();
+        const QImage image = window.grab().toImage();
+        QCOMPARE(image.pixelColor(3, 3), QColor(Qt::white));
+    }
+};
+
+QTEST_MAIN(TestZoStyleButton)
+#include "tst_zostylebutton.moc"

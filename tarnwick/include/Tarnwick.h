@@ -73,11 +73,11 @@ enum tarnwick_limits {
 };
 
 enum tarnwick_error {
-    TARNWICK_ERR_INVALID_ARGUMENT = -1,  /* NULL input, length or capacity < 0, NULL output with capacity > 0 */
+    TARNWICK_ERR_INVALID_ARGUMENT = -1,  /* NULL input with length > 0, length or capacity < 0, NULL output with capacity > 0 */
     TARNWICK_ERR_EMPTY_INPUT = -2,       /* inputLength == 0 */
     TARNWICK_ERR_NOT_HEIF = -3,          /* neither a HEIF container nor a JPEG */
     TARNWICK_ERR_TRUNCATED = -4,         /* the file ends before the data it refers to */
-    TARNWICK_ERR_CORRUPT = -5,           /* a HEIF file with invalid structure or bitstream */
+    TARNWICK_ERR_CORRUPT = -5,           /* invalid HEIF structure or bitstream, or an unreadable JPEG header */
     TARNWICK_ERR_UNSUPPORTED = -6,       /* valid file, but codec or feature not decodable here */
     TARNWICK_ERR_TOO_LARGE = -7,         /* image exceeds TARNWICK_MAX_SIDE / TARNWICK_MAX_PIXELS or a security limit */
     TARNWICK_ERR_DECODE = -8,            /* the image decoder failed */

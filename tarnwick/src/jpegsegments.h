@@ -1,0 +1,39 @@
+// Metadata segments written into the JPEG: EXIF (APP1) and ICC (APP2).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace tarnwick {
+
+// Largest payload of one JPEG marker segment: the 16-bit length field counts
+// itself.
+constexpr size_t kMaxSegmentPayload = 65535 - 2;
+
+// Turns the content of a HEIF "Exif" item into the payload of a JPEG APP1
+// segment ("Exif\0\0" followed by the TIFF structure) with IFD0's Orientation
+// set to 1. Accepts the item with its 4-byte offset prefix (the standard
+// layout) and also without it (starting at "Exif\0\0" or at the TIFF header).
+// Returns an empty vector when the block is empty, has no recognisable TIFF
+// header, or does not fit into one segment: a TIFF structure cannot be cut
+// without breaking its offsets, and split APP1 segments are not readable.
+std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size);
+
+// Sets the Orientation tag (0x0112) of IFD0 to 1 in a TIFF structure; leaves
+// anything it cannot parse safely as it is. Returns whether the tag was found.
+bool resetTiffOrientation(uint8_t *tiff, size_t size);
+
+// The marker segments (each starting with 0xFF 0xE1 / 0xE2 and its length)
+// to insert after the JFIF header: one APP1 with the EXIF payload when it is
+// not empty, then the ICC profile as numbered "ICC_PROFILE" APP2 chunks when
+// the profile is not empty and needs at most 255 chunks.
+std::vector<uint8_t> metadataSegments(const std::vector<uint8_t> &exifPayload,
+                                      const std::vector<uint8_t> &icc);
+
+// Where inserted segments go in a JPEG stream: after SOI and, when the stream
+// starts with one, after its JFIF APP0 segment. 0 when the stream is not a
+// JPEG that can take them.
+size_t segmentInsertOffset(const uint8_t *jpeg, size_t size);
+
+} // namespace tarnwick

@@ -1,0 +1,753 @@
+#include "Tarnwick.h"
+#include "craftedheic.h"
+#include "heicfixture.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+#include <turbojpeg.h>
+
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+Q_DECLARE_METATYPE(std::vector<uint8_t>)
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+constexpr uint8_t kUnwritten = 0xA5;
+constexpr size_t kGuard = 4096;
+
+// One heif2jpg call into a buffer of `capacity` bytes followed by a guard
+// region, both prefilled; `touchedPastCapacity` tells whether any byte at or
+// beyond the capacity changed.
+struct Call {
+    int32_t result = 0;
+    Bytes buffer; // capacity + guard bytes
+    int32_t capacity = 0;
+    bool touchedPastCapacity = false;
+
+    Bytes jpeg() const { return result > 0 && result <= capacity ? Bytes(buffer.begin(), buffer.begin() + result) : Bytes(); }
+    bool untouched() const
+    {
+        return std::all_of(buffer.begin(), buffer.end(), [](uint8_t b) { return b == kUnwritten; });
+    }
+};
+
+Call convert(const Bytes &input, int32_t capacity = -1, int quality = 90)
+{
+    Call c;
+    if (capacity < 0)
+        capacity = int32_t(std::max<size_t>(input.size(), 1) * 10);
+    c.capacity = capacity;
+    c.buffer.assign(size_t(capacity) + kGuard, kUnwritten);
+    c.result = heif2jpg(input.data(), int32_t(input.size()), quality, c.buffer.data(), capacity, "temp1.hevc");
+    c.touchedPastCapacity = std::any_of(c.buffer.begin() + capacity, c.buffer.end(), [](uint8_t b) { return b != kUnwritten; });
+    return c;
+}
+
+Bytes readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = f.readAll();
+    return Bytes(data.begin(), data.end());
+}
+
+// --- What the JPEG carries -------------------------------------------------
+
+struct JpegInfo {
+    bool valid = false;
+    int width = 0, height = 0, components = 0;
+    std::vector<Bytes> app1Exif; // payloads after "Exif\0\0"
+    Bytes icc;                   // reassembled ICC_PROFILE chunks
+    int iccChunks = 0;
+    bool iccChunksConsistent = true;
+    Bytes rgb;                   // decoded pixels, 3 bytes each
+};
+
+uint16_t be16(const uint8_t *p) { return uint16_t(p[0] << 8 | p[1]); }
+
+JpegInfo inspect(const Bytes &jpeg)
+{
+    JpegInfo info;
+    if (jpeg.size() < 4 || jpeg[0] != 0xFF || jpeg[1] != 0xD8)
+        return info;
+    size_t at = 2;
+    std::vector<std::pair<int, Bytes>> iccParts;
+    int declaredChunks = -1;
+    while (at + 4 <= jpeg.size() && jpeg[at] == 0xFF) {
+        const uint8_t marker = jpeg[at + 1];
+        const size_t length = be16(&jpeg[at + 2]);
+        if (length < 2 || at + 2 + length > jpeg.size())
+            return info;
+        const uint8_t *payload = &jpeg[at + 4];
+        const size_t size = length - 2;
+        if (marker == 0xE1 && size >= 6 && std::memcmp(payload, "Exif\0\0", 6) == 0)
+            info.app1Exif.emplace_back(payload + 6, payload + size);
+        if (marker == 0xE2 && size >= 14 && std::memcmp(payload, "ICC_PROFILE\0", 12) == 0) {
+            iccParts.emplace_back(payload[12], Bytes(payload + 14, payload + size));
+            if (declaredChunks >= 0 && declaredChunks != payload[13])
+                info.iccChunksConsistent = false;
+            declaredChunks = payload[13];
+        }
+        if (marker == 0xC0 || marker == 0xC2) {
+            info.components = payload[5];
+        }
+        if (marker == 0xDA)
+            break;
+        at += 2 + length;
+    }
+    for (size_t i = 0; i < iccParts.size(); ++i) {
+        if (iccParts[i].first != int(i + 1))
+            info.iccChunksConsistent = false;
+        info.icc.insert(info.icc.end(), iccParts[i].second.begin(), iccParts[i].second.end());
+    }
+    info.iccChunks = int(iccParts.size());
+    if (declaredChunks >= 0 && declaredChunks != info.iccChunks)
+        info.iccChunksConsistent = false;
+
+    tjhandle tj = tjInitDecompress();
+    int subsampling = 0, colorspace = 0;
+    if (tjDecompressHeader3(tj, jpeg.data(), jpeg.size(), &info.width, &info.height, &subsampling, &colorspace) == 0) {
+        info.rgb.resize(size_t(info.width) * size_t(info.height) * 3);
+        info.valid = tjDecompress2(tj, jpeg.data(), jpeg.size(), info.rgb.data(), info.width, 0, info.height,
+                                   TJPF_RGB, 0)
+            == 0;
+    }
+    tjDestroy(tj);
+    return info;
+}
+
+// IFD0 Orientation of a TIFF structure; 0 when absent.
+int tiffOrientation(const Bytes &tiff)
+{
+    if (tiff.size() < 8)
+        return -1;
+    const bool little = tiff[0] == 'I';
+    auto u16 = [&](size_t at) { return little ? tiff[at] | tiff[at + 1] << 8 : tiff[at] << 8 | tiff[at + 1]; };
+    auto u32 = [&](size_t at) {
+        return little ? uint32_t(u16(at)) | uint32_t(u16(at + 2)) << 16 : uint32_t(u16(at)) << 16 | u16(at + 2);
+    };
+    const uint32_t ifd = u32(4);
+    if (ifd + 2 > tiff.size())
+        return -1;
+    const int count = u16(ifd);
+    for (int i = 0; i < count && ifd + 2 + 12 * (i + 1) <= tiff.size(); ++i) {
+        const size_t e = ifd + 2 + 12 * i;
+        if (u16(e) == 0x0112)
+            return u16(e + 8);
+    }
+    return 0;
+}
+
+// A TIFF structure with Make and Orientation, optionally padded to `size`.
+Bytes tiffWithOrientation(int orientation, size_t size = 0)
+{
+    Bytes t = {'M', 'M', 0, 42, 0, 0, 0, 8, 0, 1, 0x01, 0x12, 0, 3, 0, 0, 0, 1, 0, uint8_t(orientation), 0, 0,
+               0, 0, 0, 0};
+    if (t.size() < size)
+        t.resize(size, 0);
+    return t;
+}
+
+Bytes withOffsetPrefix(const Bytes &tiff)
+{
+    Bytes item = {0, 0, 0, 6, 'E', 'x', 'i', 'f', 0, 0};
+    item.insert(item.end(), tiff.begin(), tiff.end());
+    return item;
+}
+
+Bytes makeJpeg(int width, int height)
+{
+    Bytes rgb(size_t(width) * height * 3);
+    for (size_t i = 0; i < rgb.size(); ++i)
+        rgb[i] = uint8_t(i * 7);
+    tjhandle tj = tjInitCompress();
+    unsigned char *buf = nullptr;
+    unsigned long size = 0;
+    tjCompress2(tj, rgb.data(), width, 0, height, TJPF_RGB, &buf, &size, TJSAMP_420, 85, 0);
+    Bytes out(buf, buf + size);
+    tjFree(buf);
+    tjDestroy(tj);
+    return out;
+}
+
+void putBe32(Bytes &v, size_t at, uint32_t value)
+{
+    v[at] = uint8_t(value >> 24);
+    v[at + 1] = uint8_t(value >> 16);
+    v[at + 2] = uint8_t(value >> 8);
+    v[at + 3] = uint8_t(value);
+}
+
+// Offset of the first occurrence of a four-character code, or npos.
+size_t find4cc(const Bytes &data, const char *code)
+{
+    for (size_t i = 0; i + 4 <= data.size(); ++i) {
+        if (std::memcmp(&data[i], code, 4) == 0)
+            return i;
+    }
+    return std::string::npos;
+}
+
+HeicFixture::Options fixture()
+{
+    return HeicFixture::Options();
+}
+
+const Bytes &plainFixture()
+{
+    static const Bytes bytes = HeicFixture::encode(fixture());
+    return bytes;
+}
+
+} // namespace
+
+class TestHeif2Jpg : public QObject {
+    Q_OBJECT
+
+private slots:
+    void realPhotos_data();
+    void realPhotos();
+    void matchesReferenceDecode_data();
+    void matchesReferenceDecode();
+    void alphaIsFlattenedOntoWhite_data();
+    void alphaIsFlattenedOntoWhite();
+    void colourDescriptionsOtherThanJpegs_data();
+    void colourDescriptionsOtherThanJpegs();
+    void iccAndExifCarriedWithOrientationReset();
+    void largeIccIsSplitIntoNumberedChunks();
+    void exifItemLayouts_data();
+    void exifItemLayouts();
+    void tooSmallBufferGivesNeededLengthAndRetryFits();
+    void renamedJpegComesOutUnchanged();
+    void badInputGivesErrorAndWritesNothing_data();
+    void badInputGivesErrorAndWritesNothing();
+    void concurrentCallsGiveTheSameResult();
+    void everyCodeHasItsOwnText();
+    void savedCrashInputsAreHandled();
+};
+
+// --- Real photos -------------------------------------------------------------
+
+void TestHeif2Jpg::realPhotos_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("expected"); // > 0: converts; < 0: that error code
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("components");
+    QTest::addColumn<bool>("icc");
+    QTest::addColumn<bool>("exif");
+
+    auto ok = [](const char *file, int w, int h, int comps, bool icc, bool exif) {
+        QTest::newRow(file) << file << 1 << w << h << comps << icc << exif;
+    };
+    auto fails = [](const char *file, int code) { QTest::newRow(file) << file << code << 0 << 0 << 0 << false << false; };
+    ok("iphone-8plus_portrait_irot270.heic", 3024, 4032, 3, true, true);
+    ok("iphone-13pro_depth_gainmap.heic", 4032, 3024, 3, true, true);
+    ok("iphone-15pro_ios18_tmap-gainmap.heic", 3024, 4032, 3, true, true);
+    ok("iphone-xs_empty-icc_zero-len-exif.heic", 4032, 3024, 3, false, false);
+    // 192 KB of EXIF does not fit one APP1 segment and is left out.
+    ok("xiaomi_no-icc_exif192k.heic", 2592, 1944, 3, false, false);
+    ok("sony-a7s3_10bit422.hif", 4240, 2832, 3, false, true);
+    ok("nikon-d5300_300x200_small.heic", 300, 200, 3, false, true);
+    ok("rainbow_451x461_odd.heic", 451, 461, 3, true, false);
+    ok("rgba10_29x100_odd-alpha.heif", 29, 100, 3, false, false);
+    ok("mono8_29x100.heif", 29, 100, 1, false, false);
+    ok("ispe-says-100x29_is-29x100.heif", 29, 100, 1, false, false);
+    ok("rgb10_639x480_3thumbs.heic", 639, 480, 3, false, false);
+    ok("mono_64x64_exif-xmp-iptc.heic", 64, 64, 1, false, true);
+    ok("blue_grid2x2-alpha_320x240.heic", 320, 240, 3, false, false);
+    ok("blue_444_320x240.heic", 320, 240, 3, false, false);
+    ok("avif-in-heif_32x32.heif", 32, 32, 3, false, false);
+    // Only the second, non-primary image lies past the end of the file.
+    ok("truncated_3657-bytes.heic", 16, 16, 3, false, false);
+    fails("empty_0-bytes.heic", TARNWICK_ERR_EMPTY_INPUT);
+    fails("canon-1dx3_truncated.hif", TARNWICK_ERR_TRUNCATED);
+    fails("no-meta-box.heic", TARNWICK_ERR_CORRUPT);
+    fails("fuzz_hvcc-nal-zero-length.heic", TARNWICK_ERR_DECODE);
+}
+
+void TestHeif2Jpg::realPhotos()
+{
+    QFETCH(QString, file);
+    QFETCH(int, expected);
+    const QString path = TestSupport::sharedTestFile(file);
+    if (path.isEmpty())
+        QSKIP("real photos not available");
+    const Bytes input = readFile(path);
+    const Call c = convert(input, -1, 90);
+    QVERIFY(!c.touchedPastCapacity);
+    if (expected < 0) {
+        QCOMPARE(c.result, expected);
+        QVERIFY(c.untouched());
+        return;
+    }
+    QVERIFY2(c.result > 0, tarnwick_error_text(c.result));
+    const JpegInfo info = inspect(c.jpeg());
+    QVERIFY(info.valid);
+    QTEST(info.width, "width");
+    QTEST(info.height, "height");
+    QTEST(info.components, "components");
+    QFETCH(bool, icc);
+    QFETCH(bool, exif);
+    QCOMPARE(!info.icc.empty(), icc);
+    QVERIFY(info.iccChunksConsistent);
+    QCOMPARE(info.app1Exif.size(), size_t(exif ? 1 : 0));
+    if (exif)
+        QVERIFY(tiffOrientation(info.app1Exif[0]) <= 1); // 1, or no tag at all
+}
+
+// --- Generated fixtures ------------------------------------------------------
+
+void TestHeif2Jpg::matchesReferenceDecode_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("bitDepth");
+    QTest::addColumn<int>("chroma");
+    QTest::addColumn<int>("rotation");
+    QTest::addColumn<bool>("mirror");
+    QTest::addColumn<int>("components");
+
+    // Sizes other than multiples of 64 are stored with a clean-aperture crop.
+    using C = HeicFixture::Chroma;
+    QTest::newRow("8-bit 4:2:0") << 64 << 48 << 8 << int(C::C420) << 0 << false << 3;
+    QTest::newRow("8-bit 4:2:2") << 64 << 48 << 8 << int(C::C422) << 0 << false << 3;
+    QTest::newRow("8-bit 4:4:4") << 64 << 48 << 8 << int(C::C444) << 0 << false << 3;
+    QTest::newRow("10-bit 4:2:0") << 64 << 48 << 10 << int(C::C420) << 0 << false << 3;
+    QTest::newRow("10-bit 4:4:4") << 64 << 48 << 10 << int(C::C444) << 0 << false << 3;
+    QTest::newRow("odd size 4:2:0") << 63 << 47 << 8 << int(C::C420) << 0 << false << 3;
+    QTest::newRow("rotated 90, uncropped") << 128 << 64 << 8 << int(C::C420) << 90 << false << 3;
+    QTest::newRow("rotated 270, uncropped") << 64 << 64 << 8 << int(C::C420) << 270 << false << 3;
+    QTest::newRow("mirrored, uncropped") << 64 << 64 << 8 << int(C::C420) << 0 << true << 3;
+    QTest::newRow("rotated 90, 10-bit 4:2:2") << 64 << 64 << 10 << int(C::C422) << 90 << false << 3;
+    QTest::newRow("rotated 90, cropped") << 64 << 48 << 8 << int(C::C420) << 90 << false << 3;
+    QTest::newRow("rotated 180, cropped") << 64 << 48 << 8 << int(C::C420) << 180 << false << 3;
+    QTest::newRow("rotated 270, odd size") << 63 << 47 << 8 << int(C::C420) << 270 << false << 3;
+    QTest::newRow("mirrored, cropped") << 64 << 48 << 8 << int(C::C420) << 0 << true << 3;
+    QTest::newRow("mono 8-bit") << 64 << 48 << 8 << int(C::Mono) << 0 << false << 1;
+    QTest::newRow("mono 10-bit rotated") << 64 << 48 << 10 << int(C::Mono) << 90 << false << 1;
+}
+
+namespace {
+
+// The fixture's source pixels as they should appear: turned counter-clockwise
+// by the stored rotation, or mirrored left to right.
+Bytes uprightSource(const HeicFixture::Options &o, int *width, int *height)
+{
+    const Bytes src = HeicFixture::sourceRgb(o);
+    const bool quarter = o.rotationCcw == 90 || o.rotationCcw == 270;
+    const int w = quarter ? o.height : o.width;
+    const int h = quarter ? o.width : o.height;
+    Bytes out(src.size());
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            int sx = x, sy = y;
+            if (o.rotationCcw == 90) {
+                sx = o.width - 1 - y;
+                sy = x;
+            } else if (o.rotationCcw == 180) {
+                sx = o.width - 1 - x;
+                sy = o.height - 1 - y;
+            } else if (o.rotationCcw == 270) {
+                sx = y;
+                sy = o.height - 1 - x;
+            } else if (o.mirror) {
+                sx = o.width - 1 - x;
+            }
+            std::memcpy(&out[(size_t(y) * w + x) * 3], &src[(size_t(sy) * o.width + sx) * 3], 3);
+        }
+    }
+    *width = w;
+    *height = h;
+    return out;
+}
+
+} // namespace
+
+void TestHeif2Jpg::matchesReferenceDecode()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, bitDepth);
+    QFETCH(int, chroma);
+    QFETCH(int, rotation);
+    QFETCH(bool, mirror);
+    HeicFixture::Options o;
+    o.width = width;
+    o.height = height;
+    o.bitDepth = bitDepth;
+    o.chroma = HeicFixture::Chroma(chroma);
+    o.rotationCcw = rotation;
+    o.mirror = mirror;
+    o.quality = 90;
+    const Bytes heic = HeicFixture::encode(o);
+    QVERIFY(!heic.empty());
+    int expectedWidth = 0, expectedHeight = 0;
+    const Bytes expected = uprightSource(o, &expectedWidth, &expectedHeight);
+
+    const Call c = convert(heic, -1, 100);
+    QVERIFY2(c.result > 0, tarnwick_error_text(c.result));
+    QVERIFY(!c.touchedPastCapacity);
+    const JpegInfo info = inspect(c.jpeg());
+    QVERIFY(info.valid);
+    QCOMPARE(info.width, expectedWidth);
+    QCOMPARE(info.height, expectedHeight);
+    QTEST(info.components, "components");
+    // A wrong rotation, mirror, crop, matrix or range lands far below this.
+    const double psnr = HeicFixture::psnr(info.rgb, expected);
+    QVERIFY2(psnr > 32, qPrintable(QString("PSNR %1 dB against the source").arg(psnr)));
+
+    // libheif's own decode agrees wherever it crops nothing (its crop of
+    // subsampled chroma is off by one).
+    if (width % 64 == 0 && height % 64 == 0) {
+        int refWidth = 0, refHeight = 0;
+        const Bytes reference = HeicFixture::referenceRgb(heic, &refWidth, &refHeight);
+        const double refPsnr = HeicFixture::psnr(info.rgb, reference);
+        QVERIFY2(refPsnr > 38, qPrintable(QString("PSNR %1 dB against libheif").arg(refPsnr)));
+    }
+}
+
+void TestHeif2Jpg::alphaIsFlattenedOntoWhite_data()
+{
+    QTest::addColumn<int>("rotation");
+    QTest::addColumn<bool>("mirror");
+    QTest::newRow("upright") << 0 << false;
+    QTest::newRow("rotated 90") << 90 << false;
+    QTest::newRow("rotated 270") << 270 << false;
+    QTest::newRow("mirrored") << 0 << true;
+}
+
+// Photos with alpha take the RGB road, where the transformations are applied
+// by the decoder library itself: they must agree with libheif's.
+void TestHeif2Jpg::alphaIsFlattenedOntoWhite()
+{
+    QFETCH(int, rotation);
+    QFETCH(bool, mirror);
+    HeicFixture::Options o; // left half opaque, right half transparent
+    o.alpha = true;
+    o.width = 128;
+    o.height = 64;
+    o.rotationCcw = rotation;
+    o.mirror = mirror;
+    o.quality = 90;
+    const Bytes heic = HeicFixture::encode(o);
+    int w = 0, h = 0;
+    const Bytes rgba = HeicFixture::referenceRgba(heic, &w, &h);
+    QVERIFY(!rgba.empty());
+    Bytes expected;
+    int transparent = 0;
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        const int a = rgba[i + 3];
+        transparent += a == 0;
+        for (int k = 0; k < 3; ++k)
+            expected.push_back(uint8_t((rgba[i + k] * a + 255 * (255 - a) + 127) / 255));
+    }
+    QVERIFY(transparent > w * h / 3);
+    const Call c = convert(heic, -1, 100);
+    QVERIFY2(c.result > 0, tarnwick_error_text(c.result));
+    const JpegInfo info = inspect(c.jpeg());
+    QVERIFY(info.valid);
+    QCOMPARE(info.width, w);
+    QCOMPARE(info.height, h);
+    const double psnr = HeicFixture::psnr(info.rgb, expected);
+    QVERIFY2(psnr > 35, qPrintable(QString("PSNR %1 dB").arg(psnr)));
+}
+
+void TestHeif2Jpg::colourDescriptionsOtherThanJpegs_data()
+{
+    QTest::addColumn<int>("matrix");
+    QTest::addColumn<bool>("fullRange");
+    QTest::newRow("BT.601 limited range") << 6 << false;
+    QTest::newRow("BT.709 full range") << 1 << true;
+    QTest::newRow("BT.709 limited range") << 1 << false;
+    QTest::newRow("BT.2020 full range") << 9 << true;
+}
+
+// JPEG means full-range BT.601; other YCbCr must be converted, not copied.
+void TestHeif2Jpg::colourDescriptionsOtherThanJpegs()
+{
+    QFETCH(int, matrix);
+    QFETCH(bool, fullRange);
+    CraftedHeic::Options o;
+    o.matrixCoefficients = matrix;
+    o.fullRange = fullRange;
+    const Bytes heic = CraftedHeic::encode(o);
+    QVERIFY(!heic.empty());
+    int w = 0, h = 0;
+    const Bytes reference = HeicFixture::referenceRgb(heic, &w, &h);
+    const Call c = convert(heic, -1, 100);
+    QVERIFY2(c.result > 0, tarnwick_error_text(c.result));
+    const JpegInfo info = inspect(c.jpeg());
+    QVERIFY(info.valid);
+    const double psnr = HeicFixture::psnr(info.rgb, reference);
+    QVERIFY2(psnr > 38, qPrintable(QString("PSNR %1 dB").arg(psnr)));
+}
+
+void TestHeif2Jpg::iccAndExifCarriedWithOrientationReset()
+{
+    HeicFixture::Options o;
+    o.icc = HeicFixture::sampleIccProfile();
+    o.rotationCcw = 270;
+    o.exifOrientation = 6;
+    const Call c = convert(HeicFixture::encode(o));
+    QVERIFY2(c.result > 0, tarnwick_error_text(c.result));
+    const JpegInfo info = inspect(c.jpeg());
+    QVERIFY(info.valid);
+    QCOMPARE(info.width, 48); // upright
+    QCOMPARE(info.height, 64);
+    QVERIFY(info.icc == o.icc);
+    QCOMPARE(info.iccChunks, 1);
+    QCOMPARE(info.app1Exif.size(), size_t(1));
+    QCOMPARE(tiffOrientation(info.app1Exif[0]), 1);
+    // Everything but the orientation value is the photo's own EXIF.
+    QVERIFY(info.app1Exif[0] == HeicFixture::sampleExif(1));
+}
+
+void TestHeif2Jpg::largeIccIsSplitIntoNumberedChunks()
+{
+    HeicFixture::Options o;
+    Bytes icc = HeicFixture::sampleIccProfile();
+    icc.resize(150000, 0x5A); // tag data past the table is never read
+    putBe32(icc, 0, uint32_t(icc.size()));
+    o.icc = icc;
+    const Bytes heic = HeicFixture::encode(o);
+    QVERIFY(!heic.empty());
+    const Call c = convert(heic);
+    QVERIFY2(c.result > 0, tarnwick_error_text(c.result));
+    const JpegInfo info = inspect(c.jpeg());
+    QVERIFY(info.valid);
+    QCOMPARE(info.iccChunks, 3);
+    QVERIFY(info.iccChunksConsistent);
+    QVERIFY(info.icc == icc);
+}
+
+void TestHeif2Jpg::exifItemLayouts_data()
+{
+    QTest::addColumn<Bytes>("item");
+    QTest::addColumn<int>("segments");
+    QTest::addColumn<int>("orientation");
+
+    const Bytes tiff = tiffWithOrientation(8);
+    Bytes exifHeaderThenTiff = {'E', 'x', 'i', 'f', 0, 0};
+    exifHeaderThenTiff.insert(exifHeaderThenTiff.end(), tiff.begin(), tiff.end());
+    Bytes offsetPastEnd = withOffsetPrefix(tiff);
+    putBe32(offsetPastEnd, 0, 0xFFFFFFF0u);
+    Bytes littleEndian = {'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12, 0x01, 3, 0, 1, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0};
+
+    QTest::newRow("standard, with offset prefix") << withOffsetPrefix(tiff) << 1 << 1;
+    QTest::newRow("little-endian TIFF") << withOffsetPrefix(littleEndian) << 1 << 1;
+    QTest::newRow("no prefix, TIFF header first") << tiff << 1 << 1;
+    QTest::newRow("no prefix, Exif header first") << exifHeaderThenTiff << 1 << 1;
+    QTest::newRow("largest that fits one segment") << withOffsetPrefix(tiffWithOrientation(6, 65533 - 6)) << 1 << 1;
+    QTest::newRow("one byte too large") << withOffsetPrefix(tiffWithOrientation(6, 65533 - 5)) << 0 << 0;
+    QTest::newRow("192 KB") << withOffsetPrefix(tiffWithOrientation(6, 192 * 1024)) << 0 << 0;
+    QTest::newRow("empty item") << Bytes() << 0 << 0;
+    QTest::newRow("offset prefix only") << Bytes{0, 0, 0, 0} << 0 << 0;
+    QTest::newRow("offset past the end") << offsetPastEnd << 0 << 0;
+    QTest::newRow("not TIFF") << Bytes(40, 0x33) << 0 << 0;
+    QTest::newRow("IFD offset past the end")
+        << withOffsetPrefix(Bytes{'M', 'M', 0, 42, 0x7F, 0xFF, 0xFF, 0xFF}) << 1 << -1;
+}
+
+void TestHeif2Jpg::exifItemLayouts()
+{
+    QFETCH(Bytes, item);
+    QFETCH(int, segments);
+    CraftedHeic::Options o;
+    o.exifItems.push_back(item);
+    const Bytes heic = CraftedHeic::encode(o);
+    if (heic.empty() && item.empty())
+        QSKIP("libheif does not store an empty item");
+    QVERIFY(!heic.empty());
+    const Call c = convert(heic);
+    QVERIFY2(c.result > 0, tarnwick_error_text(c.result));
+    const JpegInfo info = inspect(c.jpeg());
+    QVERIFY(info.valid);
+    QCOMPARE(int(info.app1Exif.size()), segments);
+    if (segments)
+        QTEST(tiffOrientation(info.app1Exif[0]), "orientation");
+}
+
+void TestHeif2Jpg::tooSmallBufferGivesNeededLengthAndRetryFits()
+{
+    const Call full = convert(plainFixture());
+    QVERIFY2(full.result > 0, tarnwick_error_text(full.result));
+    const int32_t needed = full.result;
+
+    const Call query = convert(plainFixture(), 0);
+    QCOMPARE(query.result, needed);
+    QCOMPARE(heif2jpg(plainFixture().data(), int32_t(plainFixture().size()), 90, nullptr, 0, nullptr), needed);
+
+    const Call oneShort = convert(plainFixture(), needed - 1);
+    QCOMPARE(oneShort.result, needed);
+    QVERIFY(oneShort.untouched());
+
+    const Call exact = convert(plainFixture(), needed);
+    QCOMPARE(exact.result, needed);
+    QVERIFY(!exact.touchedPastCapacity);
+    QVERIFY(exact.jpeg() == full.jpeg());
+}
+
+void TestHeif2Jpg::renamedJpegComesOutUnchanged()
+{
+    const Bytes jpeg = makeJpeg(40, 30);
+    const Call c = convert(jpeg);
+    QCOMPARE(c.result, int32_t(jpeg.size()));
+    QVERIFY(c.jpeg() == jpeg);
+    QVERIFY(!c.touchedPastCapacity);
+
+    const Call small = convert(jpeg, int32_t(jpeg.size()) - 1);
+    QCOMPARE(small.result, int32_t(jpeg.size()));
+    QVERIFY(small.untouched());
+}
+
+void TestHeif2Jpg::badInputGivesErrorAndWritesNothing_data()
+{
+    QTest::addColumn<Bytes>("input");
+    QTest::addColumn<int>("expected");
+
+    const Bytes &heic = plainFixture();
+    // A JPEG-coded HEIF item: libheif knows the codec, but no decoder for it
+    // is installed here.
+    Bytes unknownCodec = heic;
+    for (size_t at = find4cc(unknownCodec, "hvc1"); at != std::string::npos; at = find4cc(unknownCodec, "hvc1"))
+        std::memcpy(&unknownCodec[at], "jpeg", 4);
+    Bytes unknownItem = heic;
+    for (size_t at = find4cc(unknownItem, "hvc1"); at != std::string::npos; at = find4cc(unknownItem, "hvc1"))
+        std::memcpy(&unknownItem[at], "zzz1", 4);
+    // No clean aperture at 64x64, so the image size is the ispe's.
+    HeicFixture::Options square;
+    square.height = 64;
+    const Bytes squareHeic = HeicFixture::encode(square);
+    const size_t ispe = find4cc(squareHeic, "ispe");
+    Bytes hugeSize = squareHeic;
+    putBe32(hugeSize, ispe + 8, 60000);
+    putBe32(hugeSize, ispe + 12, 60000);
+    Bytes tooWide = squareHeic;
+    putBe32(tooWide, ispe + 8, 70000);
+    putBe32(tooWide, ispe + 12, 16);
+    Bytes brokenJpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 2, 0xFF, 0xD9};
+    Bytes noise(3000);
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = uint8_t(i * 2654435761u >> 13);
+    Bytes ftypThenNoise(heic.begin(), heic.begin() + 32);
+    ftypThenNoise.insert(ftypThenNoise.end(), noise.begin(), noise.end());
+    Bytes corruptBitstream = heic;
+    const size_t mdat = find4cc(corruptBitstream, "mdat");
+    for (size_t i = mdat + 8; i < corruptBitstream.size(); ++i)
+        corruptBitstream[i] ^= 0xFF;
+
+    QTest::newRow("one byte") << Bytes{0x00} << int(TARNWICK_ERR_NOT_HEIF);
+    QTest::newRow("PNG signature") << Bytes{0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13} << int(TARNWICK_ERR_NOT_HEIF);
+    QTest::newRow("noise") << noise << int(TARNWICK_ERR_NOT_HEIF);
+    QTest::newRow("HEIF header, then noise") << ftypThenNoise << int(TARNWICK_ERR_CORRUPT);
+    QTest::newRow("cut after the header") << Bytes(heic.begin(), heic.begin() + 40) << int(TARNWICK_ERR_CORRUPT);
+    QTest::newRow("cut in the image data") << Bytes(heic.begin(), heic.end() - 200) << int(TARNWICK_ERR_TRUNCATED);
+    QTest::newRow("codec without decoder") << unknownCodec << int(TARNWICK_ERR_UNSUPPORTED);
+    QTest::newRow("unknown item type") << unknownItem << int(TARNWICK_ERR_CORRUPT);
+    QTest::newRow("3.6 gigapixels") << hugeSize << int(TARNWICK_ERR_TOO_LARGE);
+    QTest::newRow("wider than JPEG allows") << tooWide << int(TARNWICK_ERR_TOO_LARGE);
+    QTest::newRow("scrambled bitstream") << corruptBitstream << int(TARNWICK_ERR_DECODE);
+    QTest::newRow("JPEG marker, broken header") << brokenJpeg << int(TARNWICK_ERR_CORRUPT);
+}
+
+void TestHeif2Jpg::badInputGivesErrorAndWritesNothing()
+{
+    QFETCH(Bytes, input);
+    QFETCH(int, expected);
+    const Call c = convert(input);
+    QCOMPARE(c.result, int32_t(expected));
+    QVERIFY(c.untouched());
+}
+
+void TestHeif2Jpg::concurrentCallsGiveTheSameResult()
+{
+    std::vector<Bytes> inputs;
+    for (int i = 0; i < 5; ++i) {
+        HeicFixture::Options o;
+        o.width = 96 + 16 * i;
+        o.height = 64;
+        o.rotationCcw = 90 * (i % 4);
+        o.chroma = i == 4 ? HeicFixture::Chroma::Mono : HeicFixture::Chroma::C420;
+        inputs.push_back(HeicFixture::encode(o));
+    }
+    std::vector<Bytes> expected;
+    for (const Bytes &in : inputs)
+        expected.push_back(convert(in).jpeg());
+
+    std::atomic<int> mismatches{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 5; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 8; ++round) {
+                const size_t i = size_t(t + round) % inputs.size();
+                const Call c = convert(inputs[i]);
+                if (c.touchedPastCapacity || c.jpeg().empty() || c.jpeg() != expected[i])
+                    ++mismatches;
+            }
+        });
+    }
+    for (std::thread &t : threads)
+        t.join();
+    QCOMPARE(mismatches.load(), 0);
+}
+
+void TestHeif2Jpg::everyCodeHasItsOwnText()
+{
+    QSet<QString> texts;
+    for (int32_t code = TARNWICK_ERR_INVALID_ARGUMENT; code >= TARNWICK_ERR_INTERNAL; --code) {
+        const QString text = tarnwick_error_text(code);
+        QVERIFY(!text.isEmpty() && text != "unknown error");
+        texts.insert(text);
+    }
+    QCOMPARE(texts.size(), -TARNWICK_ERR_INTERNAL);
+    QCOMPARE(QString(tarnwick_error_text(1234)), QString("success"));
+    QCOMPARE(QString(tarnwick_error_text(-999)), QString("unknown error"));
+
+    // Arguments the caller got wrong.
+    const Bytes &heic = plainFixture();
+    Bytes out(16);
+    QCOMPARE(heif2jpg(nullptr, 10, 90, out.data(), 16, nullptr), int32_t(TARNWICK_ERR_INVALID_ARGUMENT));
+    QCOMPARE(heif2jpg(heic.data(), -1, 90, out.data(), 16, nullptr), int32_t(TARNWICK_ERR_INVALID_ARGUMENT));
+    QCOMPARE(heif2jpg(heic.data(), int32_t(heic.size()), 90, out.data(), -5, nullptr), int32_t(TARNWICK_ERR_INVALID_ARGUMENT));
+    QCOMPARE(heif2jpg(heic.data(), int32_t(heic.size()), 90, nullptr, 16, nullptr), int32_t(TARNWICK_ERR_INVALID_ARGUMENT));
+    QCOMPARE(heif2jpg(nullptr, 0, 90, nullptr, 0, nullptr), int32_t(TARNWICK_ERR_EMPTY_INPUT));
+    // Out-of-range quality is clamped, not refused.
+    QVERIFY(inspect(convert(heic, -1, 0).jpeg()).valid);
+    QVERIFY(inspect(convert(heic, -1, 1000).jpeg()).valid);
+}
+
+// Inputs that once made the decoder misbehave (found by fuzzing); any result
+// is fine as long as the call returns and stays inside its buffer.
+void TestHeif2Jpg::savedCrashInputsAreHandled()
+{
+    const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
+    const QStringList files = dir.entryList(QDir::Files);
+    int checked = 0;
+    for (const QString &name : files) {
+        if (name.endsWith(".md"))
+            continue;
+        const Bytes input = readFile(dir.filePath(name));
+        for (int32_t capacity : {0, 100, int32_t(input.size() * 10)}) {
+            const Call c = convert(input, capacity);
+            QVERIFY2(!c.touchedPastCapacity, qPrintable(name));
+            if (c.result <= 0 || c.result > capacity)
+                QVERIFY2(c.untouched(), qPrintable(name));
+        }
+        ++checked;
+    }
+    if (checked == 0)
+        QSKIP("no saved crash inputs");
+}
+
+QTEST_GUILESS_MAIN(TestHeif2Jpg)
+#include "tst_heif2jpg.moc"

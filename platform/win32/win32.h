@@ -9,9 +9,11 @@
 //   "X:\a\b"  -> <drive root>/x/a/b   (drive C: is <drive root>/c)
 //   "Z:\a\b"  -> /a/b                  (drive Z: is the local root)
 //   "\a\b", "/a/b" -> /a/b;  "a\b" -> a/b, relative to the current directory
-// "\" and "/" both separate folders. The drive root is, in this order: the
-// folder given to SetDriveRoot, $VANTROPE_DRIVE_ROOT, $XDG_DATA_HOME/vantrope/
-// drives, ~/.local/share/vantrope/drives. Local paths handed back
+// "\" and "/" both separate folders. Unlike on Windows, names keep the case
+// sensitivity of the local file system (the drive letter does not). The
+// drive root is, in this order: the folder given to SetDriveRoot,
+// $VANTROPE_DRIVE_ROOT, $XDG_DATA_HOME/vantrope/drives,
+// ~/.local/share/vantrope/drives. Local paths handed back
 // (GetModuleFileNameW) take the reverse way: below the drive root they are
 // "X:\...", anything else is "Z:\...".
 //

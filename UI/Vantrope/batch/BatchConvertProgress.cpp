@@ -1,0 +1,141 @@
+#include "BatchConvertProgress.h"
+#include "ui_BatchConvertProgress.h"
+
+#include "TipDialog.h"
+
+#include <QEvent>
+
+BatchConvertProgress::BatchConvertProgress(QWidget *parent)
+    : ZoStyleDialog(parent)
+    , ui(new Ui::BatchConvertProgress)
+    , cancelTip(nullptr)
+    , completed(false)
+{
+    ui->setupUi(this);
+
+    ui->widget->setTitleText(tr("Converting Photos"));
+    ui->widget->setCloseBySignal(true);
+    ui->widget->setDragTarget(this, QPoint(5, 5), true);
+
+    const QFont font = skin.font(34);
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->label_Converting, ui->label_Progress,
+                                                       ui->label_files, ui->progressBar,
+                                                       ui->pushButton_Cancel, ui->pushButton_OpenFolder,
+                                                       ui->pushButton_OK, ui->label_NotConverted})
+        w->setFont(font);
+
+    const QString dir = skin.skinDir();
+    for (ZoStyleButton *button : {ui->pushButton_Cancel, ui->pushButton_OpenFolder})
+        button->setImages(dir + "/Button/button100_normal.png", dir + "/Button/button100_hover.png",
+                          dir + "/Button/button100_pressing.png");
+    ui->pushButton_OK->setImages(dir + "/Button/button100_2_normal.png",
+                                 dir + "/Button/button100_2_hover.png",
+                                 dir + "/Button/button100_2_pressing.png");
+
+    ui->progressBar->setTextVisible(false);
+
+    for (ZoStyleButton *button : {ui->pushButton_Cancel, ui->pushButton_OpenFolder}) {
+        // Hover events reach the filter only with WA_Hover, whatever the style.
+        button->setAttribute(Qt::WA_Hover, true);
+        button->installEventFilter(this);
+    }
+
+    ui->pushButton_OpenFolder->hide();
+    ui->pushButton_OK->hide();
+    ui->label_NotConverted->hide();
+
+    connect(ui->pushButton_Cancel, SIGNAL(clicked()), this, SLOT(slot_isCancelView()));
+    connect(ui->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
+    connect(ui->pushButton_OK, SIGNAL(clicked()), this, SLOT(slot_Close()));
+    connect(ui->widget, SIGNAL(signal_Close()), this, SLOT(slot_isCancelView()));
+}
+
+BatchConvertProgress::~BatchConvertProgress()
+{
+    delete ui;
+}
+
+void BatchConvertProgress::setProgress(int nValue, const QString &strText)
+{
+    ui->label_Progress->setText(strText);
+    ui->progressBar->setValue(nValue);
+}
+
+void BatchConvertProgress::showSuccess(int count, int failedCount)
+{
+    completed = true;
+    ui->pushButton_OpenFolder->show();
+    ui->pushButton_OK->show();
+    ui->pushButton_Cancel->hide();
+
+    // With failures the message is shown for any count, 0 included: a batch
+    // in which every file failed still ends with a statement of the outcome.
+    if (count >= 2 || (failedCount > 0 && count == 0))
+        ui->label_Converting->setText(QString::number(count) + tr(" files have been successfully converted!"));
+    else if (count == 1)
+        ui->label_Converting->setText(QString::number(count) + tr(" file have been successfully converted!"));
+
+    if (failedCount > 0) {
+        ui->label_NotConverted->setText(failedCount == 1
+                                            ? tr("1 file could not be converted.")
+                                            : QString::number(failedCount) + tr(" files could not be converted."));
+        ui->label_NotConverted->show();
+    }
+
+    ui->label_Progress->hide();
+    ui->label_files->hide();
+}
+
+void BatchConvertProgress::slot_isCancelView()
+{
+    if (completed) {
+        close();
+        return;
+    }
+    if (!cancelTip) {
+        cancelTip = new TipDialog(this);
+        cancelTip->setCancelConfirmMode();
+        connect(cancelTip, SIGNAL(signal_CancelConver()), this, SLOT(slot_CancelConvert()));
+    }
+    cancelTip->exec();
+}
+
+void BatchConvertProgress::slot_CancelConvert()
+{
+    if (cancelTip)
+        cancelTip->hide();
+    emit signal_CancelConvert();
+    if (cancelTip) {
+        cancelTip->close();
+        cancelTip->deleteLater();
+        cancelTip = nullptr;
+    }
+}
+
+void BatchConvertProgress::slot_OpenFolder()
+{
+    emit signal_OpenFolder();
+}
+
+void BatchConvertProgress::slot_Close()
+{
+    close();
+}
+
+bool BatchConvertProgress::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->pushButton_Cancel || watched == ui->pushButton_OpenFolder) {
+        auto *button = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::HoverEnter)
+            button->setStyleSheet("color:#ffffff");
+        else if (event->type() == QEvent::HoverLeave)
+            button->setStyleSheet("color:#3598fe");
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void BatchConvertProgress::paintEvent(QPaintEvent *event)
+{
+    frame.paintFrame(this);
+    QWidget::paintEvent(event);
+}

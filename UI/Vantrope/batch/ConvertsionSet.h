@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ZoShadowFrame.h"
+#include "ZoSkin.h"
+#include "ZoStyleDialog.h"
+
+namespace Ui {
+class ConvertsionSet;
+}
+
+// The batch conversion settings: output format (fixed JPEG), JPEG quality
+// (slider 0 to 100) and output folder. Every choice is reported at once by a
+// signal; the dialog keeps no settings of its own. Convert only emits
+// signal_Convert(): the owner closes and deletes the dialog.
+class ConvertsionSet : public ZoStyleDialog
+{
+    Q_OBJECT
+public:
+    explicit ConvertsionSet(QWidget *parent = nullptr);
+    ~ConvertsionSet() override;
+
+    // Shows the quality in force (clamped to 0..100) without reporting it:
+    // the dialog still emits nothing until the user acts.
+    void setQuality(int nValue);
+
+signals:
+    void signal_SendSavePath(QString strPath);
+    void signal_SetConvertQuality(int nValue);
+    void signal_Convert();
+
+public slots:
+    void slot_OpenFolder();
+    void slot_Convert();
+    void slot_setQualityValue(int nValue);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Ui::ConvertsionSet *ui;
+    ZoSkin skin;
+    ZoShadowFrame frame;
+};

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "Heif2jpg.h"
+#include "ZoSkin.h"
+
+#include <QFileInfo>
+#include <QList>
+#include <QMutex>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+class BatchConvertProgress;
+class ConvertThread;
+class ConvertsionSet;
+class TipDialog;
+class ZoStyleCheckBox;
+
+namespace Ui {
+class HeicFileTable;
+}
+
+// The batch page: a table of the HEIC files gathered for conversion (check
+// box, name, size, full path), a tool bar to add, delete and clear files, a
+// select-all box over the first column and a summary line with the Convert
+// button, which is usable only while at least one row is checked.
+//
+// It is also the batch controller: Convert opens the settings dialog, the
+// checked rows are converted by four workers sharing convertQueue(), in the
+// order in which the rows were checked, and a modal progress dialog follows
+// every processed file (converted or failed) until all are done or the user
+// cancels. Quality and output folder live as long as the page.
+//
+// Destroying the page stops the workers, drops the paths nobody took yet and
+// waits for the files in hand, so no half-written output is left behind.
+class HeicFileTable : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit HeicFileTable(QWidget *parent = nullptr);
+    ~HeicFileTable() override;
+
+    // Appends every path that names an existing file, in order, duplicates
+    // included; missing files are skipped silently.
+    void addFiles(QVector<QString> vStrPath);
+    // A null decoder leaves the one held unchanged.
+    void setDecoder(Heif2jpgFunc func);
+
+    // The indices of the checked rows, in the order in which they became
+    // checked: the order in which a batch converts them.
+    QList<int> checkedRowOrder() const { return checkedRows; }
+
+signals:
+    void signal_ConvertSuccessCount(int nCount);
+    void signal_ConvertSuccessAll();
+
+public slots:
+    // A row box changed: nRow carries the new check state, nCol the row index.
+    void slot_ChooseItem(int nRow, int nCol);
+    void slot_ClearTableView();
+    void slot_ClearTable();
+    void slot_DeleteTableItem();
+    void slot_AddItem();
+    void slot_setAllCheckBoxState(int State, int nIndex);
+    void slot_setSelectAllCheckBoxState();
+    void slot_BatchConvert();
+    void slot_SavePath(QString strPath);
+    void slot_ConvertQuality(int nValue);
+    void slot_StartConvert();
+    void slot_ConvertProgress();
+    // nCurProgress: files converted so far; the files that failed are added
+    // to it, so the progress follows every processed file.
+    void slot_SetConvertProgress(int nCurProgress);
+    void slot_StopConvert();
+    void slot_ConvertSuccess();
+    void slot_OpenFolder();
+    // One worker could not convert one file.
+    void slot_ConvertFailed();
+
+private:
+    void refreshTable();
+    void buildRow(int row, const QFileInfo &info);
+    void updateSummary(double totalBytes);
+    QString rowBoxStyleSheet() const;
+
+    Ui::HeicFileTable *ui;
+    ZoSkin skin;
+    QVector<QFileInfo> fileList;
+    TipDialog *clearTip;
+    QList<int> checkedRows;
+    QList<ZoStyleCheckBox *> rowCheckBoxes;
+    ZoStyleCheckBox *selectAllBox;
+
+    Heif2jpgFunc decoder;
+    QString savePath;
+    int quality;
+    ConvertThread *workers[4];
+    ConvertsionSet *settingsDialog;
+    int successCount;
+    BatchConvertProgress *progressDialog;
+    QMutex progressMutex;
+    TipDialog *stopTip;
+    // Files of the running batch that could not be converted.
+    int failedCount;
+    // False outside a running batch: reports of files that a cancelled batch
+    // still had in hand are not counted in any batch.
+    bool acceptingReports;
+
+    QString lastFilePath;
+};

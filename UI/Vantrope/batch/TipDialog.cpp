@@ -1,0 +1,132 @@
+#include "TipDialog.h"
+#include "ui_TipDialog.h"
+
+#include <QEvent>
+#include <QPixmap>
+
+TipDialog::TipDialog(QWidget *parent)
+    : ZoStyleDialog(parent)
+    , ui(new Ui::TipDialog)
+    , convertedCount(0)
+{
+    ui->setupUi(this);
+
+    ui->widget_Title->setDragTarget(this, QPoint(5, 5), true);
+
+    ui->label_StatesText->setFont(skin.font(38));
+    ui->label_SuccessText->setFont(skin.font(34));
+    ui->pushButton_Yes->setFont(skin.font(34));
+    ui->pushButton_OK->setFont(skin.font(34));
+
+    const QString dir = skin.skinDir();
+    for (ZoStyleButton *button : {ui->pushButton_Yes, ui->pushButton_OK}) {
+        button->setImages(dir + "/Button/button100_normal.png", dir + "/Button/button100_hover.png",
+                          dir + "/Button/button100_pressing.png");
+        // Hover events reach the filter only with WA_Hover, whatever the style.
+        button->setAttribute(Qt::WA_Hover, true);
+    }
+    ui->pushButton_OK->installEventFilter(this);
+    ui->pushButton_Yes->installEventFilter(this);
+
+    ui->widget_Title->setTitleText(tr("Attention"));
+}
+
+TipDialog::~TipDialog()
+{
+    delete ui;
+}
+
+void TipDialog::setStatusImage(const QString &skinPath)
+{
+    ui->label_StatesImage->setPixmap(QPixmap(skin.skinDir() + skinPath));
+}
+
+void TipDialog::setCancelConfirmMode()
+{
+    setStatusImage("/Label/tips_confirm.png");
+    ui->label_StatesText->setText(tr("Are you sure to cancel the file conversion?"));
+    ui->label_StatesText->setFont(skin.font(34));
+    ui->label_StatesText->setStyleSheet("color:#484848");
+    ui->label_SuccessText->hide();
+    ui->pushButton_OK->setText(tr("No"));
+    connect(ui->pushButton_Yes, SIGNAL(clicked()), this, SIGNAL(signal_CancelConver()));
+    connect(ui->pushButton_OK, SIGNAL(clicked()), this, SLOT(slot_Close()));
+}
+
+void TipDialog::setCancelledMode()
+{
+    setStatusImage("/Label/tips_cancel.png");
+    ui->label_StatesText->setText(tr("Conversion Cancelled!"));
+    ui->label_StatesText->setFont(skin.font(38));
+    ui->label_StatesText->setStyleSheet("color:#484848");
+    ui->label_SuccessText->setText(QString::number(convertedCount)
+                                   + tr(" files have been successfully converted."));
+    ui->label_SuccessText->setFont(skin.font(34));
+    ui->label_SuccessText->setStyleSheet("color:#787878");
+    ui->pushButton_OK->setText(tr("No"));
+    ui->pushButton_Yes->setText(tr("Open Folder"));
+    connect(ui->pushButton_Yes, SIGNAL(clicked()), this, SIGNAL(signal_OpenFolder()));
+    connect(ui->pushButton_OK, SIGNAL(clicked()), this, SLOT(slot_Close()));
+}
+
+void TipDialog::setConvertedCount(int count)
+{
+    convertedCount = count;
+    ui->label_SuccessText->setText(QString::number(count) + " files have been successfully converted.");
+    ui->pushButton_OK->setText(tr("OK"));
+}
+
+void TipDialog::setClearConfirmMode()
+{
+    setStatusImage("/Label/tips_confirm.png");
+    ui->label_StatesText->setText(tr("Are you sure to trash all the files here?"));
+    ui->label_StatesText->setFont(skin.font(34));
+    ui->label_StatesText->setStyleSheet("color:#484848");
+    ui->label_SuccessText->hide();
+    ui->pushButton_OK->setText(tr("No"));
+    connect(ui->pushButton_Yes, SIGNAL(clicked()), this, SIGNAL(signal_ClearTable()));
+    connect(ui->pushButton_OK, SIGNAL(clicked()), this, SLOT(slot_Close()));
+}
+
+void TipDialog::setQuitConfirmMode()
+{
+    ui->widget_Title->setTitleText(tr("Attention"));
+    setStatusImage("/Label/tips_confirm.png");
+    ui->label_StatesText->setText(tr("Are you sure to quit the program?"));
+    ui->label_SuccessText->hide();
+    ui->pushButton_Yes->show();
+    ui->pushButton_OK->show();
+    ui->pushButton_Yes->setText(tr("Yes"));
+    ui->pushButton_OK->setText(tr("No"));
+    connect(ui->pushButton_Yes, SIGNAL(clicked()), this, SLOT(slot_Exit()));
+    connect(ui->pushButton_OK, SIGNAL(clicked()), this, SLOT(slot_Close()));
+}
+
+void TipDialog::slot_Close()
+{
+    close();
+}
+
+void TipDialog::slot_Exit()
+{
+    emit signal_ExitApp();
+    close();
+}
+
+bool TipDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->pushButton_OK || watched == ui->pushButton_Yes) {
+        auto *button = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::HoverEnter)
+            button->setStyleSheet("color:#ffffff");
+        else if (event->type() == QEvent::HoverLeave)
+            button->setStyleSheet("color:#3598fe");
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TipDialog::paintEvent(QPaintEvent *event)
+{
+    frame.paintFrame(this);
+    QWidget::paintEvent(event);
+}

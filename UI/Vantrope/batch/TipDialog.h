@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ZoShadowFrame.h"
+#include "ZoSkin.h"
+#include "ZoStyleDialog.h"
+
+namespace Ui {
+class TipDialog;
+}
+
+// The small confirmation and notice dialog: a status image, a main line, an
+// optional second line and two buttons. The owner creates it, calls exactly
+// one mode operation right after construction and runs it modally; the answer
+// comes back as a signal (or just the dialog closing, for No and OK).
+//
+// The right button (No / OK) only closes the dialog. The left button only
+// emits: the receiver decides whether the dialog closes, except in the quit
+// confirmation, whose Yes closes it after emitting signal_ExitApp(). The
+// dialog never deletes itself.
+class TipDialog : public ZoStyleDialog
+{
+    Q_OBJECT
+public:
+    explicit TipDialog(QWidget *parent = nullptr);
+    ~TipDialog() override;
+
+    // "Are you sure to cancel the file conversion?"; Yes emits signal_CancelConver().
+    void setCancelConfirmMode();
+    // "Conversion Cancelled!" over the converted count; Open Folder emits
+    // signal_OpenFolder(). Call setConvertedCount right after it.
+    void setCancelledMode();
+    void setConvertedCount(int count);
+    // "Are you sure to trash all the files here?"; Yes emits signal_ClearTable().
+    void setClearConfirmMode();
+    // "Are you sure to quit the program?"; Yes emits signal_ExitApp() and closes.
+    void setQuitConfirmMode();
+
+signals:
+    void signal_CancelConver();
+    void signal_ClearTable();
+    void signal_OpenFolder();
+    void signal_ExitApp();
+
+public slots:
+    void slot_Close();
+    void slot_Exit();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void setStatusImage(const QString &skinPath);
+
+    Ui::TipDialog *ui;
+    ZoShadowFrame frame;
+    ZoSkin skin;
+    int convertedCount;
+};

@@ -1,0 +1,43 @@
+#include "ZoStyleCheckBox.h"
+#include "ui_ZoStyleCheckBox.h"
+
+ZoStyleCheckBox::ZoStyleCheckBox(int index, QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::ZoStyleCheckBox)
+    , index(index)
+{
+    ui->setupUi(this);
+    connect(ui->checkBox, SIGNAL(stateChanged(int)), this, SLOT(slot_StateChanged(int)));
+    connect(ui->checkBox, SIGNAL(clicked()), this, SLOT(slot_Clicked()));
+}
+
+ZoStyleCheckBox::~ZoStyleCheckBox()
+{
+    delete ui;
+}
+
+void ZoStyleCheckBox::setBoxStyleSheet(const QString &styleSheet)
+{
+    ui->checkBox->setStyleSheet(styleSheet);
+}
+
+void ZoStyleCheckBox::setCheckState(int state)
+{
+    // QCheckBox turns itself tri-state when given the partial state.
+    ui->checkBox->setCheckState(static_cast<Qt::CheckState>(state));
+}
+
+int ZoStyleCheckBox::checkState() const
+{
+    return ui->checkBox->checkState();
+}
+
+void ZoStyleCheckBox::slot_StateChanged(int nState)
+{
+    emit signal_StateChanged(nState, index);
+}
+
+void ZoStyleCheckBox::slot_Clicked()
+{
+    emit signal_Clicked();
+}

@@ -1,0 +1,442 @@
+// The batch page as a controller: real workers, the real decoder and small
+// HEIC files made at test time.
+
+#include "BatchConvertProgress.h"
+#include "ConvertQueue.h"
+#include "HeicFileTable.h"
+#include "Heif2jpg.h"
+#include "TipDialog.h"
+#include "ZoStyleButton.h"
+#include "ZoStyleCheckBox.h"
+#include "desktopopener.h"
+#include "heicfixture.h"
+#include "modaldriver.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSemaphore>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+
+namespace {
+
+template <typename T>
+T *child(QObject *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+// The real decoder behind a gate: every call first takes one permit, so a
+// test decides how many conversions may run and holds the others in the
+// workers' hands.
+Heif2jpgFunc realDecoder = nullptr;
+QSemaphore gate;
+QSemaphore entered;
+
+int32_t gatedDecoder(const unsigned char *input, int32_t length, int32_t quality, unsigned char *output,
+                     int32_t capacity, const char *tempFileName)
+{
+    entered.release();
+    gate.acquire();
+    return realDecoder(input, length, quality, output, capacity, tempFileName);
+}
+
+constexpr int openGate = 1000;
+
+void resetGate(int permits)
+{
+    gate.acquire(gate.available());
+    entered.acquire(entered.available());
+    gate.release(permits);
+}
+
+struct Photos
+{
+    QTemporaryDir dir;
+    QString outDir() const { return dir.path() + "/Quorvix"; }
+
+    QVector<QString> make(int good, int bad = 0, const QString &prefix = "IMG_")
+    {
+        QVector<QString> paths;
+        HeicFixture::Options options;
+        for (int i = 0; i < good; ++i) {
+            const QString path = dir.path() + QString("/%1%2.HEIC").arg(prefix).arg(i);
+            options.quality = 50 + i; // distinct bytes per file
+            if (!HeicFixture::write(path.toStdString(), options))
+                qFatal("cannot encode %s", qPrintable(path));
+            paths << path;
+        }
+        for (int i = 0; i < bad; ++i) {
+            const QString path = dir.path() + QString("/%1bad%2.HEIC").arg(prefix).arg(i);
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write("not a photo at all") < 0)
+                qFatal("cannot write %s", qPrintable(path));
+            paths << path;
+        }
+        return paths;
+    }
+
+    QStringList outputs() const { return QDir(outDir()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
+};
+
+struct Page
+{
+    HeicFileTable table{nullptr};
+
+    ZoStyleCheckBox *rowBox(int row)
+    {
+        return qobject_cast<ZoStyleCheckBox *>(child<QTableWidget>(&table, "tableWidget")->cellWidget(row, 0));
+    }
+    void clickRow(int row) { child<QCheckBox>(rowBox(row), "checkBox")->click(); }
+    void checkAll(int rows)
+    {
+        for (int row = 0; row < rows; ++row)
+            clickRow(row);
+    }
+};
+
+QString labelText(QObject *parent, const char *name)
+{
+    return child<QLabel>(parent, name)->text();
+}
+
+void click(QObject *parent, const char *name)
+{
+    child<ZoStyleButton>(parent, name)->click();
+}
+
+} // namespace
+
+class TestBatchControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void queueServesCheckingOrder();
+    void fiveFilesProgressAndCompletion();
+    void failedFilesStillComplete_data();
+    void failedFilesStillComplete();
+    void cancelAfterTwo();
+    void settingsDialogShowsQualityInForce();
+    void openFolder_data();
+    void openFolder();
+    void leavingThePageMidBatch();
+
+private:
+    QList<QUrl> opened;
+    DesktopOpener::Opener previousOpener;
+};
+
+void TestBatchControl::initTestCase()
+{
+    realDecoder = bindDecoder();
+    if (!realDecoder)
+        QSKIP("the decoder library is not built beside the tests");
+    if (HeicFixture::encode(HeicFixture::Options()).empty())
+        QSKIP("libheif has no HEVC encoder here");
+}
+
+void TestBatchControl::init()
+{
+    resetGate(openGate);
+    opened.clear();
+    previousOpener = DesktopOpener::setOpener([this](const QUrl &url) {
+        opened << url;
+        return true;
+    });
+}
+
+void TestBatchControl::cleanup()
+{
+    gate.release(openGate); // never leave a worker waiting
+    DesktopOpener::setOpener(previousOpener);
+    convertQueue().clear();
+}
+
+void TestBatchControl::queueServesCheckingOrder()
+{
+    // Rows 5 to 8 occupy the four workers at the gate; rows 4, 0 and 2, checked
+    // in that order, are then what is left in the queue.
+    Photos photos;
+    const QVector<QString> paths = photos.make(9);
+    Page page;
+    page.table.addFiles(paths);
+    page.table.setDecoder(gatedDecoder);
+    page.table.slot_SavePath(photos.dir.path());
+    for (int row : {5, 6, 7, 8, 4, 0, 2})
+        page.clickRow(row);
+    resetGate(0);
+
+    QStringList waiting;
+    auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        QVERIFY(entered.tryAcquire(4, 30000));
+        while (std::optional<QString> path = convertQueue().pop())
+            waiting << *path;
+        for (const QString &path : qAsConst(waiting))
+            convertQueue().push(path);
+        gate.release(openGate);
+        QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
+        click(progress, "pushButton_OK");
+    });
+    page.table.slot_StartConvert();
+    QVERIFY(*done);
+    QCOMPARE(waiting, QStringList({paths[4], paths[0], paths[2]}));
+    QCOMPARE(photos.outputs().size(), 7);
+}
+
+void TestBatchControl::fiveFilesProgressAndCompletion()
+{
+    Photos photos;
+    Page page;
+    page.table.addFiles(photos.make(5));
+    page.table.setDecoder(realDecoder);
+    page.table.slot_SavePath(photos.dir.path());
+    page.checkAll(5);
+
+    QStringList texts;
+    QList<int> values;
+    connect(&page.table, &HeicFileTable::signal_ConvertSuccessCount, this, [&] {
+        auto *progress = page.table.findChild<BatchConvertProgress *>();
+        texts << labelText(progress, "label_Progress");
+        values << child<QProgressBar>(progress, "progressBar")->value();
+    });
+    QString message;
+    auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        QCOMPARE(progress->windowTitle(), QString("BatchConvertProgress"));
+        QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
+        message = labelText(progress, "label_Converting");
+        QVERIFY(!child<ZoStyleButton>(progress, "pushButton_Cancel")->isVisible());
+        TestSupport::saveToGallery(progress, "batch-progress-after-batch");
+        click(progress, "pushButton_OpenFolder"); // the dialog stays open
+        QVERIFY(progress->isVisible());
+        click(progress, "pushButton_OK");
+    });
+    page.table.slot_StartConvert();
+    QVERIFY(*done);
+
+    QCOMPARE(texts, QStringList({"1/5", "2/5", "3/5", "4/5", "5/5"}));
+    QCOMPARE(values, QList<int>({20, 40, 60, 80, 100}));
+    QCOMPARE(message, QString("5 files have been successfully converted!"));
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(QDir::cleanPath(opened.first().toLocalFile()), photos.outDir());
+
+    const QStringList outputs = photos.outputs();
+    QCOMPARE(outputs.size(), 5);
+    for (const QString &name : outputs) {
+        QVERIFY2(name.endsWith(".jpg"), qPrintable(name));
+        QImage image(photos.outDir() + "/" + name);
+        QCOMPARE(image.size(), QSize(64, 48));
+    }
+}
+
+void TestBatchControl::failedFilesStillComplete_data()
+{
+    QTest::addColumn<int>("good");
+    QTest::addColumn<int>("bad");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("failedMessage");
+    QTest::newRow("one bad of five") << 4 << 1 << "4 files have been successfully converted!"
+                                     << "1 file could not be converted.";
+    QTest::newRow("one good") << 1 << 2 << "1 file have been successfully converted!"
+                              << "2 files could not be converted.";
+    QTest::newRow("all bad") << 0 << 3 << "0 files have been successfully converted!"
+                             << "3 files could not be converted.";
+}
+
+void TestBatchControl::failedFilesStillComplete()
+{
+    QFETCH(int, good);
+    QFETCH(int, bad);
+    QFETCH(QString, message);
+    QFETCH(QString, failedMessage);
+    Photos photos;
+    Page page;
+    page.table.addFiles(photos.make(good, bad));
+    page.table.setDecoder(realDecoder);
+    page.table.slot_SavePath(photos.dir.path());
+    page.checkAll(good + bad);
+
+    const QString total = QString("%1/%1").arg(good + bad);
+    QString progressText, shown, shownFailed;
+    int value = -1;
+    auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
+        progressText = labelText(progress, "label_Progress");
+        value = child<QProgressBar>(progress, "progressBar")->value();
+        shown = labelText(progress, "label_Converting");
+        shownFailed = labelText(progress, "label_NotConverted");
+        click(progress, "pushButton_OK");
+    });
+    page.table.slot_StartConvert();
+    QVERIFY(*done);
+    QCOMPARE(progressText, total);
+    QCOMPARE(value, 100);
+    QCOMPARE(shown, message);
+    QCOMPARE(shownFailed, failedMessage);
+    QCOMPARE(photos.outputs().size(), good);
+}
+
+void TestBatchControl::cancelAfterTwo()
+{
+    // Two conversions pass the gate; the four workers then hold four files and
+    // two stay queued. Cancel drops those two; the four in hand are written.
+    Photos photos;
+    Page page;
+    page.table.addFiles(photos.make(8));
+    page.table.setDecoder(gatedDecoder);
+    page.table.slot_SavePath(photos.dir.path());
+    page.checkAll(8);
+    resetGate(2);
+
+    QString cancelledText, convertedText, okCaption;
+    bool queueEmpty = false;
+    auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(progress, "label_Progress"), QString("2/8"), 60000);
+        QVERIFY(entered.tryAcquire(6, 30000)); // 2 passed, 4 held
+        whenModal<TipDialog>([&](TipDialog *confirm) {
+            whenModal<TipDialog>([&](TipDialog *notice) {
+                cancelledText = labelText(notice, "label_StatesText");
+                convertedText = labelText(notice, "label_SuccessText");
+                okCaption = child<ZoStyleButton>(notice, "pushButton_OK")->text();
+                queueEmpty = !convertQueue().pop().has_value();
+                gate.release(openGate);
+                click(notice, "pushButton_OK");
+            }, 20000, confirm);
+            click(confirm, "pushButton_Yes");
+        });
+        click(progress, "pushButton_Cancel");
+    });
+    page.table.slot_StartConvert();
+    QVERIFY(*done);
+    QCOMPARE(cancelledText, QString("Conversion Cancelled!"));
+    QCOMPARE(convertedText, QString("2 files have been successfully converted."));
+    QCOMPARE(okCaption, QString("OK"));
+    QVERIFY(queueEmpty);
+    QTRY_VERIFY(page.table.findChildren<BatchConvertProgress *>().isEmpty());
+    QVERIFY(page.table.findChildren<TipDialog *>().isEmpty());
+
+    // The next batch counts from 0, and the late reports of the four files
+    // that were in hand count in no batch.
+    Photos more;
+    page.table.addFiles(more.make(2, 0, "NEXT_"));
+    page.table.slot_SavePath(more.dir.path());
+    QVERIFY(page.table.checkedRowOrder().isEmpty()); // the rebuilt rows start unchecked
+    page.clickRow(8);
+    page.clickRow(9);
+    QCOMPARE(page.table.checkedRowOrder(), QList<int>({8, 9}));
+
+    QStringList texts;
+    QString message;
+    connect(&page.table, &HeicFileTable::signal_ConvertSuccessCount, this, [&] {
+        texts << labelText(page.table.findChild<BatchConvertProgress *>(), "label_Progress");
+    });
+    auto second = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
+        message = labelText(progress, "label_Converting");
+        click(progress, "pushButton_OK");
+    });
+    page.table.slot_StartConvert();
+    QVERIFY(*second);
+    QCOMPARE(texts, QStringList({"1/2", "2/2"}));
+    QCOMPARE(message, QString("2 files have been successfully converted!"));
+    QCOMPARE(photos.outputs().size(), 6); // 2 before the cancel, 4 that were in hand
+    QCOMPARE(more.outputs().size(), 2);
+}
+
+void TestBatchControl::settingsDialogShowsQualityInForce()
+{
+    Page page;
+    int shown = -1;
+    auto first = whenModal<QDialog>([&](QDialog *settings) {
+        auto *slider = child<QSlider>(settings, "Slider");
+        shown = slider->value();
+        slider->setValue(35);
+        settings->close();
+    });
+    page.table.slot_BatchConvert();
+    QVERIFY(*first);
+    QCOMPARE(shown, 100);
+
+    auto second = whenModal<QDialog>([&](QDialog *settings) {
+        shown = child<QSlider>(settings, "Slider")->value();
+        settings->close();
+    });
+    page.table.slot_BatchConvert();
+    QVERIFY(*second);
+    QCOMPARE(shown, 35);
+}
+
+void TestBatchControl::openFolder_data()
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    QTest::addColumn<QString>("savePath");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("none chosen") << "" << desktop + "/Quorvix";
+    QTest::newRow("a chosen folder") << "/mnt/Out" << "/mnt/Out/Quorvix";
+    QTest::newRow("inside a Quorvix folder") << "/mnt/Quorvix/pics" << "/mnt/Quorvix/pics";
+    QTest::newRow("Quorvix as a prefix") << "/mnt/QuorvixOld" << "/mnt/QuorvixOld";
+    QTest::newRow("with blanks") << "/home/me/My Photos" << "/home/me/My Photos/Quorvix";
+}
+
+void TestBatchControl::openFolder()
+{
+    QFETCH(QString, savePath);
+    QFETCH(QString, folder);
+    Page page;
+    if (!savePath.isEmpty())
+        page.table.slot_SavePath(savePath);
+    page.table.slot_OpenFolder();
+    page.table.slot_OpenFolder(); // the completed folder is kept, not extended again
+    QCOMPARE(opened.size(), 2);
+    for (const QUrl &url : qAsConst(opened)) {
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(url.toLocalFile(), folder);
+    }
+}
+
+void TestBatchControl::leavingThePageMidBatch()
+{
+    Photos photos;
+    auto *page = new Page;
+    page->table.addFiles(photos.make(8));
+    page->table.setDecoder(gatedDecoder);
+    page->table.slot_SavePath(photos.dir.path());
+    page->checkAll(8);
+    resetGate(0);
+
+    auto running = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        QVERIFY(entered.tryAcquire(4, 30000)); // four files in hand
+        gate.release(openGate);
+        progress->hide(); // the page goes while its workers run
+    });
+    page->table.slot_StartConvert();
+    QVERIFY(*running);
+    delete page;
+
+    QVERIFY(!convertQueue().pop().has_value());
+    const QStringList outputs = photos.outputs();
+    QVERIFY2(outputs.size() >= 4, qPrintable(outputs.join(' ')));
+    for (const QString &name : outputs) {
+        QVERIFY2(name.endsWith(".jpg"), qPrintable(name)); // no temporary left over
+        QCOMPARE(QImage(photos.outDir() + "/" + name).size(), QSize(64, 48));
+    }
+}
+
+QTEST_MAIN(TestBatchControl)
+#include "tst_batchcontrol.moc"

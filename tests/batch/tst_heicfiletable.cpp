@@ -1,0 +1,428 @@
+// The batch page as a file table: rows, check boxes, select-all, the tool bar
+// buttons and the summary line.
+
+#include "HeicFileTable.h"
+#include "TipDialog.h"
+#include "ZoStyleButton.h"
+#include "ZoStyleCheckBox.h"
+#include "modaldriver.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+template <typename T>
+T *child(QObject *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+// A page with helpers to reach its parts as the user sees them.
+struct Page
+{
+    HeicFileTable table{nullptr};
+
+    QTableWidget *grid() { return child<QTableWidget>(&table, "tableWidget"); }
+    ZoStyleButton *button(const char *name) { return child<ZoStyleButton>(&table, name); }
+    QString label(const char *name) { return child<QLabel>(&table, name)->text(); }
+    ZoStyleCheckBox *rowBox(int row) { return qobject_cast<ZoStyleCheckBox *>(grid()->cellWidget(row, 0)); }
+    // The select-all box is the one check box that is not in a cell.
+    ZoStyleCheckBox *selectAll()
+    {
+        for (ZoStyleCheckBox *box : table.findChildren<ZoStyleCheckBox *>(QString(), Qt::FindDirectChildrenOnly))
+            return box;
+        qFatal("no select-all box");
+        return nullptr;
+    }
+    // A user's click on a row's box (reports the state, then the click).
+    void clickRow(int row) { child<QCheckBox>(rowBox(row), "checkBox")->click(); }
+    void clickSelectAll() { child<QCheckBox>(selectAll(), "checkBox")->click(); }
+    bool enabled(const char *name) { return button(name)->isEnabled(); }
+};
+
+// Files of given sizes in a temporary folder (their content is never decoded).
+struct Files
+{
+    QTemporaryDir dir;
+
+    QString make(const QString &name, qint64 bytes = 1000)
+    {
+        const QString path = dir.path() + "/" + name;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(bytes))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+    QVector<QString> make(int count, qint64 bytes = 1000)
+    {
+        QVector<QString> paths;
+        for (int i = 0; i < count; ++i)
+            paths << make(QString("IMG_%1.HEIC").arg(i), bytes);
+        return paths;
+    }
+};
+
+} // namespace
+
+class TestHeicFileTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsEmpty();
+    void addFilesBuildsRowsAndSkipsMissing();
+    void sizeTexts_data();
+    void sizeTexts();
+    void checkingOrderIsKept();
+    void selectAllChecksInRowOrder();
+    void selectAllStateAndButtons_data();
+    void selectAllStateAndButtons();
+    void selectAllPartialClickChangesNoRow();
+    void duplicatesAreDeletedTogether();
+    void deletingEverythingDisablesSelectAll();
+    void clear_data();
+    void clear();
+    void vanishedFileLeavesBlankRow();
+    void addButtonFileDialog();
+    void gallery();
+};
+
+void TestHeicFileTable::startsEmpty()
+{
+    Page page;
+    QCOMPARE(page.table.size(), QSize(1000, 579));
+    QCOMPARE(page.grid()->rowCount(), 0);
+    QCOMPARE(page.label("label_FileCount"), QString("Files"));
+    QCOMPARE(page.label("label_FileSize"), QString("MB"));
+    QVERIFY(!page.enabled("pushButton_Convert"));
+    QVERIFY(page.enabled("pushButton_Add"));
+    QVERIFY(page.selectAll()->isEnabled());
+    QCOMPARE(page.selectAll()->checkState(), 0);
+    QCOMPARE(page.selectAll()->pos(), QPoint(33, 58));
+}
+
+void TestHeicFileTable::addFilesBuildsRowsAndSkipsMissing()
+{
+    Files files;
+    const QString a = files.make("a.HEIC", 2621440);
+    const QString b = files.make("b.HEIC", 1048576);
+    Page page;
+    page.table.addFiles({a, files.dir.path() + "/missing.HEIC", b});
+
+    QCOMPARE(page.grid()->rowCount(), 2);
+    QCOMPARE(page.grid()->item(0, 1)->text(), QString("a.HEIC"));
+    QCOMPARE(page.grid()->item(0, 2)->text(), QString("2.5MB"));
+    QCOMPARE(page.grid()->item(0, 3)->text(), a);
+    QCOMPARE(page.grid()->item(1, 1)->text(), QString("b.HEIC"));
+    QVERIFY(page.rowBox(0) && page.rowBox(1));
+    QCOMPARE(page.rowBox(1)->checkState(), 0);
+    QCOMPARE(page.label("label_FileCount"), QString("2 File(s), "));
+    QCOMPARE(page.label("label_FileSize"), QString("3.5MB"));
+    QVERIFY(page.enabled("pushButton_Clear"));
+    QVERIFY(!page.enabled("pushButton_Convert")); // nothing checked yet
+
+    // A second hand-over appends.
+    page.table.addFiles({a});
+    QCOMPARE(page.grid()->rowCount(), 3);
+    QCOMPARE(page.label("label_FileCount"), QString("3 File(s), "));
+}
+
+void TestHeicFileTable::sizeTexts_data()
+{
+    QTest::addColumn<QList<qint64>>("sizes");
+    QTest::addColumn<QString>("firstRow");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("1 MiB") << QList<qint64>{1048576} << "1.0MB" << "1 File(s), " << "1.0MB";
+    QTest::newRow("2.5 MiB") << QList<qint64>{2621440} << "2.5MB" << "1 File(s), " << "2.5MB";
+    QTest::newRow("1000 bytes") << QList<qint64>{1000} << "0.0MB" << "1 File(s), " << "0.0MB";
+    QTest::newRow("two of 1 MiB") << QList<qint64>{1048576, 1048576} << "1.0MB" << "2 File(s), " << "2.0MB";
+}
+
+void TestHeicFileTable::sizeTexts()
+{
+    QFETCH(QList<qint64>, sizes);
+    QFETCH(QString, firstRow);
+    QFETCH(QString, count);
+    QFETCH(QString, total);
+    Files files;
+    QVector<QString> paths;
+    for (int i = 0; i < sizes.size(); ++i)
+        paths << files.make(QString("f%1.HEIC").arg(i), sizes[i]);
+    Page page;
+    page.table.addFiles(paths);
+    QCOMPARE(page.grid()->item(0, 2)->text(), firstRow);
+    QCOMPARE(page.label("label_FileCount"), count);
+    QCOMPARE(page.label("label_FileSize"), total);
+}
+
+void TestHeicFileTable::checkingOrderIsKept()
+{
+    Files files;
+    Page page;
+    page.table.addFiles(files.make(5));
+    for (int row : {3, 1, 2})
+        page.clickRow(row);
+    QCOMPARE(page.table.checkedRowOrder(), QList<int>({3, 1, 2}));
+    page.clickRow(1); // unchecking removes just that index
+    page.clickRow(1);
+    QCOMPARE(page.table.checkedRowOrder(), QList<int>({3, 2, 1}));
+}
+
+void TestHeicFileTable::selectAllChecksInRowOrder()
+{
+    Files files;
+    Page page;
+    page.table.addFiles(files.make(4));
+    page.clickSelectAll();
+    QCOMPARE(page.table.checkedRowOrder(), QList<int>({0, 1, 2, 3}));
+    for (int row = 0; row < 4; ++row)
+        QCOMPARE(page.rowBox(row)->checkState(), 2);
+    QVERIFY(page.enabled("pushButton_Convert"));
+    QVERIFY(page.enabled("pushButton_Delete"));
+
+    page.clickSelectAll();
+    QVERIFY(page.table.checkedRowOrder().isEmpty());
+    QVERIFY(!page.enabled("pushButton_Convert"));
+    QVERIFY(!page.enabled("pushButton_Delete"));
+
+    // With some rows checked already, select-all adds the others in row order.
+    page.clickRow(2);
+    QCOMPARE(page.selectAll()->checkState(), 1);
+    page.clickSelectAll(); // partial -> checked
+    QCOMPARE(page.table.checkedRowOrder(), QList<int>({2, 0, 1, 3}));
+}
+
+void TestHeicFileTable::selectAllStateAndButtons_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<int>("selectAll");
+    QTest::addColumn<bool>("convertAndDelete");
+    QTest::newRow("one of three") << QList<int>{1} << 1 << true;
+    QTest::newRow("two of three") << QList<int>{0, 2} << 1 << true;
+    QTest::newRow("all three") << QList<int>{0, 1, 2} << 2 << true;
+    QTest::newRow("all, then all unchecked") << QList<int>{0, 1, 2, 2, 1, 0} << 0 << false;
+    QTest::newRow("checked and unchecked") << QList<int>{1, 1} << 0 << false;
+}
+
+void TestHeicFileTable::selectAllStateAndButtons()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, selectAll);
+    QFETCH(bool, convertAndDelete);
+    Files files;
+    Page page;
+    page.table.addFiles(files.make(3));
+    for (int row : clicks)
+        page.clickRow(row);
+    QCOMPARE(page.selectAll()->checkState(), selectAll);
+    QCOMPARE(page.enabled("pushButton_Convert"), convertAndDelete);
+    QCOMPARE(page.enabled("pushButton_Delete"), convertAndDelete);
+    QVERIFY(page.enabled("pushButton_Clear"));
+}
+
+void TestHeicFileTable::selectAllPartialClickChangesNoRow()
+{
+    Files files;
+    Page page;
+    page.table.addFiles(files.make(3));
+    page.clickRow(0);
+    page.clickSelectAll(); // partial -> checked: all rows
+    page.clickSelectAll(); // checked -> unchecked: no row
+    QVERIFY(page.table.checkedRowOrder().isEmpty());
+    page.clickRow(1);
+    page.clickRow(1);
+    QCOMPARE(page.selectAll()->checkState(), 0);
+    page.clickSelectAll(); // tri-state now: unchecked -> partial, no row changes
+    QCOMPARE(page.selectAll()->checkState(), 1);
+    QVERIFY(page.table.checkedRowOrder().isEmpty());
+    QVERIFY(!page.enabled("pushButton_Convert"));
+}
+
+void TestHeicFileTable::duplicatesAreDeletedTogether()
+{
+    Files files;
+    const QString a = files.make("a.HEIC");
+    const QString b = files.make("b.HEIC");
+    Page page;
+    page.table.addFiles({a, b, a});
+    QCOMPARE(page.grid()->rowCount(), 3);
+
+    page.clickRow(2);
+    page.button("pushButton_Delete")->click();
+    QCOMPARE(page.grid()->rowCount(), 1);
+    QCOMPARE(page.grid()->item(0, 1)->text(), QString("b.HEIC"));
+    QCOMPARE(page.rowBox(0)->checkState(), 0);
+    QVERIFY(page.table.checkedRowOrder().isEmpty());
+    QCOMPARE(page.label("label_FileCount"), QString("1 File(s), "));
+    QVERIFY(!page.enabled("pushButton_Convert"));
+    QVERIFY(!page.enabled("pushButton_Delete"));
+    QVERIFY(page.selectAll()->isEnabled());
+    QVERIFY(QFile::exists(a)); // deleting a row never touches the file
+
+    // The rebuilt row works like any other.
+    page.clickRow(0);
+    QCOMPARE(page.table.checkedRowOrder(), QList<int>({0}));
+    QCOMPARE(page.selectAll()->checkState(), 2);
+}
+
+void TestHeicFileTable::deletingEverythingDisablesSelectAll()
+{
+    Files files;
+    Page page;
+    page.table.addFiles(files.make(2));
+    page.clickSelectAll();
+    page.button("pushButton_Delete")->click();
+    QCOMPARE(page.grid()->rowCount(), 0);
+    QVERIFY(!page.selectAll()->isEnabled());
+    QVERIFY(!page.enabled("pushButton_Convert"));
+    QVERIFY(!page.enabled("pushButton_Delete"));
+    QVERIFY(!page.enabled("pushButton_Clear"));
+    QCOMPARE(page.label("label_FileCount"), QString("0 File(s), "));
+    QCOMPARE(page.label("label_FileSize"), QString("0.0MB"));
+}
+
+void TestHeicFileTable::clear_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("Yes empties the table") << true;
+    QTest::newRow("No keeps everything") << false;
+}
+
+void TestHeicFileTable::clear()
+{
+    QFETCH(bool, confirm);
+    Files files;
+    Page page;
+    page.table.addFiles(files.make(3));
+    page.clickRow(1);
+
+    QString question;
+    auto answered = whenModal<TipDialog>([&](TipDialog *tip) {
+        question = child<QLabel>(tip, "label_StatesText")->text();
+        child<ZoStyleButton>(tip, confirm ? "pushButton_Yes" : "pushButton_OK")->click();
+    });
+    page.button("pushButton_Clear")->click();
+    QVERIFY(*answered);
+    QCOMPARE(question, QString("Are you sure to trash all the files here?"));
+
+    if (confirm) {
+        QCOMPARE(page.grid()->rowCount(), 0);
+        QCOMPARE(page.label("label_FileCount"), QString("0 File(s), "));
+        QCOMPARE(page.label("label_FileSize"), QString("0 MB"));
+        QVERIFY(page.table.checkedRowOrder().isEmpty());
+        for (const char *name : {"pushButton_Convert", "pushButton_Delete", "pushButton_Clear"})
+            QVERIFY2(!page.enabled(name), name);
+        QVERIFY(!page.selectAll()->isEnabled());
+        QVERIFY(page.enabled("pushButton_Add"));
+    } else {
+        QCOMPARE(page.grid()->rowCount(), 3);
+        QCOMPARE(page.table.checkedRowOrder(), QList<int>({1}));
+        QVERIFY(page.enabled("pushButton_Convert"));
+    }
+    // The confirmation is gone either way; no dialog is left behind.
+    QTRY_VERIFY(page.table.findChildren<TipDialog *>().isEmpty());
+}
+
+void TestHeicFileTable::vanishedFileLeavesBlankRow()
+{
+    Files files;
+    const QString a = files.make("a.HEIC", 1048576);
+    const QString b = files.make("b.HEIC", 1048576);
+    const QString c = files.make("c.HEIC", 1048576);
+    Page page;
+    page.table.addFiles({a, b, c});
+    QVERIFY(QFile::remove(b));
+
+    page.clickRow(0);
+    page.button("pushButton_Delete")->click(); // rebuilds the rest
+
+    QCOMPARE(page.grid()->rowCount(), 2);
+    QVERIFY(!page.grid()->item(0, 1));
+    QVERIFY(!page.rowBox(0));
+    QCOMPARE(page.grid()->item(1, 1)->text(), QString("c.HEIC"));
+    QCOMPARE(page.rowBox(1)->checkState(), 0);
+    QCOMPARE(page.label("label_FileCount"), QString("2 File(s), "));
+    QCOMPARE(page.label("label_FileSize"), QString("1.0MB"));
+
+    page.clickSelectAll(); // tri-state since the partial state: unchecked -> partial
+    page.clickSelectAll(); // -> checked: every row that has a box
+    QCOMPARE(page.table.checkedRowOrder(), QList<int>({1}));
+    QCOMPARE(page.selectAll()->checkState(), 2);
+}
+
+void TestHeicFileTable::addButtonFileDialog()
+{
+    Files files;
+    const QString a = files.make("a.HEIC", 2621440);
+    Page page;
+
+    QString caption;
+    QStringList filters;
+    auto cancelled = whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        caption = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        dialog->reject();
+    });
+    page.button("pushButton_Add")->click();
+    QVERIFY(*cancelled);
+    QCOMPARE(caption, QString("Choose Images"));
+    QCOMPARE(filters, QStringList({"Image Files(*.HEIC)"}));
+    QCOMPARE(page.grid()->rowCount(), 0);
+    QCOMPARE(page.label("label_FileCount"), QString("Files"));
+    QVERIFY(!page.enabled("pushButton_Convert"));
+
+    auto chosen = whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        dialog->setDirectory(files.dir.path());
+        dialog->selectFile(a);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    page.button("pushButton_Add")->click();
+    QVERIFY(*chosen);
+    QCOMPARE(page.grid()->rowCount(), 1);
+    QCOMPARE(page.grid()->item(0, 3)->text(), a);
+    QCOMPARE(page.label("label_FileCount"), QString("1 File(s), "));
+    QCOMPARE(page.label("label_FileSize"), QString("2.5MB"));
+    QVERIFY(page.enabled("pushButton_Clear"));
+    QVERIFY(!page.enabled("pushButton_Convert")); // settled by the (unchecked) rows
+    QCOMPARE(page.selectAll()->checkState(), 0);
+
+    // The next dialog starts where the last file came from.
+    QString startFolder;
+    auto again = whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        startFolder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    page.button("pushButton_Add")->click();
+    QVERIFY(*again);
+    QCOMPARE(startFolder, QDir(files.dir.path()).absolutePath());
+    QCOMPARE(page.grid()->rowCount(), 1);
+}
+
+void TestHeicFileTable::gallery()
+{
+    Files files;
+    QVector<QString> paths;
+    const qint64 sizes[] = {2621440, 1843200, 3145728, 1048576, 2202009, 2936012};
+    for (int i = 0; i < 6; ++i)
+        paths << files.make(QString("IMG_%1.HEIC").arg(4012 + i), sizes[i]);
+    Page page;
+    page.table.addFiles(paths);
+    page.clickRow(1);
+    page.clickRow(3);
+    page.grid()->selectRow(3);
+    TestSupport::saveToGallery(&page.table, "batch-page");
+}
+
+QTEST_MAIN(TestHeicFileTable)
+#include "tst_heicfiletable.moc"

@@ -58,8 +58,8 @@ const char *const resourceFiles[] = {
 QString setName(const QString &path)
 {
     QString base = QFileInfo(path).completeBaseName();
-    if (base.startsWith("win_"))
-        return QStringLiteral("win_close_icon");
+    if (base.startsWith("win_close") || base.startsWith("win_icon"))
+        return QStringLiteral("Button/win_close_icon");
     for (const char *s : {"_normal", "_hover", "_pressing", "_disable", "_bg_hover", "_Normal", "_Hover"}) {
         if (base.endsWith(QLatin1String(s)))
             return QFileInfo(path).path().section('/', -1) + '/' + base.left(base.size() - int(strlen(s)));
@@ -113,7 +113,7 @@ QImage contactSheet(const QStringList &paths, int columns)
             if (shown.height() > 360 || shown.width() > cellW - 10)
                 shown.scale(cellW - 10, 360, Qt::KeepAspectRatio);
             const QRect cell(x + 4, y + 4, cellW - 8, rowHeights[r] - 8);
-            const bool onBlue = key.contains("win_close");
+            const bool onBlue = key.contains("win_close") || key.contains("win_title");
             p.fillRect(cell, onBlue ? QColor(0x35, 0x98, 0xfe) : QColor(Qt::white));
             p.drawImage(QRect(cell.left() + 6, cell.top() + 6, shown.width(), shown.height()), image);
             p.setPen(onBlue ? QColor(Qt::white) : QColor(0x78, 0x78, 0x78));
@@ -255,7 +255,7 @@ private slots:
         delOff->setEnabled(false);
         clearOff->setEnabled(false);
         row({add, del, clear, delOff, clearOff});
-        auto *home = skinButton(&panel, "home_button", "Home", "text-align: right; color: #3598fe;", QSize(90, 30));
+        auto *home = skinButton(&panel, "home_button", "", "text-align: right; color: #3598fe;", QSize(90, 30));
         home->setTextOption(QTextOption(Qt::AlignRight | Qt::AlignHCenter));
         home->setFont(skin.font(38));
         auto *start = skinButton(&panel, "big_button", "Start", "color:#FFFFFF", QSize(168, 43));

@@ -51,6 +51,15 @@ ZoMessageBox::ZoMessageBox(const QString &text, const QString &title, int button
         pushButton_ok->show();
     if (buttons & Cancel)
         pushButton_cancel->show();
+
+    // Three or four buttons do not fit the box's usual width; rather than let
+    // them overlap, the box widens to hold them.
+    const int needed = verticalLayout_2->minimumSize().width();
+    if (needed > maximumWidth()) {
+        setMaximumWidth(needed);
+        setMinimumWidth(needed);
+        resize(needed, height());
+    }
 }
 
 void ZoMessageBox::setupForm()
@@ -86,7 +95,7 @@ void ZoMessageBox::setupForm()
 
     auto *verticalLayout = new QVBoxLayout(widget_2);
     verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
-    verticalLayout->setContentsMargins(0, 0, 0, 20);
+    verticalLayout->setContentsMargins(-1, -1, -1, 20);
 
     auto *horizontalLayout_3 = new QHBoxLayout();
     horizontalLayout_3->setObjectName(QStringLiteral("horizontalLayout_3"));

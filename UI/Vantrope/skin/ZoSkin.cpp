@@ -2,22 +2,27 @@
 
 #include <QCoreApplication>
 
-static void registerCompiledInImages()
+static void prepareSkin()
 {
-    // The images live in a static library; registering them here pulls them
-    // into every program that uses the skin.
-    static const bool registered = [] {
+    static const bool prepared = [] {
+        // The images live in a static library; registering them here pulls
+        // them into every program that uses the skin.
         Q_INIT_RESOURCE(vantrope_resources);
+        // The skin's family is not installed on this platform. Open Sans is
+        // the closest humanist sans here; without it fontconfig's default
+        // sans takes over.
+        QFont::insertSubstitutions(QStringLiteral("Segoe UI"),
+                                   {QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
         return true;
     }();
-    Q_UNUSED(registered);
+    Q_UNUSED(prepared);
 }
 
 ZoSkin::ZoSkin()
     : fontFamily(QStringLiteral("Segoe UI"))
     , skinFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/Skin"))
 {
-    registerCompiledInImages();
+    prepareSkin();
 }
 
 QString ZoSkin::skinDir() const

@@ -193,8 +193,9 @@ QImage productIcon(int size)
               QColor(0x8c, 0xc6, 0xff), QColor(0xff, 0xc8, 0x3d), s * 0.06);
 
     // Conversion badge: a white disc with a blue arrow, bottom right.
-    const QPointF c(s * 0.73, s * 0.73);
-    const qreal r = s * 0.17;
+    const bool small = size < 32;
+    const QPointF c(s * (small ? 0.71 : 0.73), s * (small ? 0.71 : 0.73));
+    const qreal r = s * (small ? 0.22 : 0.17);
     p.setBrush(Qt::white);
     p.drawEllipse(c, r, r);
     p.setBrush(QColor(0x1f, 0x7c, 0xe6));
@@ -367,8 +368,8 @@ QImage dialogClose(State state)
     return image;
 }
 
-// "Home" button of the main title bar: a house at the left; the caption is
-// the button's own text, drawn right-aligned over the image.
+// "Home" button of the main title bar. The button has no text of its own, so
+// the image carries house and caption; hover and pressing add a pale pill.
 QImage homeButton(State state)
 {
     QImage image = canvas(90, 30);
@@ -377,24 +378,32 @@ QImage homeButton(State state)
     if (state != State::Normal) {
         p.setPen(Qt::NoPen);
         p.setBrush(state == State::Hover ? blueTint : blueTintStrong);
-        p.drawPath(rounded(QRectF(0, 0, 90, 30), 15));
+        p.drawPath(rounded(QRectF(0.5, 0.5, 89, 29), 14.5));
     }
-    const QColor ink = state == State::Pressing ? bluePressed : blue;
+    const QColor ink = state == State::Pressing ? blueDeep : blue;
+    const QFont font = uiFont(14, QFont::DemiBold);
+    const QString caption = QStringLiteral("Home");
+    const qreal textWidth = QFontMetricsF(font).horizontalAdvance(caption);
+    const qreal iconWidth = 14, gap = 7;
+    const qreal x = (90 - iconWidth - gap - textWidth) / 2;
+    const qreal y = 8;
     p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    QPainterPath house;
-    const qreal x = 12, y = 8;
-    house.moveTo(x, y + 6);
-    house.lineTo(x + 7, y);
-    house.lineTo(x + 14, y + 6);
-    p.drawPath(house);
+    QPainterPath roof;
+    roof.moveTo(x, y + 6);
+    roof.lineTo(x + 7, y);
+    roof.lineTo(x + 14, y + 6);
+    p.drawPath(roof);
     QPainterPath body;
     body.moveTo(x + 2.2, y + 5);
-    body.lineTo(x + 2.2, y + 14);
-    body.lineTo(x + 11.8, y + 14);
+    body.lineTo(x + 2.2, y + 13.5);
+    body.lineTo(x + 11.8, y + 13.5);
     body.lineTo(x + 11.8, y + 5);
     p.drawPath(body);
-    p.drawLine(QPointF(x + 7, y + 14), QPointF(x + 7, y + 10));
+    p.drawLine(QPointF(x + 7, y + 13.5), QPointF(x + 7, y + 9.5));
+    p.setFont(font);
+    p.setPen(ink);
+    p.drawText(QRectF(x + iconWidth + gap, 0, textWidth + 2, 30), Qt::AlignLeft | Qt::AlignVCenter, caption);
     p.end();
     return image;
 }
@@ -413,7 +422,7 @@ QImage toolButton(int w, int h, const QString &caption,
                      : state == State::Pressing ? blueDeep
                      : disabledInk;
     icon(p, QPointF(1, (h - 13) / 2.0), ink);
-    p.setFont(uiFont(13, state == State::Hover || state == State::Pressing ? QFont::DemiBold : QFont::Normal));
+    p.setFont(uiFont(13));
     p.setPen(ink);
     const QRectF textRect(18, 0, w - 18, h);
     p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, caption);
@@ -559,13 +568,14 @@ QImage checkBox(int mark) // 0 unchecked, 1 checked, 2 partly checked
 void drawCard(QPainter &p, bool hover)
 {
     const QRectF card(10, 8, 270, 330);
-    // Shadow: a few expanding translucent rounded rectangles.
-    for (int i = 6; i >= 1; --i) {
-        const QColor shadow = hover ? QColor(0x35, 0x98, 0xfe, 7 + (6 - i) * 3)
-                                    : QColor(0x1c, 0x3d, 0x66, 4 + (6 - i) * 2);
+    // Shadow: stacked translucent rounded rectangles, offset down a little,
+    // fading outwards.
+    for (int i = 8; i >= 1; --i) {
+        const int a = hover ? 3 + (8 - i) * 2 : 2 + (8 - i);
+        const QColor shadow = hover ? QColor(0x35, 0x98, 0xfe, a) : QColor(0x1c, 0x3d, 0x66, a);
         p.setPen(Qt::NoPen);
         p.setBrush(shadow);
-        p.drawPath(rounded(card.adjusted(-i, -i + 2, i, i + 2), 10 + i));
+        p.drawPath(rounded(card.adjusted(-i * 0.9, -i * 0.6 + 2, i * 0.9, i * 0.9 + 2), 10 + i));
     }
     p.setBrush(Qt::white);
     p.setPen(QPen(hover ? blue : QColor(0xe3, 0xe8, 0xef), 1));
@@ -643,11 +653,11 @@ QImage batchTile(bool hover)
     // A fanned stack of three photos and a count badge.
     const QRectF photo(97, 44, 96, 76);
     const QPointF centre = photo.center();
-    const qreal angles[3] = {-14, 10, 0};
+    const qreal angles[3] = {-15, 12, 0};
     const QColor papers[3] = {QColor(0xee, 0xf4, 0xfb), QColor(0xe9, 0xf3, 0xff), QColor(0xe4, 0xf1, 0xff)};
     for (int i = 0; i < 3; ++i) {
         p.save();
-        p.translate(centre + QPointF(i == 0 ? -16 : i == 1 ? 16 : 0, i == 2 ? 4 : -2));
+        p.translate(centre + QPointF(i == 0 ? -22 : i == 1 ? 22 : 0, i == 2 ? 6 : -2));
         p.rotate(angles[i]);
         p.translate(-centre);
         p.setPen(Qt::NoPen);
@@ -655,13 +665,13 @@ QImage batchTile(bool hover)
         p.drawPath(rounded(photo.translated(0, 3), 8));
         drawPhoto(p, photo, Qt::white, papers[i], i == 2 ? blue : QColor(0x7d, 0xbb, 0xfb),
                   QColor(0xb4, 0xd9, 0xff), QColor(0xff, 0xc3, 0x3a), 8);
-        p.setPen(QPen(QColor(0xcf, 0xdc, 0xeb), 1));
+        p.setPen(QPen(i == 2 ? QColor(0xcf, 0xdc, 0xeb) : QColor(0xb9, 0xcc, 0xe2), 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(rounded(photo, 8));
         p.restore();
     }
     // Count badge.
-    const QPointF badge(200, 48);
+    const QPointF badge(212, 46);
     p.setPen(QPen(Qt::white, 2.5));
     p.setBrush(QColor(0xff, 0x8a, 0x3d));
     p.drawEllipse(badge, 14, 14);
@@ -708,18 +718,27 @@ QImage homeBackground()
     return image;
 }
 
-// The drop zone of the drop page (670 x 400): a dashed rounded frame; "over"
-// is the same frame in blue on a pale blue field, for a drag that hovers it.
+// The drop zone of the drop page (670 x 400): a dashed rounded frame on white
+// (the labels inside have white backgrounds of their own). "over", for a drag
+// that hovers the zone, is the frame in blue with a pale blue glow along the
+// inside of its edge, clear of the labels in the middle.
 QImage dropZone(bool over)
 {
     QImage image = canvas(670, 400, Qt::white);
     QPainter p;
     begin(p, image);
     const QRectF r(1.5, 1.5, 667, 397);
-    p.setBrush(over ? QColor(0xf0, 0xf7, 0xff) : QColor(0xfb, 0xfd, 0xff));
+    if (over) {
+        for (int i = 0; i < 14; ++i) {
+            p.setPen(QPen(QColor(0x35, 0x98, 0xfe, 26 - i * 2 > 0 ? 26 - i * 2 : 0), 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(rounded(r.adjusted(i, i, -i, -i), qMax(2, 12 - i / 2)));
+        }
+    }
     QPen pen(over ? blue : QColor(0xc4, 0xd3, 0xe6), over ? 2 : 1.5, Qt::CustomDashLine, Qt::RoundCap);
     pen.setDashPattern({5, 4});
     p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
     p.drawPath(rounded(r, 12));
     p.end();
     return image;
@@ -808,6 +827,8 @@ void writeResources(const QString &root)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
+    // Same family substitution as the program (see ZoSkin).
+    QFont::insertSubstitutions(QStringLiteral("Segoe UI"), {QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
     const QStringList args = app.arguments();
     if (args.size() != 3 || (args[1] != QLatin1String("--skin") && args[1] != QLatin1String("--resources"))) {
         std::fprintf(stderr, "usage: vantrope-skinpainter --skin|--resources <folder>\n");

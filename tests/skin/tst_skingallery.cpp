@@ -60,7 +60,7 @@ QString setName(const QString &path)
     QString base = QFileInfo(path).completeBaseName();
     if (base.startsWith("win_close") || base.startsWith("win_icon"))
         return QStringLiteral("Button/win_close_icon");
-    for (const char *s : {"_normal", "_hover", "_pressing", "_disable", "_bg_hover", "_Normal", "_Hover"}) {
+    for (const char *s : {"_bg_hover", "_normal", "_hover", "_pressing", "_disable", "_Normal", "_Hover"}) {
         if (base.endsWith(QLatin1String(s)))
             return QFileInfo(path).path().section('/', -1) + '/' + base.left(base.size() - int(strlen(s)));
     }
@@ -357,7 +357,9 @@ private slots:
         QWidget home;
         home.setFixedSize(1000, 569);
         home.setObjectName("home");
-        home.setStyleSheet("#home{background-color: rgb(255, 255, 255); background-image: url(:/Vantrope/Resources/home_bg.jpg);}");
+        // As the main window's form has it: a rule without selector, which the
+        // tiles inherit too.
+        home.setStyleSheet("background-color: rgb(255, 255, 255);\nbackground-image: url(:/Vantrope/Resources/home_bg.jpg);");
         auto *single = new QLabel(&home);
         single->setGeometry(146, 94, 290, 350);
         single->setStyleSheet("background-image: url(:/Vantrope/Resources/module1_normal.png);");

@@ -563,6 +563,19 @@ QImage checkBox(int mark) // 0 unchecked, 1 checked, 2 partly checked
 
 // ---------------------------------------------------------------- home tiles
 
+QImage homeBackground();
+
+// The tiles sit on the home view's backdrop at fixed places (the home view's
+// layout margins: 146 px left, 94 px top, 128 px between the tiles). Each tile
+// image starts from its piece of the backdrop, so the tile's label can be
+// opaque without a box showing around the card.
+QImage tileCanvas(int index)
+{
+    static const QImage backdrop = homeBackground();
+    return backdrop.copy(index == 0 ? 146 : 146 + 290 + 128, 94, 290, 350)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 // A white card with a soft shadow, inside a 290 x 350 tile. hover: blue edge,
 // deeper shadow, tinted header.
 void drawCard(QPainter &p, bool hover)
@@ -615,7 +628,7 @@ void drawFormatBadge(QPainter &p, const QRectF &r, const QString &text, const QC
 
 QImage singleTile(bool hover)
 {
-    QImage image = canvas(290, 350);
+    QImage image = tileCanvas(0);
     QPainter p;
     begin(p, image);
     drawCard(p, hover);
@@ -646,7 +659,7 @@ QImage singleTile(bool hover)
 
 QImage batchTile(bool hover)
 {
-    QImage image = canvas(290, 350);
+    QImage image = tileCanvas(1);
     QPainter p;
     begin(p, image);
     drawCard(p, hover);

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QSemaphore>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -128,6 +129,8 @@ private slots:
     void init();
     void cleanup();
 
+    void convertButtonRunsTheWholeBatch();
+    void realPhotos();
     void queueServesCheckingOrder();
     void fiveFilesProgressAndCompletion();
     void failedFilesStillComplete_data();
@@ -167,6 +170,83 @@ void TestBatchControl::cleanup()
     gate.release(openGate); // never leave a worker waiting
     DesktopOpener::setOpener(previousOpener);
     convertQueue().clear();
+}
+
+void TestBatchControl::convertButtonRunsTheWholeBatch()
+{
+    Photos photos;
+    Page page;
+    page.table.addFiles(photos.make(3));
+    page.table.setDecoder(realDecoder);
+    auto *convert = child<ZoStyleButton>(&page.table, "pushButton_Convert");
+    QVERIFY(!convert->isEnabled());
+    page.clickRow(2);
+    page.clickRow(0);
+    QVERIFY(convert->isEnabled());
+
+    // Settings: a folder of our own and quality 70, then Convert; the page then
+    // runs the batch from inside the settings dialog's Convert.
+    QString message;
+    auto settingsAnswered = whenModal<QDialog>([&](QDialog *settings) {
+        QCOMPARE(settings->windowTitle(), QString("ConvertsionSet"));
+        QMetaObject::invokeMethod(settings, "signal_SendSavePath", Q_ARG(QString, photos.dir.path()));
+        child<QSlider>(settings, "Slider")->setValue(70);
+        whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+            QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
+            message = labelText(progress, "label_Converting");
+            click(progress, "pushButton_OK");
+        });
+        click(settings, "pushButton_Convert");
+    });
+    convert->click();
+    QVERIFY(*settingsAnswered);
+    QCOMPARE(message, QString("2 files have been successfully converted!"));
+    QCOMPARE(photos.outputs(), QStringList({"IMG_0.jpg", "IMG_2.jpg"}));
+    // Neither dialog outlives its run.
+    QTRY_VERIFY(page.table.findChildren<QDialog *>().isEmpty());
+
+    // The quality chosen is the one in force for the next batch.
+    int shown = -1;
+    auto reopened = whenModal<QDialog>([&](QDialog *settings) {
+        shown = child<QSlider>(settings, "Slider")->value();
+        settings->close();
+    });
+    convert->click();
+    QVERIFY(*reopened);
+    QCOMPARE(shown, 70);
+}
+
+// Phone and camera files as they come, broken ones among them.
+void TestBatchControl::realPhotos()
+{
+    QVector<QString> paths;
+    for (const char *name : {"nikon-d5300_300x200_small.heic", "rainbow_451x461_odd.heic",
+                             "empty_0-bytes.heic", "no-meta-box.heic",
+                             "iphone-8plus_portrait_irot270.heic"}) {
+        const QString path = TestSupport::sharedTestFile(name);
+        if (path.isEmpty())
+            QSKIP("the shared photos are not here");
+        paths << path;
+    }
+    QTemporaryDir out;
+    Page page;
+    page.table.addFiles(paths);
+    page.table.setDecoder(realDecoder);
+    page.table.slot_SavePath(out.path());
+    page.checkAll(paths.size());
+
+    QString message, failedMessage;
+    auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 120000);
+        message = labelText(progress, "label_Converting");
+        failedMessage = labelText(progress, "label_NotConverted");
+        click(progress, "pushButton_OK");
+    }, 120000);
+    page.table.slot_StartConvert();
+    QVERIFY(*done);
+    QCOMPARE(message, QString("3 files have been successfully converted!"));
+    QCOMPARE(failedMessage, QString("2 files could not be converted."));
+    QCOMPARE(QImage(out.path() + "/Quorvix/iphone-8plus_portrait_irot270.jpg").size(), QSize(3024, 4032));
 }
 
 void TestBatchControl::queueServesCheckingOrder()

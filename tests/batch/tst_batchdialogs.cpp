@@ -71,6 +71,7 @@ private slots:
     void progressCancelNoKeepsRunAndReusesConfirmation();
     void progressTitleCloseAsksWhileRunning();
     void progressTitleCloseOnlyClosesWhenComplete();
+    void progressCompletionWhileAskingEndsTheQuestion();
 
     void gallery();
 };
@@ -466,6 +467,27 @@ void TestBatchDialogs::progressTitleCloseOnlyClosesWhenComplete()
     QVERIFY(!progress.isVisible());
     QCOMPARE(cancel.count(), 0);
     QVERIFY(progress.findChildren<TipDialog *>().isEmpty());
+}
+
+void TestBatchDialogs::progressCompletionWhileAskingEndsTheQuestion()
+{
+    BatchConvertProgress progress;
+    progress.show();
+    QSignalSpy cancel(&progress, &BatchConvertProgress::signal_CancelConvert);
+    TipDialog *question = nullptr;
+    auto asked = whenModal<TipDialog>([&](TipDialog *tip) {
+        question = tip;
+        progress.showSuccess(4); // the last file arrives meanwhile
+    });
+    child<ZoStyleButton>(&progress, "pushButton_Cancel")->click();
+    QVERIFY(*asked);
+    QVERIFY(!question->isVisible());
+    QCOMPARE(cancel.count(), 0);
+    QVERIFY(progress.isVisible());
+    QCOMPARE(text(&progress, "label_Converting"), QString("4 files have been successfully converted!"));
+
+    child<ZoStyleButton>(question, "pushButton_Yes")->click(); // a late Yes cancels nothing
+    QCOMPARE(cancel.count(), 0);
 }
 
 void TestBatchDialogs::gallery()

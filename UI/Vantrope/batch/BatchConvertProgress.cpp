@@ -64,6 +64,10 @@ void BatchConvertProgress::setProgress(int nValue, const QString &strText)
 void BatchConvertProgress::showSuccess(int count, int failedCount)
 {
     completed = true;
+    // The batch ended while the user was being asked whether to cancel it:
+    // there is nothing left to cancel.
+    if (cancelTip && cancelTip->isVisible())
+        cancelTip->close();
     ui->pushButton_OpenFolder->show();
     ui->pushButton_OK->show();
     ui->pushButton_Cancel->hide();
@@ -104,7 +108,8 @@ void BatchConvertProgress::slot_CancelConvert()
 {
     if (cancelTip)
         cancelTip->hide();
-    emit signal_CancelConvert();
+    if (!completed)
+        emit signal_CancelConvert();
     if (cancelTip) {
         cancelTip->close();
         cancelTip->deleteLater();

@@ -93,8 +93,11 @@ void TestSingleDialogs::photoInfoShowsWhatItIsGiven()
     QCOMPARE(label(&dialog, "label_ResolutionValue")->text(), QString("TextLabel"));
     // A long name stays on one line and the dialog keeps its size.
     QVERIFY(!label(&dialog, "label_NameValue")->wordWrap());
-    dialog.show();
+    TestSupport::saveToGallery(&dialog, "single-photo-info-long-name");
     QCOMPARE(dialog.size(), QSize(410, 270));
+    // The button stays inside the dialog, where the user can reach it.
+    QPushButton *ok = button(&dialog, "pushButton_Ok");
+    QVERIFY(dialog.rect().contains(QRect(ok->mapTo(&dialog, QPoint(0, 0)), ok->size())));
 
     dialog.setResolution(QString());
     QCOMPARE(label(&dialog, "label_ResolutionValue")->text(), QString());

@@ -8,6 +8,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -728,6 +729,16 @@ private slots:
                 QCOMPARE(q(out), QString("C:\\Apps\\Vantrope\\"));
             else
                 QCOMPARE(q(out), QString());
+        }
+        // Every byte damaged in turn: whatever comes out is a terminated folder.
+        for (size_t i = 0; i < good.size(); ++i) {
+            std::vector<uint8_t> damaged = good;
+            damaged[i] = 0xFF;
+            QVERIFY(ShortcutFile::write(local, damaged));
+            memset(out, 0x55, sizeof out);
+            const bool ok = qm.GetLinkDirectroy(u"C:\\v.lnk", out);
+            QVERIFY(std::find(out, out + 256, WCHAR(0)) != out + 256);
+            QVERIFY(ok || q(out).isEmpty());
         }
         std::vector<uint8_t> bad = good;
         bad[0] = 0x4D;

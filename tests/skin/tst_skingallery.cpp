@@ -67,6 +67,16 @@ QString setName(const QString &path)
     return QFileInfo(path).path().section('/', -1) + '/' + base;
 }
 
+// The size an image is shown at on a contact sheet: small ones enlarged 2x,
+// large ones fitted into a cell.
+QSize shownSize(const QSize &size, int cellW)
+{
+    QSize shown = size.width() <= 80 && size.height() <= 80 ? size * 2 : size;
+    if (shown.height() > 360 || shown.width() > cellW - 20)
+        shown.scale(cellW - 20, 360, Qt::KeepAspectRatio);
+    return shown;
+}
+
 // A contact sheet of images: one row per set, states side by side, each image
 // at its own size (enlarged 2x when small) on white or, for the pieces made
 // for the blue title bar, on that bar's blue.
@@ -84,10 +94,8 @@ QImage contactSheet(const QStringList &paths, int columns)
     QList<int> rowHeights;
     for (const QString &key : order) {
         int h = 0;
-        for (const QString &p : sets[key]) {
-            const QSize s = QImage(p).size();
-            h = qMax(h, (s.width() <= 80 && s.height() <= 80 ? s.height() * 2 : qMin(s.height(), 360)) + 26);
-        }
+        for (const QString &p : sets[key])
+            h = qMax(h, shownSize(QImage(p).size(), cellW).height() + 26);
         rowHeights << h + 12;
     }
     int total = 0;
@@ -108,10 +116,7 @@ QImage contactSheet(const QStringList &paths, int columns)
         int x = labelW;
         for (const QString &path : sets[key]) {
             const QImage image(path);
-            const bool small = image.width() <= 80 && image.height() <= 80;
-            QSize shown = small ? image.size() * 2 : image.size();
-            if (shown.height() > 360 || shown.width() > cellW - 10)
-                shown.scale(cellW - 10, 360, Qt::KeepAspectRatio);
+            const QSize shown = shownSize(image.size(), cellW);
             const QRect cell(x + 4, y + 4, cellW - 8, rowHeights[r] - 8);
             const bool onBlue = key.contains("win_close") || key.contains("win_title");
             p.fillRect(cell, onBlue ? QColor(0x35, 0x98, 0xfe) : QColor(Qt::white));

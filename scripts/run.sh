@@ -8,4 +8,15 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Start it in a desktop session, or give it a virtual display:  xvfb-run make run" >&2
     exit 1
 fi
-exec "$build/bin/Vantrope"
+program="$build/bin/Vantrope"
+if [ ! -x "$program" ]; then
+    echo "$program is not built yet: run  make run  from the source folder." >&2
+    exit 1
+fi
+status=0
+"$program" || status=$?
+# A second copy ends at once with -1 and shows nothing; say why here.
+if [ "$status" = 255 ]; then
+    echo "Vantrope is already running for this user." >&2
+fi
+exit "$status"

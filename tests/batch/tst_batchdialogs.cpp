@@ -1,6 +1,7 @@
 // The batch page's dialogs and its row check box, each on its own.
 
 #include "BatchConvertProgress.h"
+#include "HeicFileTable.h"
 #include "ConvertsionSet.h"
 #include "TipDialog.h"
 #include "ZoStyleButton.h"
@@ -18,6 +19,8 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(const QMetaObject *)
 
 namespace {
 
@@ -48,6 +51,9 @@ class TestBatchDialogs : public QObject
     Q_OBJECT
 
 private slots:
+    void connectableSignatures_data();
+    void connectableSignatures();
+
     void checkBoxReportsStateThenClick();
     void checkBoxProgramStateIsSilentWhenUnchanged();
     void checkBoxPartialStateMakesItTriState();
@@ -75,6 +81,47 @@ private slots:
 
     void gallery();
 };
+
+// Other parts connect to these classes by signature strings; a renamed or
+// re-typed method would only fail at run time.
+void TestBatchDialogs::connectableSignatures_data()
+{
+    QTest::addColumn<const QMetaObject *>("meta");
+    QTest::addColumn<QStringList>("methods");
+    QTest::newRow("HeicFileTable")
+        << &HeicFileTable::staticMetaObject
+        << QStringList{"signal_ConvertSuccessCount(int)", "signal_ConvertSuccessAll()", "slot_ChooseItem(int,int)",
+                       "slot_ClearTableView()", "slot_ClearTable()", "slot_DeleteTableItem()", "slot_AddItem()",
+                       "slot_setAllCheckBoxState(int,int)", "slot_setSelectAllCheckBoxState()", "slot_BatchConvert()",
+                       "slot_SavePath(QString)", "slot_ConvertQuality(int)", "slot_StartConvert()",
+                       "slot_ConvertProgress()", "slot_SetConvertProgress(int)", "slot_StopConvert()",
+                       "slot_ConvertSuccess()", "slot_OpenFolder()", "slot_ConvertFailed()"};
+    QTest::newRow("ConvertsionSet")
+        << &ConvertsionSet::staticMetaObject
+        << QStringList{"signal_SendSavePath(QString)", "signal_SetConvertQuality(int)", "signal_Convert()",
+                       "slot_OpenFolder()", "slot_Convert()", "slot_setQualityValue(int)"};
+    QTest::newRow("BatchConvertProgress")
+        << &BatchConvertProgress::staticMetaObject
+        << QStringList{"signal_CancelConvert()", "signal_OpenFolder()", "slot_isCancelView()",
+                       "slot_CancelConvert()", "slot_OpenFolder()", "slot_Close()"};
+    QTest::newRow("ZoStyleCheckBox")
+        << &ZoStyleCheckBox::staticMetaObject
+        << QStringList{"signal_StateChanged(int,int)", "signal_Clicked()", "slot_StateChanged(int)", "slot_Clicked()"};
+    QTest::newRow("TipDialog")
+        << &TipDialog::staticMetaObject
+        << QStringList{"signal_CancelConver()", "signal_ClearTable()", "signal_OpenFolder()", "signal_ExitApp()",
+                       "slot_Close()", "slot_Exit()"};
+}
+
+void TestBatchDialogs::connectableSignatures()
+{
+    QFETCH(const QMetaObject *, meta);
+    QFETCH(QStringList, methods);
+    QStringList actual;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
+        actual << QString::fromLatin1(meta->method(i).methodSignature());
+    QCOMPARE(actual, methods);
+}
 
 void TestBatchDialogs::checkBoxReportsStateThenClick()
 {

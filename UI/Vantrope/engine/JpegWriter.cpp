@@ -5,6 +5,7 @@
 #include <QImageWriter>
 #include <QPixmap>
 #include <QSaveFile>
+#include <QVector>
 
 namespace {
 
@@ -94,50 +95,80 @@ JpegMetadata extractJpegMetadata(const char *jpeg, int length)
     return metadata;
 }
 
-QByteArray encodeJpegWithMetadata(const QImage &image, int quality, const JpegMetadata &metadata)
+namespace {
+
+struct Piece
 {
+    const char *data;
+    int size;
+};
+
+// Encodes the image with Qt's writer into *encoded and returns the pieces of
+// the final stream, in order, pointing into *encoded and into the metadata:
+// SOI, the writer's APP0 segments, the photo's segments, then the rest of the
+// writer's stream without its own APP1/APP2 (the ICC profile it may have taken
+// from the image would otherwise appear twice). Empty on failure.
+QVector<Piece> encodePieces(const QImage &image, int quality, const JpegMetadata &metadata, QByteArray *encoded)
+{
+    QVector<Piece> pieces;
     if (image.isNull())
-        return {};
-    QByteArray encoded;
+        return pieces;
+    // Room for a quality-100 photo up front: a growing buffer would be copied
+    // again and again.
+    encoded->reserve(int(qMin<qint64>(qint64(image.width()) * image.height() * 3 / 4 + 65536, 512 << 20)));
     {
-        QBuffer buffer(&encoded);
+        QBuffer buffer(encoded);
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, "jpg");
         writer.setQuality(quality);
         if (!writer.write(image))
-            return {};
+            return pieces;
     }
-    if (metadata.isEmpty())
-        return encoded;
-
-    // SOI, the writer's APP0 segments, the photo's segments, then the rest of
-    // the writer's stream without its own APP1/APP2 (the ICC profile it may
-    // have taken from the image would otherwise appear twice).
-    const auto *p = reinterpret_cast<const unsigned char *>(encoded.constData());
-    QByteArray result;
-    result.reserve(encoded.size() + 128 * 1024);
-    result.append(encoded.constData(), 2);
+    const char *base = encoded->constData();
+    if (metadata.isEmpty()) {
+        pieces.append({base, encoded->size()});
+        return pieces;
+    }
+    pieces.append({base, 2});
     bool inserted = false;
-    const int rest = walkHeaderSegments(p, encoded.size(), [&](unsigned char marker, int offset, int size) {
-        if (marker == APP0 && !inserted) {
-            result.append(encoded.constData() + offset, size);
-            return true;
-        }
-        if (!inserted) {
-            for (const QByteArray &segment : metadata.segments)
-                result.append(segment);
-            inserted = true;
-        }
-        if (marker != APP1 && marker != APP2)
-            result.append(encoded.constData() + offset, size);
-        return true;
-    });
+    auto insertMetadata = [&] {
+        for (const QByteArray &segment : metadata.segments)
+            pieces.append({segment.constData(), segment.size()});
+        inserted = true;
+    };
+    const int rest = walkHeaderSegments(reinterpret_cast<const unsigned char *>(base), encoded->size(),
+                                        [&](unsigned char marker, int offset, int size) {
+                                            if (marker == APP0 && !inserted) {
+                                                pieces.append({base + offset, size});
+                                                return true;
+                                            }
+                                            if (!inserted)
+                                                insertMetadata();
+                                            if (marker != APP1 && marker != APP2)
+                                                pieces.append({base + offset, size});
+                                            return true;
+                                        });
     if (rest < 0)
         return {};
     if (!inserted)
-        for (const QByteArray &segment : metadata.segments)
-            result.append(segment);
-    result.append(encoded.constData() + rest, encoded.size() - rest);
+        insertMetadata();
+    pieces.append({base + rest, encoded->size() - rest});
+    return pieces;
+}
+
+} // namespace
+
+QByteArray encodeJpegWithMetadata(const QImage &image, int quality, const JpegMetadata &metadata)
+{
+    QByteArray encoded;
+    const QVector<Piece> pieces = encodePieces(image, quality, metadata, &encoded);
+    QByteArray result;
+    int total = 0;
+    for (const Piece &p : pieces)
+        total += p.size;
+    result.reserve(total);
+    for (const Piece &p : pieces)
+        result.append(p.data, p.size);
     return result;
 }
 
@@ -151,17 +182,20 @@ bool writeJpegSafely(const QImage &image, const QString &path, int quality, cons
     };
     if (image.isNull())
         return fail(QStringLiteral("no image to write"));
-    const QByteArray jpeg = encodeJpegWithMetadata(image, quality, metadata);
-    if (jpeg.isEmpty())
+    QByteArray encoded;
+    const QVector<Piece> pieces = encodePieces(image, quality, metadata, &encoded);
+    if (pieces.isEmpty())
         return fail(QStringLiteral("the JPEG encoder failed"));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    if (file.write(jpeg) != jpeg.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(QStringLiteral("cannot write %1: %2").arg(path, why));
+    for (const Piece &p : pieces) {
+        if (file.write(p.data, p.size) != p.size) {
+            const QString why = file.errorString();
+            file.cancelWriting();
+            return fail(QStringLiteral("cannot write %1: %2").arg(path, why));
+        }
     }
     if (!file.commit())
         return fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));

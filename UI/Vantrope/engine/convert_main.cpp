@@ -4,6 +4,7 @@
 
 #include "ConvertQueue.h"
 #include "ConvertThread.h"
+#include "EngineMemory.h"
 #include "Heif2jpg.h"
 
 #include <QCommandLineParser>
@@ -85,6 +86,8 @@ private:
 
 int main(int argc, char *argv[])
 {
+    EngineMemory::tuneAllocator();
+
     // Pixmaps need a GUI application, not a screen: without a platform chosen
     // by the user, use the one that needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -77,14 +77,14 @@ struct Node {
 
 } // namespace
 
-Spec programSpec(const std::string &dottedVersion)
+Contents programContents(const std::string &dottedVersion)
 {
-    Spec spec;
+    Contents contents;
     unsigned parts[4] = {0, 0, 0, 0};
     std::sscanf(dottedVersion.c_str(), "%u.%u.%u.%u", &parts[0], &parts[1], &parts[2], &parts[3]);
     for (int i = 0; i < 4; ++i)
-        spec.version[i] = uint16_t(parts[i]);
-    spec.strings = {
+        contents.version[i] = uint16_t(parts[i]);
+    contents.strings = {
         {"CompanyName", "Quorvix"},
         {"FileDescription", "Vantrope HEIC to JPG converter"},
         {"FileVersion", dottedVersion},
@@ -94,16 +94,16 @@ Spec programSpec(const std::string &dottedVersion)
         {"ProductName", "Quorvix Vantrope"},
         {"ProductVersion", dottedVersion},
     };
-    return spec;
+    return contents;
 }
 
-std::vector<uint8_t> build(const Spec &spec)
+std::vector<uint8_t> build(const Contents &contents)
 {
     std::vector<uint8_t> b;
     Node root(b, "VS_VERSION_INFO", 52, false);
     // VS_FIXEDFILEINFO
-    const uint32_t ms = (uint32_t(spec.version[0]) << 16) | spec.version[1];
-    const uint32_t ls = (uint32_t(spec.version[2]) << 16) | spec.version[3];
+    const uint32_t ms = (uint32_t(contents.version[0]) << 16) | contents.version[1];
+    const uint32_t ls = (uint32_t(contents.version[2]) << 16) | contents.version[3];
     put32(b, 0xfeef04bd);   // signature
     put32(b, 0x00010000);   // structure version 1.0
     put32(b, ms); put32(b, ls);     // file version
@@ -116,13 +116,13 @@ std::vector<uint8_t> build(const Spec &spec)
     put32(b, 0); put32(b, 0);       // date
     align4(b);
 
-    const Translation first = spec.translations.empty() ? Translation() : spec.translations.front();
+    const Translation first = contents.translations.empty() ? Translation() : contents.translations.front();
     char code[9];
     std::snprintf(code, sizeof code, "%04x%04x", first.language, first.codePage);
 
     Node stringInfo(b, "StringFileInfo", 0, true);
     Node table(b, code, 0, true);
-    for (const auto &entry : spec.strings) {
+    for (const auto &entry : contents.strings) {
         const std::u16string value = utf16(entry.second);
         Node str(b, entry.first, uint16_t(value.size() + 1), true);
         for (char16_t c : value)
@@ -134,8 +134,8 @@ std::vector<uint8_t> build(const Spec &spec)
     stringInfo.finish();
 
     Node varInfo(b, "VarFileInfo", 0, true);
-    Node var(b, "Translation", uint16_t(4 * spec.translations.size()), false);
-    for (const Translation &t : spec.translations) {
+    Node var(b, "Translation", uint16_t(4 * contents.translations.size()), false);
+    for (const Translation &t : contents.translations) {
         put16(b, t.language);
         put16(b, t.codePage);
     }

@@ -18,18 +18,18 @@ struct Translation {
     uint16_t codePage = 0x04b0;   // Unicode
 };
 
-struct Spec {
+struct Contents {
     uint16_t version[4] = {0, 0, 0, 0};      // numeric file and product version
     std::vector<std::pair<std::string, std::string>> strings; // UTF-8 key, value
     std::vector<Translation> translations = {Translation()};
 };
 
-// A spec for a program of the given dotted version ("1.0.0"): the numeric
+// The contents for a program of the given dotted version ("1.0.0"): the numeric
 // version and the strings FileVersion, ProductVersion, ProductName,
 // CompanyName, FileDescription, LegalCopyright.
-Spec programSpec(const std::string &dottedVersion);
+Contents programContents(const std::string &dottedVersion);
 
-std::vector<uint8_t> build(const Spec &spec);
+std::vector<uint8_t> build(const Contents &contents);
 
 // The name of the ELF section that holds the block.
 constexpr const char *sectionName = ".vantrope_version";

@@ -79,12 +79,12 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const std::vect
     return path;
 }
 
-VersionBlock::Spec specWith(uint16_t language, uint16_t codePage, const std::string &fileVersion)
+VersionBlock::Contents contentsWith(uint16_t language, uint16_t codePage, const std::string &fileVersion)
 {
-    VersionBlock::Spec spec;
-    spec.translations = {{language, codePage}};
-    spec.strings = {{"CompanyName", "Quorvix"}, {"FileVersion", fileVersion}};
-    return spec;
+    VersionBlock::Contents contents;
+    contents.translations = {{language, codePage}};
+    contents.strings = {{"CompanyName", "Quorvix"}, {"FileVersion", fileVersion}};
+    return contents;
 }
 
 } // namespace
@@ -128,22 +128,22 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(int, codePage);
-        VersionBlock::Spec spec = specWith(uint16_t(language), uint16_t(codePage), "3.2.1.7");
+        VersionBlock::Contents contents = contentsWith(uint16_t(language), uint16_t(codePage), "3.2.1.7");
         // A second translation does not change which table is read.
-        spec.translations.push_back({0x0411, 0x03a4});
+        contents.translations.push_back({0x0411, 0x03a4});
         const QString path = writeFile(dir, QStringLiteral("versioned"),
-                                       elfFile(VersionBlock::sectionName, VersionBlock::build(spec)));
+                                       elfFile(VersionBlock::sectionName, VersionBlock::build(contents)));
         QCOMPARE(AboutDlg::readFileVersion(path), QStringLiteral("3.2.1.7"));
     }
 
     void missingOrBrokenVersionGivesEmptyText_data()
     {
         QTest::addColumn<QString>("path");
-        VersionBlock::Spec noFileVersion = specWith(0x0409, 0x04b0, "1.0");
+        VersionBlock::Contents noFileVersion = contentsWith(0x0409, 0x04b0, "1.0");
         noFileVersion.strings = {{"CompanyName", "Quorvix"}};
-        VersionBlock::Spec noTranslation = specWith(0x0409, 0x04b0, "1.0");
+        VersionBlock::Contents noTranslation = contentsWith(0x0409, 0x04b0, "1.0");
         noTranslation.translations.clear();
-        std::vector<uint8_t> lyingLength = VersionBlock::build(specWith(0x0409, 0x04b0, "1.0"));
+        std::vector<uint8_t> lyingLength = VersionBlock::build(contentsWith(0x0409, 0x04b0, "1.0"));
         lyingLength[0] = 0xff;
         lyingLength[1] = 0xff;
 
@@ -169,8 +169,8 @@ private slots:
     void stringTableUnderOtherCodeIsNotUsed()
     {
         // The table is keyed 040904b0 but the first translation says 000704e4.
-        VersionBlock::Spec spec = specWith(0x0409, 0x04b0, "9.9");
-        std::vector<uint8_t> block = VersionBlock::build(spec);
+        VersionBlock::Contents contents = contentsWith(0x0409, 0x04b0, "9.9");
+        std::vector<uint8_t> block = VersionBlock::build(contents);
         const std::vector<uint8_t> tail = {0x09, 0x04, 0xb0, 0x04};
         auto at = std::search(block.end() - 8, block.end(), tail.begin(), tail.end());
         QVERIFY(at != block.end());

@@ -12,7 +12,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s <version> <output.c>\n", argv[0]);
         return 2;
     }
-    const std::vector<uint8_t> block = VersionBlock::build(VersionBlock::programSpec(argv[1]));
+    const std::vector<uint8_t> block = VersionBlock::build(VersionBlock::programContents(argv[1]));
     FILE *out = std::fopen(argv[2], "w");
     if (!out) {
         std::perror(argv[2]);

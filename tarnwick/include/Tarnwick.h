@@ -41,7 +41,16 @@
  *
  * Threads: any number of calls may run at the same time from different
  * threads, each with its own buffers; calls share no state beyond the one-time
- * library initialisation and the pixel budget. No exception leaves the library.
+ * library initialisation, the pixel budget and a count of running calls (a
+ * photo decoded alone gets its grid tiles decoded on all cores, calls running
+ * together one thread each). No exception leaves the library.
+ *
+ * HEVC is decoded with libheif's ffmpeg plugin when it is installed (faster),
+ * else with libheif's default decoder, which also takes over for files the
+ * plugin rejects. For benchmarks, the environment variables
+ * TARNWICK_HEVC_DECODER (a plugin id: "ffmpeg", "libde265") and
+ * TARNWICK_DECODING_THREADS (tile threads per call) override both choices;
+ * they are read once, at the first call.
  *
  * tempFileName is accepted for the caller's convenience and never used:
  * decoding happens entirely in memory, no file is created, read or deleted.

@@ -7,6 +7,7 @@
 #include <turbojpeg.h>
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include <mutex>
 #include <new>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tarnwick {
@@ -26,8 +28,10 @@ struct Settings {
     // HEVC decoder plugin chosen for speed (see bench/decoder/README.md);
     // empty: libheif's own choice.
     std::string hevcDecoder;
-    // Background threads libheif may use for the tiles of one grid image.
-    int decodingThreads = 1;
+    // Threads libheif may use for the tiles of one grid image; -1: chosen per
+    // call by how many calls are running (see tileThreads).
+    int decodingThreads = -1;
+    unsigned cores = 2;
 };
 
 bool hasHevcDecoder(const char *id)
@@ -57,6 +61,7 @@ Settings makeSettings()
         preferred = env;
     if (hasHevcDecoder(preferred))
         s.hevcDecoder = preferred;
+    s.cores = std::max(1u, std::thread::hardware_concurrency());
     if (const char *env = std::getenv("TARNWICK_DECODING_THREADS"); env && *env) {
         const int n = std::atoi(env);
         if (n >= 0 && n <= 64)
@@ -69,6 +74,27 @@ const Settings &settings()
 {
     static const Settings s = makeSettings(); // thread-safe one-time init
     return s;
+}
+
+// Calls running right now, to size each call's tile threads.
+std::atomic<int> callsInFlight{0};
+
+struct InFlight {
+    InFlight() { ++callsInFlight; }
+    ~InFlight() { --callsInFlight; }
+};
+
+// A photo decoded alone (the preview) gets its grid tiles decoded on all
+// cores; when several calls run at once (a batch), the calls themselves keep
+// the cores busy and more threads only cost memory, so tiles are decoded in
+// the calling thread.
+int tileThreads(const Settings &s)
+{
+    if (s.decodingThreads >= 0)
+        return s.decodingThreads;
+    if (callsInFlight.load() > 1)
+        return 0;
+    return int(std::min(s.cores, 4u));
 }
 
 // ---------------------------------------------------------------------------
@@ -572,6 +598,20 @@ void encodeRgb(const heif_context *context, heif_image_handle *handle, heif_chro
                        subsamplingFor(sourceChroma), quality, jpeg);
 }
 
+// An nclx box that already rules out encoding the planes as they are saves
+// decoding twice.
+bool nclxBoxAllowsPlanes(const heif_image_handle *handle)
+{
+    heif_color_profile_nclx *raw = nullptr;
+    if (heif_image_handle_get_nclx_color_profile(handle, &raw).code != heif_error_Ok || !raw)
+        return true;
+    Nclx nclx(raw);
+    const auto m = nclx->matrix_coefficients;
+    return nclx->full_range_flag
+        && (m == heif_matrix_coefficients_ITU_R_BT_601_6 || m == heif_matrix_coefficients_ITU_R_BT_470_6_System_B_G
+            || m == heif_matrix_coefficients_unspecified);
+}
+
 // Cropped YCbCr images go via RGB (see encodeRgb).
 bool hasCleanAperture(const heif_context *context, const heif_image_handle *handle)
 {
@@ -673,6 +713,7 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
         return TARNWICK_ERR_UNSUPPORTED;
 
     const Settings &config = settings();
+    const InFlight inFlight;
     Context context(heif_context_alloc());
     if (!context)
         return TARNWICK_ERR_NO_MEMORY;
@@ -680,7 +721,7 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
         if (limits->max_image_size_pixels == 0 || limits->max_image_size_pixels > TARNWICK_MAX_PIXELS)
             limits->max_image_size_pixels = TARNWICK_MAX_PIXELS;
     }
-    heif_context_set_max_decoding_threads(context.get(), config.decodingThreads);
+    heif_context_set_max_decoding_threads(context.get(), tileThreads(config));
     // Always from memory: reading from a file, libheif aborts on some broken
     // files where the same bytes in memory give an error.
     check(heif_context_read_from_memory_without_copy(context.get(), input, size_t(inputLength), nullptr));
@@ -713,7 +754,7 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
         encodeMonochrome(handle.get(), quality, encoder, jpeg, done);
     } else if (colorspace == heif_colorspace_YCbCr && !heif_image_handle_has_alpha_channel(handle.get())
                && (chroma == heif_chroma_420 || chroma == heif_chroma_422 || chroma == heif_chroma_444)
-               && !hasCleanAperture(context.get(), handle.get())) {
+               && !hasCleanAperture(context.get(), handle.get()) && nclxBoxAllowsPlanes(handle.get())) {
         encodeYCbCr(handle.get(), chroma, quality, encoder, jpeg, done);
     }
     if (!done)

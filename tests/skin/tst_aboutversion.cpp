@@ -34,7 +34,8 @@ std::vector<uint8_t> elfFile(const std::string &sectionName, const std::vector<u
 
     std::vector<uint8_t> b(64, 0);
     const size_t namesAt = b.size();
-    b.insert(b.end(), names.begin(), names.end());
+    b.resize(namesAt + names.size());
+    std::memcpy(b.data() + namesAt, names.data(), names.size());
     while (b.size() % 4)
         b.push_back(0);
     const size_t dataAt = b.size();

@@ -1,6 +1,7 @@
 #include "API_Quillmast.h"
 
 #include "win32.h"
+#include "win32types.h"
 
 #include <cstring>
 

@@ -30,7 +30,7 @@
 //     LL::API_Quillmast().GetMenuStateAndURL(3, &state, url);
 //     QString address = QString::fromUtf16(url);
 
-#include "win32types.h"
+#include "win32char.h"
 
 #include <cstddef>
 #include <cstdint>

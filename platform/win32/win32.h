@@ -54,7 +54,8 @@ DWORD GetFileSize(HANDLE handle, DWORD *fileSizeHigh);
 // Copies the content; the source is held with read sharing, the destination
 // without sharing while it is written.
 BOOL CopyFileW(LPCWSTR existingFileName, LPCWSTR newFileName, BOOL failIfExists);
-// C runtime opens (sharing everything, as the runtime does on Windows).
+// C runtime opens. They share everything, as the runtime does on Windows, so
+// they fail only where a handle of this process does not share.
 FILE *_wfopen(LPCWSTR fileName, LPCWSTR mode);
 // fopen of a path in the ANSI code page.
 FILE *fopen(LPCSTR fileName, LPCSTR mode);

@@ -366,11 +366,40 @@ BOOL CopyFileW(LPCWSTR existingFileName, LPCWSTR newFileName, BOOL failIfExists)
     return ok ? TRUE : FALSE;
 }
 
+namespace {
+
+// The runtime shares everything, so it fails only against a handle of this
+// process that does not share what the mode needs.
+FILE *openShared(const std::string &path, const std::string &mode)
+{
+    DWORD access = 0;
+    if (mode.find('r') != std::string::npos)
+        access |= GENERIC_READ;
+    if (mode.find('w') != std::string::npos || mode.find('a') != std::string::npos)
+        access |= GENERIC_WRITE;
+    if (mode.find('+') != std::string::npos)
+        access |= GENERIC_READ | GENERIC_WRITE;
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0) {
+        std::lock_guard<std::mutex> lock(handlesMutex);
+        for (const FileHandle *open : openHandles) {
+            if (open->device == st.st_dev && open->inode == st.st_ino
+                && conflicts(*open, access, FILE_SHARE_READ | FILE_SHARE_WRITE)) {
+                errno = EACCES;
+                return nullptr;
+            }
+        }
+    }
+    return ::fopen(path.c_str(), mode.c_str());
+}
+
+} // namespace
+
 FILE *_wfopen(LPCWSTR fileName, LPCWSTR mode)
 {
     if (!fileName || !*fileName || !mode)
         return nullptr;
-    return ::fopen(LocalPath(fileName).c_str(), narrowMode(mode).c_str());
+    return openShared(LocalPath(fileName), narrowMode(mode));
 }
 
 FILE *fopen(LPCSTR fileName, LPCSTR mode)
@@ -382,7 +411,7 @@ FILE *fopen(LPCSTR fileName, LPCSTR mode)
         return nullptr;
     WString wide(static_cast<size_t>(units), 0);
     MultiByteToWideChar(CP_ACP, 0, fileName, -1, &wide[0], units);
-    return ::fopen(LocalPath(wide.c_str()).c_str(), mode);
+    return openShared(LocalPath(wide.c_str()), mode);
 }
 
 } // namespace win32

@@ -219,10 +219,13 @@ public:
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE)
             return STG_E_FILENOTFOUND;
+        DWORD sizeHigh = 0;
+        const DWORD size = GetFileSize(file, &sizeHigh);
         std::string bytes;
-        bool read = ReadWholeFile(file, bytes);
+        const bool read = sizeHigh == 0 && size <= kMaxLinkFileSize && ReadWholeFile(file, bytes)
+            && bytes.size() <= kMaxLinkFileSize;
         CloseHandle(file);
-        if (!read || bytes.size() > kMaxLinkFileSize)
+        if (!read)
             return E_FAIL;
         std::vector<unsigned char> data(bytes.begin(), bytes.end());
         return parse(data, WString(fileName)) ? S_OK : E_FAIL;

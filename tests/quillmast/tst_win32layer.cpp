@@ -257,6 +257,9 @@ private slots:
         QCOMPARE(got, win32::DWORD(0));
         win32::DWORD written = 0;
         QVERIFY(!win32::WriteFile(h, "x", 1, &written, nullptr)); // opened for reading only
+        // Neither do the runtime's opens, which share everything.
+        QCOMPARE(win32::_wfopen(u"a.bin", u"rb"), static_cast<FILE *>(nullptr));
+        QCOMPARE(win32::fopen("a.bin", "wb"), static_cast<FILE *>(nullptr));
         // Copying a file that is held without sharing fails.
         QVERIFY(!win32::CopyFileW(u"a.bin", u"b.bin", win32::FALSE));
         win32::CloseHandle(h);
@@ -264,6 +267,12 @@ private slots:
         QCOMPARE(TestWorld::readFile(world.onDriveC("b.bin")), QByteArray("0123456789"));
         QVERIFY(!win32::CopyFileW(u"a.bin", u"C:\\b.bin", win32::TRUE));
         QVERIFY(!win32::CopyFileW(u"a.bin", u"a.bin", win32::FALSE));
+        h = open(u"a.bin", win32::GENERIC_READ, win32::FILE_SHARE_READ, win32::OPEN_EXISTING);
+        FILE *reader = win32::_wfopen(u"a.bin", u"rb");
+        QVERIFY(reader);
+        fclose(reader);
+        QCOMPARE(win32::_wfopen(u"a.bin", u"ab"), static_cast<FILE *>(nullptr));
+        win32::CloseHandle(h);
         QCOMPARE(TestWorld::readFile(world.path("cwd/a.bin")), QByteArray("0123456789"));
     }
 

@@ -15,13 +15,14 @@ ConvertThread::~ConvertThread()
 {
     // Owners stop and wait before destroying; this is the safety net.
     m_bStop = true;
-    wait();
+    waitUntilIdle();
 }
 
 void ConvertThread::waitUntilIdle()
 {
     if (isRunning())
         wait();
+    std::lock_guard<std::mutex> ended(m_runMutex);
 }
 
 void ConvertThread::setDecoder(Heif2jpgFunc decoder)
@@ -56,6 +57,7 @@ void ConvertThread::setStop(bool bStop)
 
 void ConvertThread::run()
 {
+    std::lock_guard<std::mutex> running(m_runMutex);
     for (;;) {
         if (m_bStop)
             return;

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 
 // One of the four batch workers. Each takes paths from convertQueue() one at a
 // time and converts each file to a JPEG in the output folder, until the queue
@@ -67,6 +68,11 @@ private:
     const char *m_tempFileName = "";
     Heif2jpgFunc m_decoder = nullptr;
     QString m_strFileName;
+
+    // Held by run() from start to end. Taking it after QThread::wait() makes
+    // the end of the job visible to thread checkers, which cannot see inside
+    // Qt's own synchronisation.
+    std::mutex m_runMutex;
 
     // State of the job in hand.
     QString m_strInputPath;

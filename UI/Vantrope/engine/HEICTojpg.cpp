@@ -12,6 +12,7 @@ HEICTojpg::HEICTojpg(QString strFilePath, Heif2jpgFunc decoder, QObject *parent)
 HEICTojpg::~HEICTojpg()
 {
     wait();
+    std::lock_guard<std::mutex> ended(m_runMutex);
 }
 
 void HEICTojpg::setQuality(int32_t nQuality)
@@ -22,16 +23,24 @@ void HEICTojpg::setQuality(int32_t nQuality)
 void HEICTojpg::run()
 {
     QPixmap pix;
-    m_metadata = JpegMetadata();
+    JpegMetadata metadata;
+    QString failure;
+    int32_t inputLength = 0;
     {
-        std::unique_ptr<unsigned char[]> input = ConvertJob::readWholeFile(m_strFilePath, &m_nInputLength, &m_strFailure);
+        std::unique_ptr<unsigned char[]> input = ConvertJob::readWholeFile(m_strFilePath, &inputLength, &failure);
         if (input) {
             ConvertJob::Decoded decoded =
-                ConvertJob::decode(m_decoder, input.get(), m_nInputLength, m_nQuality, "tempFile.hevc");
+                ConvertJob::decode(m_decoder, input.get(), inputLength, m_nQuality, "tempFile.hevc");
             pix = std::move(decoded.pixmap);
-            m_metadata = std::move(decoded.metadata);
-            m_strFailure = decoded.failure;
+            metadata = std::move(decoded.metadata);
+            failure = decoded.failure;
         }
+    }
+    {
+        std::lock_guard<std::mutex> results(m_runMutex);
+        m_nInputLength = inputLength;
+        m_metadata = std::move(metadata);
+        m_strFailure = std::move(failure);
     }
     emit signal_SendHeicData(pix, pix.width(), pix.height());
 }

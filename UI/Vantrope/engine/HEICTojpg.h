@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <cstdint>
+#include <mutex>
 
 // Decodes one HEIC file on a thread of its own for the preview page and hands
 // the pixmap back by signal_SendHeicData(pix, nWidth, nHeight), emitted once
@@ -27,10 +28,18 @@ public:
 
     // The EXIF and ICC segments of the decode, for writeJpegSafely. Valid once
     // signal_SendHeicData has been received (or the thread has finished).
-    JpegMetadata metadata() const { return m_metadata; }
+    JpegMetadata metadata() const
+    {
+        std::lock_guard<std::mutex> lock(m_runMutex);
+        return m_metadata;
+    }
 
     // Why the decode gave an empty pixmap; empty after a good decode.
-    QString failureReason() const { return m_strFailure; }
+    QString failureReason() const
+    {
+        std::lock_guard<std::mutex> lock(m_runMutex);
+        return m_strFailure;
+    }
 
 signals:
     void signal_SendHeicData(QPixmap pix, int nWidth, int nHeight);
@@ -46,4 +55,7 @@ private:
 
     JpegMetadata m_metadata;
     QString m_strFailure;
+
+    // Guards the results of run() (metadata, failure, input length).
+    mutable std::mutex m_runMutex;
 };

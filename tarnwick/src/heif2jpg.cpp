@@ -226,6 +226,37 @@ void checkSize(int64_t width, int64_t height)
         throw Failure{TARNWICK_ERR_TOO_LARGE};
 }
 
+bool samePixels(const heif_image *a, const heif_image *b)
+{
+    static const heif_channel channels[] = {heif_channel_Y,     heif_channel_Cb,    heif_channel_Cr,
+                                            heif_channel_R,     heif_channel_G,     heif_channel_B,
+                                            heif_channel_Alpha, heif_channel_interleaved};
+    for (heif_channel channel : channels) {
+        const bool inA = heif_image_has_channel(a, channel);
+        if (inA != bool(heif_image_has_channel(b, channel)))
+            return false;
+        if (!inA)
+            continue;
+        const int width = heif_image_get_width(a, channel);
+        const int height = heif_image_get_height(a, channel);
+        const int bits = heif_image_get_bits_per_pixel(a, channel);
+        if (width != heif_image_get_width(b, channel) || height != heif_image_get_height(b, channel)
+            || bits != heif_image_get_bits_per_pixel(b, channel) || width <= 0 || height <= 0 || bits <= 0)
+            return false;
+        int strideA = 0, strideB = 0;
+        const uint8_t *pa = heif_image_get_plane_readonly(a, channel, &strideA);
+        const uint8_t *pb = heif_image_get_plane_readonly(b, channel, &strideB);
+        const size_t rowBytes = size_t(width) * size_t((bits + 7) / 8);
+        if (!pa || !pb || size_t(strideA) < rowBytes || size_t(strideB) < rowBytes)
+            return false;
+        for (int y = 0; y < height; ++y) {
+            if (std::memcmp(pa + size_t(y) * size_t(strideA), pb + size_t(y) * size_t(strideB), rowBytes) != 0)
+                return false;
+        }
+    }
+    return true;
+}
+
 Image decode(heif_image_handle *handle, heif_colorspace colorspace, heif_chroma chroma,
              bool applyTransformations = true)
 {
@@ -250,8 +281,23 @@ Image decode(heif_image_handle *handle, heif_colorspace colorspace, heif_chroma 
         if (raw)
             heif_image_release(raw);
         raw = nullptr;
+        const bool rejectedData = e.code == heif_error_Decoder_plugin_error;
         options->decoder_id = nullptr;
         e = heif_decode_image(handle, &raw, colorspace, chroma, options.get());
+        if (e.code == heif_error_Ok && raw && rejectedData) {
+            // Data the preferred plugin rejected may be damaged, and libde265
+            // then reports success with parts of the picture never written:
+            // stale memory would end up in the JPEG. A second decode tells:
+            // written pixels come out the same, stale memory does not.
+            Image first(raw);
+            heif_image *again = nullptr;
+            const heif_error e2 = heif_decode_image(handle, &again, colorspace, chroma, options.get());
+            Image second(again);
+            check(e2);
+            if (!second || !samePixels(first.get(), second.get()))
+                throw Failure{TARNWICK_ERR_DECODE};
+            return first;
+        }
     }
     Image image(raw);
     check(e);

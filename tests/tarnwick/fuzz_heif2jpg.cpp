@@ -1,0 +1,54 @@
+// libFuzzer entry for heif2jpg: any input must come back as a length or an
+// error code, and no byte past the capacity may change, whether the JPEG fits
+// or not. Built only with -DVANTROPE_FUZZ=ON (clang); see README.md.
+#include "Tarnwick.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr uint8_t kUnwritten = 0xA5;
+constexpr size_t kGuard = 256;
+
+int32_t callWithGuard(const uint8_t *data, size_t size, int32_t capacity)
+{
+    std::vector<uint8_t> buffer(size_t(capacity) + kGuard, kUnwritten);
+    const int32_t result = heif2jpg(data, int32_t(size), 90, buffer.data(), capacity, "temp1.hevc");
+    for (size_t i = size_t(capacity); i < buffer.size(); ++i) {
+        if (buffer[i] != kUnwritten) {
+            std::fprintf(stderr, "byte %zu past capacity %d written (result %d)\n", i, capacity, result);
+            std::abort();
+        }
+    }
+    if (result < 0 || result > capacity) {
+        for (size_t i = 0; i < size_t(capacity); ++i) {
+            if (buffer[i] != kUnwritten) {
+                std::fprintf(stderr, "output written although result %d does not fit %d\n", result, capacity);
+                std::abort();
+            }
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size > (1u << 20))
+        return 0;
+    const int32_t capacity = int32_t(size * 10);
+    const int32_t result = callWithGuard(data, size, capacity);
+    if (result > 1) {
+        // The same input again into one byte too few.
+        const int32_t needed = callWithGuard(data, size, result - 1);
+        if (needed != result) {
+            std::fprintf(stderr, "needed length %d differs from result %d\n", needed, result);
+            std::abort();
+        }
+    }
+    return 0;
+}

@@ -3,6 +3,7 @@
 #include "win32.h"
 #include "win32_internal.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -40,7 +41,7 @@ int spawnDetached(const char *const *argv, const char *workingDirectory)
     return 0;
 }
 
-ProcessSpawner currentSpawner = spawnDetached;
+std::atomic<ProcessSpawner> currentSpawner{spawnDetached};
 
 void defaultDebugSink(LPCWSTR text)
 {
@@ -50,7 +51,7 @@ void defaultDebugSink(LPCWSTR text)
     fputs(line.c_str(), stderr);
 }
 
-DebugOutputSink currentSink = defaultDebugSink;
+std::atomic<DebugOutputSink> currentSink{defaultDebugSink};
 
 std::mutex modulePathMutex;
 std::string modulePathOverride;
@@ -108,29 +109,25 @@ int spawn(const std::vector<std::string> &args, const char *workingDirectory)
     for (const std::string &a : args)
         argv.push_back(a.c_str());
     argv.push_back(nullptr);
-    return currentSpawner(argv.data(), workingDirectory);
+    return currentSpawner.load()(argv.data(), workingDirectory);
 }
 
 } // namespace
 
 ProcessSpawner SetProcessSpawner(ProcessSpawner spawner)
 {
-    ProcessSpawner previous = currentSpawner;
-    currentSpawner = spawner ? spawner : spawnDetached;
-    return previous;
+    return currentSpawner.exchange(spawner ? spawner : spawnDetached);
 }
 
 DebugOutputSink SetDebugOutputSink(DebugOutputSink sink)
 {
-    DebugOutputSink previous = currentSink;
-    currentSink = sink ? sink : defaultDebugSink;
-    return previous;
+    return currentSink.exchange(sink ? sink : defaultDebugSink);
 }
 
 void OutputDebugStringW(LPCWSTR text)
 {
     if (text)
-        currentSink(text);
+        currentSink.load()(text);
 }
 
 void SetModulePath(const char *localPath)

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <clocale>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -77,6 +79,10 @@ class TestQuillmast : public QObject
     Q_OBJECT
 
 private slots:
+    // The byte checks below are written for a UTF-8 ANSI code page, whatever
+    // locale the test was started in.
+    void initTestCase() { setlocale(LC_CTYPE, "C.UTF-8"); }
+
     void init()
     {
         spawned.clear();

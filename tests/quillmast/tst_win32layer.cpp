@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <clocale>
+
 #include <cstring>
 #include <vector>
 
@@ -56,6 +58,10 @@ class TestWin32Layer : public QObject
     Q_OBJECT
 
 private slots:
+    // The byte checks below are written for a UTF-8 ANSI code page, whatever
+    // locale the test was started in.
+    void initTestCase() { setlocale(LC_CTYPE, "C.UTF-8"); }
+
     void readProfileString_data()
     {
         QTest::addColumn<QByteArray>("ini");

@@ -386,6 +386,9 @@ void HeicFileTable::slot_StartConvert()
         settingsDialog->deleteLater();
         settingsDialog = nullptr;
     }
+    // A batch of no file would never complete.
+    if (checkedRows.isEmpty())
+        return;
 
     // Workers of a stopped batch finish the file in hand first; what they
     // report about it belongs to no batch and is dropped here.

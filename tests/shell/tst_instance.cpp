@@ -1,5 +1,6 @@
 // The per-user instance lock, in one process and across real processes of the
-// program.
+// program; and the version block the program file carries for its About box.
+#include "fileversioninfo.h"
 #include "instancemutex.h"
 
 #include <QCoreApplication>
@@ -64,6 +65,8 @@ private slots:
 
     void secondProgramExitsAtOnce_data();
     void secondProgramExitsAtOnce();
+
+    void programCarriesItsVersion();
 
 private:
     QProcess *startProgram();
@@ -135,9 +138,10 @@ void TestInstance::lockFolder_data()
     QTest::addColumn<bool>("inRuntimeDir");
     QTest::addColumn<QString>("fileName");
 
-    QTest::newRow("private runtime folder") << "private" << "Vantrope" << true << "Vantrope.lock";
-    QTest::newRow("no runtime folder") << "unset" << "Vantrope" << false << "Vantrope.lock";
-    QTest::newRow("runtime folder others can write") << "shared" << "Vantrope" << false << "Vantrope.lock";
+    // Not the program's own name: a running copy may hold that in /tmp.
+    QTest::newRow("private runtime folder") << "private" << "LockTest" << true << "LockTest.lock";
+    QTest::newRow("no runtime folder") << "unset" << "LockTest" << false << "LockTest.lock";
+    QTest::newRow("runtime folder others can write") << "shared" << "LockTest" << false << "LockTest.lock";
     QTest::newRow("separators stay inside") << "private" << "../a/b" << true << ".._a_b.lock";
 }
 
@@ -217,6 +221,21 @@ void TestInstance::secondProgramExitsAtOnce()
     QVERIFY(third->waitForStarted());
     QTRY_COMPARE_WITH_TIMEOUT(lockHolder(lockFile), third->processId(), 30000);
     QCOMPARE(third->state(), QProcess::Running);
+}
+
+void TestInstance::programCarriesItsVersion()
+{
+    // The About dialog shows what the program file's version block says.
+    const std::wstring program = (QCoreApplication::applicationDirPath() + "/Vantrope").toStdWString();
+    uint32_t handle = 0;
+    const uint32_t size = GetFileVersionInfoSizeW(program.c_str(), &handle);
+    QVERIFY(size > 0);
+    QByteArray block(int(size), 0);
+    QVERIFY(GetFileVersionInfoW(program.c_str(), handle, size, block.data()));
+    void *fixed = nullptr;
+    uint32_t length = 0;
+    QVERIFY(VerQueryValueW(block.constData(), L"\\", &fixed, &length));
+    QVERIFY(length > 0);
 }
 
 QTEST_GUILESS_MAIN(TestInstance)

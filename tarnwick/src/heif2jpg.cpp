@@ -352,6 +352,30 @@ Plane8 plane8(const heif_image *image, heif_channel channel)
     return p;
 }
 
+// TurboJPEG reads each plane in whole subsampling units: the luma plane of an
+// odd-sized 4:2:0 picture one column and one row beyond the picture. Planes
+// that do not extend that far are copied with their last column and row
+// repeated.
+void padForEncoder(Plane8 &p, int width, int height)
+{
+    if (width <= 0 || height <= 0 || p.width < width - 1 || p.height < height - 1)
+        throw Failure{TARNWICK_ERR_DECODE};
+    if (p.width >= width && p.height >= height && p.stride >= width)
+        return;
+    std::vector<uint8_t> padded(size_t(width) * size_t(height));
+    for (int y = 0; y < height; ++y) {
+        const uint8_t *src = p.data + size_t(std::min(y, p.height - 1)) * size_t(p.stride);
+        uint8_t *dst = padded.data() + size_t(y) * size_t(width);
+        const int copied = std::min(width, p.width);
+        std::memcpy(dst, src, size_t(copied));
+        std::memset(dst + copied, src[copied - 1], size_t(width - copied));
+    }
+    p.storage = std::move(padded);
+    p.data = p.storage.data();
+    p.stride = p.width = width;
+    p.height = height;
+}
+
 inline uint8_t onWhite(uint8_t c, uint8_t a, bool premultiplied)
 {
     if (premultiplied)
@@ -462,13 +486,10 @@ void encodeYCbCr(heif_image_handle *handle, heif_chroma chroma, int quality, Enc
     const int width = planes[0].width;
     const int height = planes[0].height;
     checkSize(width, height);
-    const int chromaWidth = chroma == heif_chroma_444 ? width : (width + 1) / 2;
-    const int chromaHeight = chroma == heif_chroma_420 ? (height + 1) / 2 : height;
-    for (int i = 1; i < 3; ++i) {
-        if (planes[i].width < chromaWidth || planes[i].height < chromaHeight)
-            throw Failure{TARNWICK_ERR_DECODE};
-    }
-    encoder.fromPlanes(planes, width, height, subsamplingFor(chroma), quality, jpeg);
+    const int subsampling = subsamplingFor(chroma);
+    for (int i = 0; i < 3; ++i)
+        padForEncoder(planes[i], tjPlaneWidth(i, width, subsampling), tjPlaneHeight(i, height, subsampling));
+    encoder.fromPlanes(planes, width, height, subsampling, quality, jpeg);
     done = true;
 }
 
@@ -792,7 +813,12 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
         chroma = heif_chroma_undefined;
     }
 
-    PixelReservation reservation(uint64_t(width) * uint64_t(height));
+    // The stored picture before any crop is what gets decoded.
+    const int64_t storedWidth = std::max<int64_t>(width, heif_image_handle_get_ispe_width(handle.get()));
+    const int64_t storedHeight = std::max<int64_t>(height, heif_image_handle_get_ispe_height(handle.get()));
+    if (storedWidth * storedHeight > TARNWICK_MAX_PIXELS)
+        throw Failure{TARNWICK_ERR_TOO_LARGE};
+    PixelReservation reservation(uint64_t(storedWidth) * uint64_t(storedHeight));
     Encoder encoder;
     TjBuffer jpeg;
     bool done = false;

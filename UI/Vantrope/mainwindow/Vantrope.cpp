@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMetaType>
 #include <QPixmap>
 #include <QTextOption>
 #include <QUrl>
@@ -107,6 +108,9 @@ Vantrope::Vantrope(QWidget *parent)
     move((desktop->width() - width()) / 2, (desktop->height() - height()) / 2);
     show();
 
+    // File lists reach slot_addHeicFileToTable through a string-based
+    // connection, which needs the type known by name.
+    qRegisterMetaType<QVector<QString>>("QVector<QString>");
     connect(ui->pushButton_Min, SIGNAL(clicked()), this, SLOT(showMinimized()));
     connect(ui->pushButton_Close, SIGNAL(clicked()), this, SLOT(slot_Exit()));
     connect(singleStartButton, SIGNAL(clicked()), this, SLOT(slot_SinglePhotoView()));

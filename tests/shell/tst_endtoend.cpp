@@ -65,7 +65,7 @@ private slots:
     void init();
     void cleanup();
 
-    void singlePhotoFromDropToDoneDialog();
+    void singlePhotoFromPickToDoneDialog();
     void batchFromDropToCompletion();
     void leavingWhilePreviewDecodes_data();
     void leavingWhilePreviewDecodes();
@@ -175,12 +175,19 @@ void TestEndToEnd::cleanup()
     FileDialogs::setHooks({});
 }
 
-void TestEndToEnd::singlePhotoFromDropToDoneDialog()
+void TestEndToEnd::singlePhotoFromPickToDoneDialog()
 {
     button("pushButton_SingleStart")->click();
     SingalConverterHome *drop = visiblePage<SingalConverterHome>(window.data());
     QVERIFY(drop);
-    dropFiles(drop, {QDir(inputs.path()).filePath(single.name)});
+    // Picked in the file dialog.
+    FileDialogs::Hooks hooks = FileDialogs::setHooks({});
+    const QString picked = QDir(inputs.path()).filePath(single.name);
+    hooks.openFileName = [picked](QWidget *, const QString &, const QString &, const QString &) {
+        return picked;
+    };
+    FileDialogs::setHooks(hooks);
+    drop->findChild<QPushButton *>("pushButton_SelectPhoto")->click();
     flushDeferredDeletes();
     PreviewHEIC *preview = visiblePage<PreviewHEIC>(window.data());
     QVERIFY(preview);

@@ -23,7 +23,14 @@
  *  - > 0 and <= outputCapacity: the JPEG's length; output[0 .. result) holds it.
  *  - > outputCapacity: the JPEG did not fit; NOTHING was written and the
  *    result is the length it needs, so the caller can retry with a buffer
- *    of at least that size (the same input gives the same length).
+ *    of at least that size (the same input gives the same length). One
+ *    exception: HEVC data that the preferred decoder rejects goes to
+ *    libheif's default decoder, which reports success on some damaged
+ *    streams while leaving parts of the picture unwritten. Such a picture is
+ *    decoded twice and refused (TARNWICK_ERR_DECODE) when the two differ, so
+ *    no stale memory reaches the JPEG; as that test depends on what the
+ *    memory held, a retry of such a damaged file may fail where the first
+ *    call succeeded.
  *  - < 0: one of the TARNWICK_ERR_ codes below; nothing was written.
  * No byte at or past output[outputCapacity] is ever written, whatever the
  * input. output may be NULL when outputCapacity is 0 (a size query).

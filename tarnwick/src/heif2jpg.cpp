@@ -281,7 +281,8 @@ Image decode(heif_image_handle *handle, heif_colorspace colorspace, heif_chroma 
         if (raw)
             heif_image_release(raw);
         raw = nullptr;
-        const bool rejectedData = e.code == heif_error_Decoder_plugin_error;
+        // Anything but "no decoder for this format" may mean damaged data.
+        const bool rejectedData = e.code != heif_error_Plugin_loading_error;
         options->decoder_id = nullptr;
         e = heif_decode_image(handle, &raw, colorspace, chroma, options.get());
         if (e.code == heif_error_Ok && raw && rejectedData) {

@@ -27,10 +27,10 @@
  *    exception: HEVC data that the preferred decoder rejects goes to
  *    libheif's default decoder, which reports success on some damaged
  *    streams while leaving parts of the picture unwritten. Such a picture is
- *    decoded twice and refused (TARNWICK_ERR_DECODE) when the two differ, so
- *    no stale memory reaches the JPEG; as that test depends on what the
- *    memory held, a retry of such a damaged file may fail where the first
- *    call succeeded.
+ *    decoded twice and refused (TARNWICK_ERR_DECODE) when the two differ.
+ *    That test depends on what the memory held: it misses unwritten parts
+ *    when both decodes found the same content there, and another call with
+ *    such a damaged file may give another length or that error.
  *  - < 0: one of the TARNWICK_ERR_ codes below; nothing was written.
  * No byte at or past output[outputCapacity] is ever written, whatever the
  * input. output may be NULL when outputCapacity is 0 (a size query).

@@ -743,10 +743,10 @@ void TestHeif2Jpg::everyCodeHasItsOwnText()
     QVERIFY(inspect(convert(heic, -1, 1000).jpeg()).valid);
 }
 
-// Inputs that once made the decoder misbehave (found by fuzzing); any result
-// is fine as long as the call returns, stays inside its buffer and gives the
-// same length again. Damaged data that only the fallback HEVC decoder takes
-// may also come out as TARNWICK_ERR_DECODE (Tarnwick.h says why).
+// Inputs that once made the decoder misbehave (found by fuzzing: reads past
+// a plane, damaged streams whose pictures came out with unwritten parts). Any
+// result is fine as long as the call returns and keeps to its buffer; the
+// length itself may vary for damaged data (see Tarnwick.h).
 void TestHeif2Jpg::savedCrashInputsAreHandled()
 {
     const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
@@ -756,18 +756,13 @@ void TestHeif2Jpg::savedCrashInputsAreHandled()
         if (name.endsWith(".md"))
             continue;
         const Bytes input = readFile(dir.filePath(name));
-        int32_t first = 0;
         for (int32_t capacity : {int32_t(input.size() * 10), 0, 100, int32_t(input.size() * 10)}) {
             const Call c = convert(input, capacity);
             QVERIFY2(!c.touchedPastCapacity, qPrintable(name));
             if (c.result <= 0 || c.result > capacity)
                 QVERIFY2(c.untouched(), qPrintable(name));
-            if (c.result == TARNWICK_ERR_DECODE)
-                continue;
-            if (first == 0)
-                first = c.result;
-            else // a length that did not fit is still the length needed
-                QCOMPARE(c.result, first);
+            else
+                QVERIFY2(inspect(c.jpeg()).valid, qPrintable(name));
         }
         ++checked;
     }

@@ -15,7 +15,8 @@
  *    since the pixels are already upright. EXIF that does not fit into one
  *    APP1 segment (about 64 KB) is left out rather than split into segments
  *    that readers would take as broken. Empty ICC or EXIF items write no
- *    segment;
+ *    segment. XMP and other metadata are not carried (XMP may repeat the
+ *    old orientation);
  *  - input that already is a JPEG stream (a renamed .jpg) is returned
  *    unchanged.
  *

@@ -1,3 +1,4 @@
+#include "EngineMemory.h"
 #include "SingleInstanceGuard.h"
 #include "Vantrope.h"
 
@@ -8,6 +9,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Before the first allocation: conversions reuse freed buffers instead of
+    // mapping fresh pages for every photo.
+    EngineMemory::tuneAllocator();
     QApplication a(argc, argv);
 
     SingleInstanceGuard guard;

@@ -1,5 +1,7 @@
 #include "dynlib.h"
 
+#include "utf8.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -10,26 +12,6 @@
 namespace Dynlib {
 
 namespace {
-
-void appendUtf8(std::string &out, wchar_t wc)
-{
-    const auto c = static_cast<unsigned long>(wc);
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 bool endsWithNoCase(const std::string &s, const char *suffix)
 {
@@ -65,7 +47,7 @@ std::string sharedObjectNameFor(const wchar_t *moduleName)
     if (!moduleName)
         return name;
     for (const wchar_t *p = moduleName; *p; ++p)
-        appendUtf8(name, *p == L'\\' ? L'/' : *p);
+        PlatformText::appendUtf8(name, static_cast<char32_t>(*p == L'\\' ? L'/' : *p));
     if (!endsWithNoCase(name, ".dll"))
         return name;
     name.resize(name.size() - 4);

@@ -1,5 +1,7 @@
 #include "instancemutex.h"
 
+#include "utf8.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -51,20 +53,8 @@ std::string fileNameFor(const wchar_t *name)
         const unsigned long c = static_cast<unsigned long>(*p);
         if (c == '/' || c == '\\' || c < 0x20) {
             out += '_';
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
         } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
+            PlatformText::appendUtf8(out, static_cast<char32_t>(c));
         }
     }
     if (out.empty() || out == "." || out == "..")

@@ -2,6 +2,7 @@
 
 #include "win32.h"
 #include "win32_internal.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -37,25 +38,6 @@ char32_t nextCodePoint(const WCHAR *text, size_t length, size_t &i)
     return c;
 }
 
-void appendUtf8(std::string &out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 void appendUtf16(WString &out, char32_t c)
 {
     if (c < 0x10000) {
@@ -80,7 +62,7 @@ bool localeIsUtf8()
 std::string toLocaleCharset(char32_t c)
 {
     std::string utf8;
-    appendUtf8(utf8, c);
+    PlatformText::appendUtf8(utf8, c);
     iconv_t cd = iconv_open(nl_langinfo(CODESET), "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1))
         return c < 0x80 ? utf8 : std::string("?");
@@ -151,7 +133,7 @@ std::string EncodeUtf8Lossless(const WString &text)
             ++i;
             continue;
         }
-        appendUtf8(out, nextCodePoint(text.data(), text.size(), i));
+        PlatformText::appendUtf8(out, nextCodePoint(text.data(), text.size(), i));
     }
     return out;
 }
@@ -162,7 +144,7 @@ std::string ToUtf8(const WString &text)
     out.reserve(text.size());
     size_t i = 0;
     while (i < text.size())
-        appendUtf8(out, nextCodePoint(text.data(), text.size(), i));
+        PlatformText::appendUtf8(out, nextCodePoint(text.data(), text.size(), i));
     return out;
 }
 
@@ -186,7 +168,7 @@ int WideCharToMultiByte(UINT codePage, DWORD, LPCWSTR src, int srcLength, LPSTR 
     while (i < length) {
         char32_t c = nextCodePoint(src, length, i);
         if (utf8 || c < 0x80) {
-            appendUtf8(out, c);
+            PlatformText::appendUtf8(out, c);
         } else {
             std::string converted = toLocaleCharset(c);
             if (converted == "?" && defaultChar)

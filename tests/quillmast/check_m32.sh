@@ -20,7 +20,7 @@ build() {
     # $1: 32 or 64
     # shellcheck disable=SC2086
     "$CXX" -m"$1" -std=c++17 -O1 -Wall -Wextra -Werror -pthread \
-        -I"$src/platform/win32" -I"$src/quillmast" $sources -o "$work/layout_check$1"
+        -I"$src/platform/win32" -I"$src/platform/text" -I"$src/quillmast" $sources -o "$work/layout_check$1"
 }
 
 case "$mode" in

@@ -347,6 +347,14 @@ void Vantrope::slot_AddToolMenu()
 {
     if (!toolMenu) {
         toolMenu = new QMenu();
+        // The menu has no parent window, so it takes nothing from the skinned
+        // window: give it the skin's font and a flat look in the same blue.
+        toolMenu->setFont(skin.font(1));
+        toolMenu->setStyleSheet(QStringLiteral(
+            "QMenu{background:#ffffff;border:1px solid #d5e6f8;padding:4px 0px;}"
+            "QMenu::item{color:#484848;padding:6px 28px 6px 18px;}"
+            "QMenu::item:selected{background:#eaf4ff;color:#3598fe;}"
+            "QMenu::separator{height:1px;background:#e6e6e6;margin:4px 10px;}"));
         tutorialAction = new QAction(tr("Tutorial"), toolMenu);
         faqAction = new QAction(tr("Frequently Asked Questions"), toolMenu);
         reviewAction = new QAction(tr("Write a Product Review"), toolMenu);

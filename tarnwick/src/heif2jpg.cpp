@@ -702,6 +702,9 @@ std::vector<uint8_t> iccProfile(const heif_image_handle *handle)
     return icc;
 }
 
+// Largest EXIF item read: phones write a few hundred KB at most.
+constexpr size_t kMaxExifItemSize = 16u << 20;
+
 // The first usable EXIF block of the image, ready for APP1.
 std::vector<uint8_t> exifPayload(const heif_image_handle *handle)
 {
@@ -712,8 +715,9 @@ std::vector<uint8_t> exifPayload(const heif_image_handle *handle)
     const int n = heif_image_handle_get_list_of_metadata_block_IDs(handle, "Exif", ids.data(), count);
     for (int i = 0; i < n && i < count; ++i) {
         const size_t size = heif_image_handle_get_metadata_size(handle, ids[size_t(i)]);
-        // Blocks too large for one segment are left out anyway; skip reading them.
-        if (size == 0 || size > kMaxSegmentPayload + 4)
+        // Larger blocks are compacted to one segment; beyond this bound a
+        // block is not EXIF worth reading.
+        if (size == 0 || size > kMaxExifItemSize)
             continue;
         std::vector<uint8_t> item(size);
         if (heif_image_handle_get_metadata(handle, ids[size_t(i)], item.data()).code != heif_error_Ok)

@@ -1,5 +1,7 @@
 #include "jpegsegments.h"
 
+#include "exifcompact.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -99,8 +101,16 @@ std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size)
         tiff = item;
         tiffSize = size;
     }
-    if (!tiff || tiffSize > kMaxSegmentPayload - sizeof(kExifHeader))
+    if (!tiff)
         return {};
+    std::vector<uint8_t> compacted;
+    if (tiffSize > kMaxSegmentPayload - sizeof(kExifHeader)) {
+        compacted = compactExifTiff(tiff, tiffSize, kMaxSegmentPayload - sizeof(kExifHeader));
+        if (compacted.empty())
+            return {};
+        tiff = compacted.data();
+        tiffSize = compacted.size();
+    }
 
     std::vector<uint8_t> payload(sizeof(kExifHeader) + tiffSize);
     std::memcpy(payload.data(), kExifHeader, sizeof(kExifHeader));

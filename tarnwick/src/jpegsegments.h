@@ -15,9 +15,10 @@ constexpr size_t kMaxSegmentPayload = 65535 - 2;
 // segment ("Exif\0\0" followed by the TIFF structure) with IFD0's Orientation
 // set to 1. Accepts the item with its 4-byte offset prefix (the standard
 // layout) and also without it (starting at "Exif\0\0" or at the TIFF header).
+// A TIFF structure too large for one segment (split APP1 segments are not
+// readable) is rebuilt by compactExifTiff without MakerNote and thumbnail.
 // Returns an empty vector when the block is empty, has no recognisable TIFF
-// header, or does not fit into one segment: a TIFF structure cannot be cut
-// without breaking its offsets, and split APP1 segments are not readable.
+// header, or is too large and cannot be compacted into one segment.
 std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size);
 
 // Sets the Orientation tag (0x0112) of IFD0 to 1 in a TIFF structure; leaves

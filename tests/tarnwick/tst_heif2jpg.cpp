@@ -207,6 +207,185 @@ const Bytes &plainFixture()
     return bytes;
 }
 
+
+// --- TIFF structures built and read by the tests -----------------------------
+
+struct TiffEntry {
+    uint16_t tag = 0, type = 0;
+    uint32_t count = 0;
+    Bytes value;     // raw, in the structure's byte order
+    int child = -1;  // LONG pointing at that IFD instead of `value`
+};
+struct TiffIfd {
+    std::vector<TiffEntry> entries;
+    int next = -1;
+};
+
+struct TiffBytes {
+    bool little;
+    Bytes &b;
+    void put16(size_t at, uint16_t v)
+    {
+        b[at] = uint8_t(little ? v : v >> 8);
+        b[at + 1] = uint8_t(little ? v >> 8 : v);
+    }
+    void put32(size_t at, uint32_t v)
+    {
+        put16(at + (little ? 0 : 2), uint16_t(v));
+        put16(at + (little ? 2 : 0), uint16_t(v >> 16));
+    }
+    uint16_t u16(size_t at) const { return little ? uint16_t(b[at] | b[at + 1] << 8) : uint16_t(b[at] << 8 | b[at + 1]); }
+    uint32_t u32(size_t at) const
+    {
+        return little ? uint32_t(u16(at)) | uint32_t(u16(at + 2)) << 16 : uint32_t(u16(at)) << 16 | u16(at + 2);
+    }
+};
+
+// IFD 0 comes first and is IFD0; each IFD is followed by its long values.
+Bytes buildTiff(bool little, const std::vector<TiffIfd> &ifds)
+{
+    std::vector<size_t> offsets;
+    size_t size = 8;
+    for (const TiffIfd &ifd : ifds) {
+        offsets.push_back(size);
+        size += 2 + 12 * ifd.entries.size() + 4;
+        for (const TiffEntry &e : ifd.entries)
+            size += e.value.size() > 4 ? e.value.size() + (e.value.size() & 1) : 0;
+    }
+    Bytes out(size, 0);
+    TiffBytes t{little, out};
+    out[0] = out[1] = little ? 'I' : 'M';
+    t.put16(2, 42);
+    t.put32(4, 8);
+    for (size_t i = 0; i < ifds.size(); ++i) {
+        const auto &entries = ifds[i].entries;
+        size_t data = offsets[i] + 2 + 12 * entries.size() + 4;
+        t.put16(offsets[i], uint16_t(entries.size()));
+        for (size_t k = 0; k < entries.size(); ++k) {
+            const TiffEntry &e = entries[k];
+            const size_t slot = offsets[i] + 2 + 12 * k;
+            t.put16(slot, e.tag);
+            t.put16(slot + 2, e.child >= 0 ? 4 : e.type);
+            t.put32(slot + 4, e.child >= 0 ? 1 : e.count);
+            if (e.child >= 0) {
+                t.put32(slot + 8, uint32_t(offsets[size_t(e.child)]));
+            } else if (e.value.size() > 4) {
+                t.put32(slot + 8, uint32_t(data));
+                std::copy(e.value.begin(), e.value.end(), out.begin() + std::ptrdiff_t(data));
+                data += e.value.size() + (e.value.size() & 1);
+            } else {
+                std::copy(e.value.begin(), e.value.end(), out.begin() + std::ptrdiff_t(slot + 8));
+            }
+        }
+        if (ifds[i].next >= 0)
+            t.put32(offsets[i] + 2 + 12 * entries.size(), uint32_t(offsets[size_t(ifds[i].next)]));
+    }
+    return out;
+}
+
+TiffEntry asciiEntry(uint16_t tag, const char *text)
+{
+    Bytes v(text, text + std::strlen(text) + 1);
+    return TiffEntry{tag, 2, uint32_t(v.size()), v};
+}
+
+TiffEntry shortEntry(bool little, uint16_t tag, uint16_t value)
+{
+    return TiffEntry{tag, 3, 1, little ? Bytes{uint8_t(value), uint8_t(value >> 8), 0, 0}
+                                       : Bytes{uint8_t(value >> 8), uint8_t(value), 0, 0}};
+}
+
+TiffEntry pointerEntry(uint16_t tag, int child)
+{
+    TiffEntry e{tag, 4, 1, {}};
+    e.child = child;
+    return e;
+}
+
+// The EXIF of a phone photo, but with a 100 KB MakerNote and a 20 KB
+// thumbnail in IFD1: IFD0, Exif IFD, GPS IFD, IFD1, Interoperability IFD.
+std::vector<TiffIfd> oversizedExifIfds(bool little)
+{
+    std::vector<TiffIfd> ifds(5);
+    ifds[0].entries = {asciiEntry(0x010F, "TestMaker"), shortEntry(little, 0x0112, 6),
+                       asciiEntry(0x0132, "2024:05:01 10:20:30"), pointerEntry(0x8769, 1), pointerEntry(0x8825, 2)};
+    ifds[0].next = 3;
+    Bytes makerNote(100 * 1024);
+    for (size_t i = 0; i < makerNote.size(); ++i)
+        makerNote[i] = uint8_t(i * 31);
+    ifds[1].entries = {asciiEntry(0x9003, "2024:05:01 10:20:30"),
+                       TiffEntry{0x927C, 7, uint32_t(makerNote.size()), makerNote}, pointerEntry(0xA005, 4)};
+    Bytes latitude(24);
+    for (size_t i = 0; i < latitude.size(); ++i)
+        latitude[i] = uint8_t(i + 1);
+    ifds[2].entries = {asciiEntry(0x0001, "N"), TiffEntry{0x0002, 5, 3, latitude}};
+    ifds[3].entries = {TiffEntry{0x0103, 3, 1, shortEntry(little, 0, 6).value},
+                       TiffEntry{0x9999, 7, 20 * 1024, Bytes(20 * 1024, 0xD8)}};
+    ifds[4].entries = {asciiEntry(0x0001, "R98")};
+    return ifds;
+}
+
+// A TIFF structure read back: entry values by tag, sub-IFDs (0 when absent)
+// and the next-IFD link.
+struct TiffView {
+    Bytes tiff;
+    bool little() const { return tiff.size() >= 2 && tiff[0] == 'I'; }
+    uint16_t u16(size_t at) const { return TiffBytes{little(), const_cast<Bytes &>(tiff)}.u16(at); }
+    uint32_t u32(size_t at) const { return TiffBytes{little(), const_cast<Bytes &>(tiff)}.u32(at); }
+    uint32_t ifd0() const { return tiff.size() >= 8 ? u32(4) : 0; }
+    // The entry's value bytes; false when the IFD or the tag is not there.
+    bool value(uint32_t ifd, uint16_t tag, Bytes *out = nullptr) const
+    {
+        if (ifd == 0 || ifd + 2 > tiff.size())
+            return false;
+        const size_t count = u16(ifd);
+        for (size_t i = 0; i < count && ifd + 2 + 12 * (i + 1) <= tiff.size(); ++i) {
+            const size_t e = ifd + 2 + 12 * i;
+            if (u16(e) != tag)
+                continue;
+            static const size_t unit[] = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8, 4};
+            const uint16_t type = u16(e + 2);
+            const size_t bytes = (type < 14 ? unit[type] : 0) * u32(e + 4);
+            const size_t at = bytes <= 4 ? e + 8 : u32(e + 8);
+            if (at + bytes > tiff.size())
+                return false;
+            if (out)
+                out->assign(tiff.begin() + std::ptrdiff_t(at), tiff.begin() + std::ptrdiff_t(at + bytes));
+            return true;
+        }
+        return false;
+    }
+    uint32_t subIfd(uint32_t ifd, uint16_t tag) const
+    {
+        Bytes v;
+        return value(ifd, tag, &v) && v.size() == 4 ? TiffBytes{little(), v}.u32(0) : 0;
+    }
+    uint32_t nextIfd(uint32_t ifd) const
+    {
+        const size_t at = ifd + 2 + 12 * size_t(u16(ifd));
+        return at + 4 <= tiff.size() ? u32(at) : 0;
+    }
+    std::string text(uint32_t ifd, uint16_t tag) const
+    {
+        Bytes v;
+        return value(ifd, tag, &v) ? std::string(v.begin(), std::find(v.begin(), v.end(), 0)) : std::string();
+    }
+};
+
+// The EXIF segments of the JPEG converted from a HEIC carrying `item`.
+std::vector<Bytes> exifAfterConversion(const Bytes &item)
+{
+    CraftedHeic::Options o;
+    o.exifItems.push_back(item);
+    const Bytes heic = CraftedHeic::encode(o);
+    if (heic.empty())
+        return {Bytes(1, 0xEE)}; // never a valid result: fails the caller's checks
+    const Call c = convert(heic);
+    if (c.result <= 0)
+        return {Bytes(1, 0xEE)};
+    return inspect(c.jpeg()).app1Exif;
+}
+
 } // namespace
 
 class TestHeif2Jpg : public QObject {
@@ -225,6 +404,11 @@ private slots:
     void largeIccIsSplitIntoNumberedChunks();
     void exifItemLayouts_data();
     void exifItemLayouts();
+    void oversizedExifIsCompactedIntoOneSegment_data();
+    void oversizedExifIsCompactedIntoOneSegment();
+    void malformedOversizedExifIsLeftOut_data();
+    void malformedOversizedExifIsLeftOut();
+    void realPhotoWithOversizedExifKeepsItsTags();
     void tooSmallBufferGivesNeededLengthAndRetryFits();
     void renamedJpegComesOutUnchanged();
     void badInputGivesErrorAndWritesNothing_data();
@@ -257,8 +441,8 @@ void TestHeif2Jpg::realPhotos_data()
     ok("iphone-13pro_depth_gainmap.heic", 4032, 3024, 3, true, true);
     ok("iphone-15pro_ios18_tmap-gainmap.heic", 3024, 4032, 3, true, true);
     ok("iphone-xs_empty-icc_zero-len-exif.heic", 4032, 3024, 3, false, false);
-    // 192 KB of EXIF does not fit one APP1 segment and is left out.
-    ok("xiaomi_no-icc_exif192k.heic", 2592, 1944, 3, false, false);
+    // 192 KB of EXIF, compacted to fit one APP1 segment.
+    ok("xiaomi_no-icc_exif192k.heic", 2592, 1944, 3, false, true);
     ok("sony-a7s3_10bit422.hif", 4240, 2832, 3, false, true);
     ok("nikon-d5300_300x200_small.heic", 300, 200, 3, false, true);
     ok("rainbow_451x461_odd.heic", 451, 461, 3, true, false);
@@ -565,8 +749,9 @@ void TestHeif2Jpg::exifItemLayouts_data()
     QTest::newRow("no prefix, TIFF header first") << tiff << 1 << 1;
     QTest::newRow("no prefix, Exif header first") << exifHeaderThenTiff << 1 << 1;
     QTest::newRow("largest that fits one segment") << withOffsetPrefix(tiffWithOrientation(6, 65533 - 6)) << 1 << 1;
-    QTest::newRow("one byte too large") << withOffsetPrefix(tiffWithOrientation(6, 65533 - 5)) << 0 << 0;
-    QTest::newRow("192 KB") << withOffsetPrefix(tiffWithOrientation(6, 192 * 1024)) << 0 << 0;
+    // Larger blocks are rebuilt without what does not fit (here: padding).
+    QTest::newRow("one byte too large") << withOffsetPrefix(tiffWithOrientation(6, 65533 - 5)) << 1 << 1;
+    QTest::newRow("192 KB") << withOffsetPrefix(tiffWithOrientation(6, 192 * 1024)) << 1 << 1;
     QTest::newRow("empty item") << Bytes() << 0 << 0;
     QTest::newRow("offset prefix only") << Bytes{0, 0, 0, 0} << 0 << 0;
     QTest::newRow("offset past the end") << offsetPastEnd << 0 << 0;
@@ -592,6 +777,101 @@ void TestHeif2Jpg::exifItemLayouts()
     QCOMPARE(int(info.app1Exif.size()), segments);
     if (segments)
         QTEST(tiffOrientation(info.app1Exif[0]), "orientation");
+}
+
+void TestHeif2Jpg::oversizedExifIsCompactedIntoOneSegment_data()
+{
+    QTest::addColumn<bool>("little");
+    QTest::newRow("big-endian") << false;
+    QTest::newRow("little-endian") << true;
+}
+
+void TestHeif2Jpg::oversizedExifIsCompactedIntoOneSegment()
+{
+    QFETCH(bool, little);
+    const Bytes source = buildTiff(little, oversizedExifIfds(little));
+    QVERIFY(source.size() > 120 * 1024);
+    const std::vector<Bytes> exif = exifAfterConversion(withOffsetPrefix(source));
+    QCOMPARE(exif.size(), size_t(1));
+    const TiffView out{exif[0]};
+    QVERIFY(out.tiff.size() <= 65533 - 6);
+    QCOMPARE(out.little(), little);
+    QCOMPARE(tiffOrientation(out.tiff), 1);
+
+    const uint32_t ifd0 = out.ifd0();
+    QCOMPARE(out.text(ifd0, 0x010F), std::string("TestMaker"));
+    QCOMPARE(out.text(ifd0, 0x0132), std::string("2024:05:01 10:20:30"));
+    QCOMPARE(out.nextIfd(ifd0), 0u); // no IFD1, no thumbnail
+
+    const uint32_t exifIfd = out.subIfd(ifd0, 0x8769);
+    QVERIFY(exifIfd != 0);
+    QCOMPARE(out.text(exifIfd, 0x9003), std::string("2024:05:01 10:20:30"));
+    QVERIFY(!out.value(exifIfd, 0x927C));
+    QCOMPARE(out.text(out.subIfd(exifIfd, 0xA005), 0x0001), std::string("R98"));
+
+    const uint32_t gps = out.subIfd(ifd0, 0x8825);
+    QCOMPARE(out.text(gps, 0x0001), std::string("N"));
+    Bytes latitude;
+    QVERIFY(out.value(gps, 0x0002, &latitude));
+    QCOMPARE(latitude, oversizedExifIfds(little)[2].entries[1].value);
+}
+
+void TestHeif2Jpg::malformedOversizedExifIsLeftOut_data()
+{
+    QTest::addColumn<Bytes>("tiff");
+
+    const Bytes valid = buildTiff(false, oversizedExifIfds(false));
+    auto patched = [&](size_t at, uint32_t value) {
+        Bytes t = valid;
+        putBe32(t, at, value);
+        return t;
+    };
+    // IFD0 sits at 8 with five entries; its fourth is the Exif IFD pointer.
+    const size_t exifPointerValue = 8 + 2 + 12 * 3 + 8;
+    QTest::newRow("IFD0 runs past the end") << patched(4, uint32_t(valid.size() - 20));
+    QTest::newRow("IFD0 offset past the end") << patched(4, 0xFFFFFFF0u);
+    QTest::newRow("no IFD0") << patched(4, 0);
+    QTest::newRow("Exif IFD past the end") << patched(exifPointerValue, 0xFFFFFF00u);
+
+    std::vector<TiffIfd> selfCycle = oversizedExifIfds(false);
+    selfCycle[0].entries[3].child = 0;
+    QTest::newRow("Exif IFD is IFD0") << buildTiff(false, selfCycle);
+    std::vector<TiffIfd> interopCycle = oversizedExifIfds(false);
+    interopCycle[1].entries[2].child = 1;
+    QTest::newRow("Interoperability IFD is the Exif IFD") << buildTiff(false, interopCycle);
+
+    std::vector<TiffIfd> crowded = oversizedExifIfds(false);
+    for (uint16_t tag = 0x1000; crowded[0].entries.size() < 2000; ++tag)
+        crowded[0].entries.push_back(TiffEntry{tag, 3, 1, Bytes(4, 0)});
+    QTest::newRow("2000 entries in IFD0") << buildTiff(false, crowded);
+}
+
+void TestHeif2Jpg::malformedOversizedExifIsLeftOut()
+{
+    QFETCH(Bytes, tiff);
+    QVERIFY(tiff.size() > 65533);
+    QCOMPARE(exifAfterConversion(withOffsetPrefix(tiff)).size(), size_t(0));
+}
+
+void TestHeif2Jpg::realPhotoWithOversizedExifKeepsItsTags()
+{
+    const QString path = TestSupport::sharedTestFile("xiaomi_no-icc_exif192k.heic");
+    if (path.isEmpty())
+        QSKIP("real photos not available");
+    const Call c = convert(readFile(path));
+    QVERIFY2(c.result > 0, tarnwick_error_text(c.result));
+    const JpegInfo info = inspect(c.jpeg());
+    QCOMPARE(info.app1Exif.size(), size_t(1));
+    const TiffView exif{info.app1Exif[0]};
+    qInfo("EXIF carried: %zu bytes", exif.tiff.size());
+    QCOMPARE(exif.text(exif.ifd0(), 0x010F), std::string("Xiaomi"));
+    QCOMPARE(tiffOrientation(exif.tiff), 1);
+    const uint32_t exifIfd = exif.subIfd(exif.ifd0(), 0x8769);
+    QVERIFY(exifIfd != 0);
+    QVERIFY(!exif.text(exifIfd, 0x9003).empty()); // date taken
+    QVERIFY(!exif.value(exifIfd, 0x927C));
+    QVERIFY(exif.value(exif.subIfd(exif.ifd0(), 0x8825), 0x0002)); // GPS latitude
+    QCOMPARE(exif.nextIfd(exif.ifd0()), 0u); // the 190 KB thumbnail is gone
 }
 
 void TestHeif2Jpg::tooSmallBufferGivesNeededLengthAndRetryFits()

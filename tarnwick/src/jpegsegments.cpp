@@ -2,6 +2,8 @@
 
 #include "exifcompact.h"
 
+#include "Tarnwick.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -51,34 +53,56 @@ void putSegmentHeader(std::vector<uint8_t> &out, uint8_t marker, size_t payload)
 
 } // namespace
 
-bool resetTiffOrientation(uint8_t *tiff, size_t size)
+namespace {
+
+// Offset of IFD0's Orientation entry (0x0112, SHORT, one value), or 0.
+size_t orientationEntry(const uint8_t *tiff, size_t size)
 {
     if (!isTiffHeader(tiff, size))
-        return false;
+        return 0;
     TiffReader r{tiff, size, tiff[0] == 'I'};
     const uint32_t ifd = r.u32(4);
     if (ifd < 8 || ifd > size || size - ifd < 2)
-        return false;
+        return 0;
     const uint16_t count = r.u16(ifd);
     const size_t entries = size_t(ifd) + 2;
     if ((size - entries) / 12 < count)
-        return false;
+        return 0;
     for (size_t i = 0; i < count; ++i) {
         const size_t e = entries + i * 12;
         if (r.u16(e) != 0x0112)
             continue;
         // SHORT, one value, stored left-aligned in the value field.
         if (r.u16(e + 2) != 3 || r.u32(e + 4) != 1)
-            return false;
-        tiff[e + 8] = r.little ? 1 : 0;
-        tiff[e + 9] = r.little ? 0 : 1;
-        return true;
+            return 0;
+        return e;
     }
-    return false;
+    return 0;
 }
 
-std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size)
+} // namespace
+
+int tiffOrientation(const uint8_t *tiff, size_t size)
 {
+    const size_t e = orientationEntry(tiff, size);
+    return e ? TiffReader{tiff, size, tiff[0] == 'I'}.u16(e + 8) : 0;
+}
+
+bool resetTiffOrientation(uint8_t *tiff, size_t size)
+{
+    const size_t e = orientationEntry(tiff, size);
+    if (!e)
+        return false;
+    const bool little = tiff[0] == 'I';
+    tiff[e + 8] = little ? 1 : 0;
+    tiff[e + 9] = little ? 0 : 1;
+    return true;
+}
+
+std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size, int *orientation)
+{
+    if (orientation)
+        *orientation = 0;
     if (!item || size == 0)
         return {};
     const uint8_t *tiff = nullptr;
@@ -103,6 +127,8 @@ std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size)
     }
     if (!tiff)
         return {};
+    if (orientation)
+        *orientation = tiffOrientation(tiff, tiffSize);
     std::vector<uint8_t> compacted;
     if (tiffSize > kMaxSegmentPayload - sizeof(kExifHeader)) {
         compacted = compactExifTiff(tiff, tiffSize, kMaxSegmentPayload - sizeof(kExifHeader));
@@ -139,6 +165,24 @@ std::vector<uint8_t> metadataSegments(const std::vector<uint8_t> &exifPayload, c
         }
     }
     return out;
+}
+
+int32_t deliver(const uint8_t *jpeg, size_t jpegSize, const std::vector<uint8_t> &segments, unsigned char *output,
+                int32_t capacity)
+{
+    const size_t insertAt = segments.empty() ? 0 : segmentInsertOffset(jpeg, jpegSize);
+    const std::vector<uint8_t> none;
+    const std::vector<uint8_t> &inserted = insertAt ? segments : none;
+    const uint64_t total = uint64_t(jpegSize) + inserted.size();
+    if (total > uint64_t(INT32_MAX))
+        return TARNWICK_ERR_OUTPUT_TOO_LARGE;
+    if (total > uint64_t(capacity))
+        return int32_t(total);
+    std::memcpy(output, jpeg, insertAt);
+    if (!inserted.empty())
+        std::memcpy(output + insertAt, inserted.data(), inserted.size());
+    std::memcpy(output + insertAt + inserted.size(), jpeg + insertAt, jpegSize - insertAt);
+    return int32_t(total);
 }
 
 size_t segmentInsertOffset(const uint8_t *jpeg, size_t size)

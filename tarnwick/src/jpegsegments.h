@@ -19,7 +19,13 @@ constexpr size_t kMaxSegmentPayload = 65535 - 2;
 // readable) is rebuilt by compactExifTiff without MakerNote and thumbnail.
 // Returns an empty vector when the block is empty, has no recognisable TIFF
 // header, or is too large and cannot be compacted into one segment.
-std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size);
+// *orientation (when given) receives IFD0's Orientation as the block had it,
+// 0 when absent or unreadable.
+std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size, int *orientation = nullptr);
+
+// IFD0's Orientation tag (0x0112) of a TIFF structure; 0 when absent or not
+// readable.
+int tiffOrientation(const uint8_t *tiff, size_t size);
 
 // Sets the Orientation tag (0x0112) of IFD0 to 1 in a TIFF structure; leaves
 // anything it cannot parse safely as it is. Returns whether the tag was found.
@@ -36,5 +42,12 @@ std::vector<uint8_t> metadataSegments(const std::vector<uint8_t> &exifPayload,
 // starts with one, after its JFIF APP0 segment. 0 when the stream is not a
 // JPEG that can take them.
 size_t segmentInsertOffset(const uint8_t *jpeg, size_t size);
+
+// Writes the JPEG with the segments inserted at segmentInsertOffset into
+// output, in the manner of heif2jpg's result: the length when it fits into
+// capacity; the length needed, writing nothing, when it does not;
+// TARNWICK_ERR_OUTPUT_TOO_LARGE beyond INT32_MAX.
+int32_t deliver(const uint8_t *jpeg, size_t jpegSize, const std::vector<uint8_t> &segments, unsigned char *output,
+                int32_t capacity);
 
 } // namespace tarnwick

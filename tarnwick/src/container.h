@@ -1,0 +1,26 @@
+// Opening the HEIF container held in memory and finding its primary image.
+//
+// Any file whose meta box libheif reads is taken, whatever its brands say
+// (image sequences with a still primary image, "mif2" files); only files
+// without a still image are refused. libheif's security limits are tightened
+// to TARNWICK_MAX_PIXELS per image and widened where our own budget already
+// bounds memory: one block may hold a whole 8-bit RGBA image of that size
+// (libheif's default of 512 MB refuses the RGB of a 200 MP photo).
+#pragma once
+
+#include "heifowners.h"
+
+#include <cstdint>
+
+namespace tarnwick {
+
+struct Container {
+    Context context;
+    Handle primary;
+};
+
+// Reads from memory without copying: input must outlive the result. Throws
+// Failure.
+Container openContainer(const unsigned char *input, int32_t length, int tileThreads);
+
+} // namespace tarnwick

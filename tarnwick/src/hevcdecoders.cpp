@@ -1,0 +1,12 @@
+#include "hevcdecoders.h"
+
+namespace tarnwick {
+
+void registerHevcDecoders()
+{
+    configureCodecLogging();
+    heif_register_decoder_plugin(avcodecHevcPlugin());
+    heif_register_decoder_plugin(de265HevcPlugin());
+}
+
+} // namespace tarnwick

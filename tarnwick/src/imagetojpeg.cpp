@@ -1,0 +1,165 @@
+#include "imagetojpeg.h"
+
+#include "Tarnwick.h"
+#include "colour.h"
+#include "decode.h"
+#include "errors.h"
+#include "pixelbudget.h"
+#include "transform.h"
+
+#include <cstring>
+
+namespace tarnwick {
+namespace {
+
+bool needsExifOrientation(int orientation)
+{
+    return orientation >= 2 && orientation <= 8;
+}
+
+// Grey photos keep one component. False when alpha is not delivered with the
+// grey plane: the caller goes via RGB.
+bool encodeMonochrome(heif_image_handle *handle, int quality, int exifOrientation, Encoder &encoder, TjBuffer &jpeg)
+{
+    Image image = decode(handle, heif_colorspace_monochrome, heif_chroma_monochrome, true);
+    const bool hasAlpha = heif_image_handle_has_alpha_channel(handle);
+    if (hasAlpha && !heif_image_has_channel(image.get(), heif_channel_Alpha))
+        return false;
+    Plane8 grey = plane8(image.get(), heif_channel_Y);
+    checkSize(grey.width, grey.height);
+    if (hasAlpha) {
+        Plane8 alpha = plane8(image.get(), heif_channel_Alpha);
+        if (alpha.width != grey.width || alpha.height != grey.height)
+            throw Failure{TARNWICK_ERR_DECODE};
+        const bool premultiplied = heif_image_handle_is_premultiplied_alpha(handle);
+        std::vector<uint8_t> flat(size_t(grey.width) * size_t(grey.height));
+        for (int y = 0; y < grey.height; ++y) {
+            const uint8_t *g = grey.data + size_t(y) * size_t(grey.stride);
+            const uint8_t *a = alpha.data + size_t(y) * size_t(alpha.stride);
+            uint8_t *o = flat.data() + size_t(y) * size_t(grey.width);
+            for (int x = 0; x < grey.width; ++x)
+                o[x] = onWhite(g[x], a[x], premultiplied);
+        }
+        grey.storage = std::move(flat);
+        grey.data = grey.storage.data();
+        grey.stride = grey.width;
+    }
+    if (needsExifOrientation(exifOrientation)) {
+        Raster r;
+        r.width = grey.width;
+        r.height = grey.height;
+        r.channels = 1;
+        r.pixels.resize(size_t(r.width) * size_t(r.height));
+        for (int y = 0; y < r.height; ++y)
+            std::memcpy(r.pixels.data() + size_t(y) * size_t(r.width), grey.data + size_t(y) * size_t(grey.stride),
+                        size_t(r.width));
+        image.reset();
+        grey = Plane8();
+        r = exifOriented(std::move(r), exifOrientation);
+        encoder.fromPixels(r.pixels.data(), r.width, r.width, r.height, TJPF_GRAY, TJSAMP_GRAY, quality, jpeg);
+        return true;
+    }
+    encoder.fromPixels(grey.data, grey.width, grey.stride, grey.height, TJPF_GRAY, TJSAMP_GRAY, quality, jpeg);
+    return true;
+}
+
+// Straight from the decoded YCbCr planes, with no RGB round trip. False when
+// the decoded planes turn out not to be JPEG's YCbCr: the caller goes via RGB.
+bool encodeYCbCr(heif_image_handle *handle, heif_chroma chroma, int quality, Encoder &encoder, TjBuffer &jpeg)
+{
+    Image image = decode(handle, heif_colorspace_YCbCr, chroma, true);
+    if (heif_image_get_colorspace(image.get()) != heif_colorspace_YCbCr
+        || heif_image_get_chroma_format(image.get()) != chroma || !planesAreJpegYCbCr(image.get(), handle))
+        return false;
+    Plane8 planes[3] = {plane8(image.get(), heif_channel_Y), plane8(image.get(), heif_channel_Cb),
+                        plane8(image.get(), heif_channel_Cr)};
+    const int width = planes[0].width;
+    const int height = planes[0].height;
+    checkSize(width, height);
+    const int subsampling = subsamplingFor(chroma);
+    for (int i = 0; i < 3; ++i)
+        padForEncoder(planes[i], tjPlaneWidth(i, width, subsampling), tjPlaneHeight(i, height, subsampling));
+    encoder.fromPlanes(planes, width, height, subsampling, quality, jpeg);
+    return true;
+}
+
+void encodeRgb(const heif_context *context, heif_image_handle *handle, heif_chroma sourceChroma, int quality,
+               int exifOrientation, Encoder &encoder, TjBuffer &jpeg)
+{
+    const bool ownTransformations = hasCleanAperture(context, handle);
+    const bool hasAlpha = heif_image_handle_has_alpha_channel(handle);
+    const heif_chroma layout = hasAlpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB;
+    Image image = decode(handle, heif_colorspace_RGB, layout, !ownTransformations);
+    const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
+    const int height = heif_image_get_height(image.get(), heif_channel_interleaved);
+    checkSize(width, height);
+    const int channels = hasAlpha ? 4 : 3;
+    if (heif_image_get_chroma_format(image.get()) != layout
+        || heif_image_get_bits_per_pixel(image.get(), heif_channel_interleaved) != channels * 8)
+        throw Failure{TARNWICK_ERR_DECODE};
+    int stride = 0;
+    const uint8_t *pixels = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
+    if (!pixels || stride <= 0 || size_t(stride) < size_t(width) * size_t(channels))
+        throw Failure{TARNWICK_ERR_DECODE};
+    const int subsampling = subsamplingFor(sourceChroma);
+
+    // Nothing left to do to the pixels: encoded where they are (a 200 MP
+    // photo's RGB is 600 MB; another copy would be as large).
+    if (!hasAlpha && !ownTransformations && !needsExifOrientation(exifOrientation)) {
+        encoder.fromPixels(pixels, width, stride, height, TJPF_RGB, subsampling, quality, jpeg);
+        return;
+    }
+
+    Raster raster;
+    raster.width = width;
+    raster.height = height;
+    raster.channels = 3;
+    raster.pixels.resize(size_t(width) * size_t(height) * 3);
+    const bool premultiplied = hasAlpha && heif_image_handle_is_premultiplied_alpha(handle);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t *in = pixels + size_t(y) * size_t(stride);
+        uint8_t *out = raster.pixels.data() + size_t(y) * size_t(width) * 3;
+        if (!hasAlpha) {
+            std::memcpy(out, in, size_t(width) * 3);
+            continue;
+        }
+        for (int x = 0; x < width; ++x, in += 4, out += 3) {
+            out[0] = onWhite(in[0], in[3], premultiplied);
+            out[1] = onWhite(in[1], in[3], premultiplied);
+            out[2] = onWhite(in[2], in[3], premultiplied);
+        }
+    }
+    image.reset();
+    if (ownTransformations)
+        raster = transformed(std::move(raster), context, handle);
+    raster = exifOriented(std::move(raster), exifOrientation);
+    checkSize(raster.width, raster.height);
+    encoder.fromPixels(raster.pixels.data(), raster.width, raster.width * 3, raster.height, TJPF_RGB, subsampling,
+                       quality, jpeg);
+}
+
+} // namespace
+
+void encodePrimaryImage(const heif_context *context, heif_image_handle *handle, int quality, int exifOrientation,
+                        TjBuffer &jpeg)
+{
+    heif_colorspace colorspace = heif_colorspace_undefined;
+    heif_chroma chroma = heif_chroma_undefined;
+    // A failure here is left to the decoder to report: it tells a codec with
+    // no decoder installed (unsupported) from damaged data.
+    if (heif_image_handle_get_preferred_decoding_colorspace(handle, &colorspace, &chroma).code != heif_error_Ok) {
+        colorspace = heif_colorspace_undefined;
+        chroma = heif_chroma_undefined;
+    }
+    Encoder encoder;
+    if (colorspace == heif_colorspace_monochrome && encodeMonochrome(handle, quality, exifOrientation, encoder, jpeg))
+        return;
+    if (colorspace == heif_colorspace_YCbCr && !heif_image_handle_has_alpha_channel(handle)
+        && (chroma == heif_chroma_420 || chroma == heif_chroma_422 || chroma == heif_chroma_444)
+        && !needsExifOrientation(exifOrientation) && !hasCleanAperture(context, handle)
+        && nclxBoxAllowsPlanes(handle) && encodeYCbCr(handle, chroma, quality, encoder, jpeg))
+        return;
+    encodeRgb(context, handle, chroma, quality, exifOrientation, encoder, jpeg);
+}
+
+} // namespace tarnwick

@@ -1,0 +1,26 @@
+// From the primary image to JPEG pixels: picks the road by the image's
+// colourspace, decodes, makes it upright and 8-bit, flattens alpha onto white
+// and encodes. Metadata segments are added by the caller.
+//
+// Roads, cheapest first:
+//  - grey: one-component JPEG from the grey plane;
+//  - YCbCr planes encoded as they are, when they already are JPEG's YCbCr
+//    (full-range BT.601), with no alpha, crop or EXIF orientation to apply;
+//    libheif rotates and mirrors the planes;
+//  - RGB otherwise (colour conversion by libheif). Transformations are
+//    applied by libheif unless the image is cropped (see transform.h), the
+//    EXIF orientation here.
+#pragma once
+
+#include "jpegencode.h"
+
+#include <libheif/heif.h>
+
+namespace tarnwick {
+
+// exifOrientation: an EXIF Orientation still to apply to the pixels (2 to 8),
+// or 0/1 for none. Throws Failure.
+void encodePrimaryImage(const heif_context *context, heif_image_handle *handle, int quality, int exifOrientation,
+                        TjBuffer &jpeg);
+
+} // namespace tarnwick

@@ -19,6 +19,7 @@ namespace {
 std::mutex g_mutex;
 std::condition_variable g_gateChanged;
 bool g_gateOpen = true;
+QByteArray g_gatePrefix;
 int g_waiting = 0;
 QList<Call> g_calls;
 
@@ -64,10 +65,15 @@ int32_t heif2jpg(const unsigned char *input, int32_t inputLength, int32_t qualit
 {
     {
         std::unique_lock<std::mutex> lock(g_mutex);
-        ++g_waiting;
-        g_gateChanged.notify_all();
-        g_gateChanged.wait(lock, [] { return g_gateOpen; });
-        --g_waiting;
+        const bool held = g_gatePrefix.isEmpty()
+                       || (inputLength >= g_gatePrefix.size()
+                           && std::memcmp(input, g_gatePrefix.constData(), size_t(g_gatePrefix.size())) == 0);
+        if (held) {
+            ++g_waiting;
+            g_gateChanged.notify_all();
+            g_gateChanged.wait(lock, [] { return g_gateOpen; });
+            --g_waiting;
+        }
     }
     int32_t result;
     if (inputLength >= 4 && std::memcmp(input, "FAIL", 4) == 0) {
@@ -116,8 +122,14 @@ QList<Call> calls()
 
 void closeGate()
 {
+    closeGateFor(QByteArray());
+}
+
+void closeGateFor(const QByteArray &prefix)
+{
     std::lock_guard<std::mutex> lock(g_mutex);
     g_gateOpen = false;
+    g_gatePrefix = prefix;
 }
 
 void openGate()

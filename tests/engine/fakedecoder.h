@@ -36,6 +36,8 @@ QList<Call> calls();
 
 // While closed, every call waits at its start until the gate opens again.
 void closeGate();
+// The same for the inputs that start with prefix only; the others pass.
+void closeGateFor(const QByteArray &prefix);
 void openGate();
 int waitingAtGate();
 

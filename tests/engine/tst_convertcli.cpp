@@ -1,6 +1,7 @@
 // vantrope-convert as a user runs it: a separate process over real files.
 
 #include "Heif2jpg.h"
+#include "filenamecodec.h"
 
 #include "heicfixture.h"
 #include "jpeginspect.h"
@@ -11,8 +12,12 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -23,10 +28,15 @@ struct Run
     QString err;
 };
 
+QString converterPath()
+{
+    return QCoreApplication::applicationDirPath() + "/vantrope-convert";
+}
+
 Run runConvert(const QStringList &args)
 {
     QProcess p;
-    p.setProgram(QCoreApplication::applicationDirPath() + "/vantrope-convert");
+    p.setProgram(converterPath());
     p.setArguments(args);
     p.start();
     Run r;
@@ -71,7 +81,12 @@ class TestConvertCli : public QObject
 
 private slots:
     void helpAndUsageErrors();
+    void helpAndManualPageListTheSameOptions();
     void fixturesUprightWithMetadata();
+    void recursiveKeepsTheFolderTree();
+    void besideWritesNextToEachPhoto();
+    void readerGoingAwayDoesNotEndTheBatch();
+    void namesThatAreNotUtf8();
     void sharedTestData_data();
     void sharedTestData();
 
@@ -92,6 +107,7 @@ void TestConvertCli::helpAndUsageErrors()
     QCOMPARE(runConvert({}).exitCode, 1);
     QCOMPARE(runConvert({"-q", "101", "x.HEIC"}).exitCode, 1);
     QCOMPARE(runConvert({"-q", "abc", "x.HEIC"}).exitCode, 1);
+    QCOMPARE(runConvert({"--beside", "-o", "/tmp", "x.HEIC"}).exitCode, 1);
 
     // A missing file is reported and fails the run, without a decoder even.
     QTemporaryDir dir;
@@ -100,6 +116,37 @@ void TestConvertCli::helpAndUsageErrors()
     QVERIFY2(missing.out.contains(dir.path() + "/nothing.HEIC: not converted: the file does not exist"),
              qPrintable(missing.out));
     QVERIFY(missing.out.contains("0 of 1 files converted, 1 failed."));
+}
+
+void TestConvertCli::helpAndManualPageListTheSameOptions()
+{
+    const QString sourceDir = qEnvironmentVariable("VANTROPE_SOURCE_DIR");
+    if (sourceDir.isEmpty())
+        QSKIP("VANTROPE_SOURCE_DIR is not set");
+    QFile manual(sourceDir + "/UI/Vantrope/engine/vantrope-convert.1");
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll());
+    const Run help = runConvert({"--help"});
+    QCOMPARE(help.exitCode, 0);
+
+    // Every option the help lists, with its short form, is described in
+    // the manual page's OPTIONS section, and no other.
+    QSet<QString> inHelp, inPage;
+    const QRegularExpression helpLine("^  (-\\w, )?--([\\w-]+)", QRegularExpression::MultilineOption);
+    for (auto it = helpLine.globalMatch(help.out); it.hasNext();) {
+        const auto m = it.next();
+        inHelp << (m.captured(1).isEmpty() ? "" : m.captured(1).left(2) + " ") + "--" + m.captured(2);
+    }
+    const QString options = page.mid(page.indexOf(".SH OPTIONS"));
+    const QRegularExpression pageItem("^\\.TP\\n(\\\\fB\\\\-(\\w)\\\\fR, )?\\\\fB\\\\-\\\\-([\\w\\\\-]+)\\\\fR",
+                                      QRegularExpression::MultilineOption);
+    for (auto it = pageItem.globalMatch(options.left(options.indexOf(".SH", 4))); it.hasNext();) {
+        const auto m = it.next();
+        inPage << (m.captured(2).isEmpty() ? "" : "-" + m.captured(2) + " ") + "--"
+                      + QString(m.captured(3)).remove('\\');
+    }
+    QVERIFY2(inHelp.size() >= 7, qPrintable(QStringList(inHelp.values()).join(' ')));
+    QCOMPARE(inPage, inHelp);
 }
 
 void TestConvertCli::fixturesUprightWithMetadata()
@@ -138,8 +185,105 @@ void TestConvertCli::fixturesUprightWithMetadata()
     QCOMPARE(JpegInspect::exifOrientation(jpeg), 1);
     const std::vector<uint8_t> icc = HeicFixture::sampleIccProfile();
     QCOMPARE(JpegInspect::iccProfile(jpeg), QByteArray(reinterpret_cast<const char *>(icc.data()), int(icc.size())));
-    // b.Heic keeps its name and holds a JPEG; the broken input left nothing.
-    verifyOnlyJpegs(out + "/Quorvix", {"IMG_0001.jpg", "b.Heic", QString::fromUtf8("снимок.jpg")});
+    // b.Heic gets a JPEG name too; the broken input left nothing.
+    verifyOnlyJpegs(out + "/Quorvix", {"IMG_0001.jpg", "b.jpg", QString::fromUtf8("снимок.jpg")});
+}
+
+void TestConvertCli::recursiveKeepsTheFolderTree()
+{
+    if (!decoderWorks())
+        QSKIP("libTarnwick.so is not built");
+    QTemporaryDir dir;
+    const QString photos = dir.path() + "/photos", out = dir.path() + "/out";
+    QVERIFY(QDir().mkpath(photos + "/2023/june"));
+    QVERIFY(QDir().mkpath(out));
+    HeicFixture::Options o;
+    for (const QString &name : {"/top.heic", "/2023/a.HEIC", "/2023/june/b.heif", "/2023/june/c.HIF"})
+        QVERIFY(HeicFixture::write(QFile::encodeName(photos + name).toStdString(), o));
+    QVERIFY(QFile(photos + "/2023/notes.txt").open(QIODevice::WriteOnly));
+
+    // Without -r a folder gives its own photos only.
+    QVERIFY(QDir().mkpath(out + "/flat"));
+    const Run flat = runConvert({"-o", out + "/flat", photos});
+    QCOMPARE(flat.exitCode, 0);
+    verifyOnlyJpegs(out + "/flat/Quorvix", {"top.jpg"});
+
+    const Run run = runConvert({"-r", "-o", out, photos});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains("4 of 4 files converted, 0 failed."), qPrintable(run.out));
+    QVERIFY(run.out.contains(photos + "/2023/june/c.HIF -> " + out + "/Quorvix/2023/june/c.jpg"));
+    verifyOnlyJpegs(out + "/Quorvix/2023/june", {"b.jpg", "c.jpg"});
+    QCOMPARE(QDir(out + "/Quorvix/2023").entryList(QDir::Files), QStringList{"a.jpg"});
+    QCOMPARE(QDir(out + "/Quorvix").entryList(QDir::Files), QStringList{"top.jpg"});
+}
+
+void TestConvertCli::besideWritesNextToEachPhoto()
+{
+    if (!decoderWorks())
+        QSKIP("libTarnwick.so is not built");
+    QTemporaryDir dir;
+    const QString photos = dir.path() + "/photos";
+    QVERIFY(QDir().mkpath(photos + "/sub"));
+    HeicFixture::Options o;
+    for (const QString &name : {"/x.heic", "/x.HEIF", "/sub/y.hif"})
+        QVERIFY(HeicFixture::write(QFile::encodeName(photos + name).toStdString(), o));
+    // A JPEG of the user's that is an input too: never replaced.
+    QVERIFY(QFile::copy(photos + "/x.heic", photos + "/sub/y.jpg"));
+    const QByteArray before = readAll(photos + "/sub/y.jpg");
+
+    const Run run = runConvert({"--beside", photos + "/x.heic", photos + "/x.HEIF", photos + "/sub/y.hif",
+                                photos + "/sub/y.jpg"});
+    QVERIFY2(run.out.contains(photos + "/x.heic -> " + photos + "/x.jpg"), qPrintable(run.out));
+    QVERIFY(run.out.contains(photos + "/x.HEIF -> " + photos + "/x (2).jpg"));
+    QVERIFY(run.out.contains(photos + "/sub/y.hif -> " + photos + "/sub/y (2).jpg"));
+    QCOMPARE(readAll(photos + "/sub/y.jpg"), before);
+    for (const QString &name : {"/x.jpg", "/x (2).jpg", "/sub/y (2).jpg"})
+        QVERIFY2(!QImage(photos + name).isNull(), qPrintable(name));
+    QVERIFY(!QFileInfo::exists(photos + "/Quorvix"));
+}
+
+void TestConvertCli::readerGoingAwayDoesNotEndTheBatch()
+{
+    if (!decoderWorks())
+        QSKIP("libTarnwick.so is not built");
+    QTemporaryDir dir;
+    HeicFixture::Options o;
+    o.width = 640;
+    o.height = 480;
+    QStringList inputs;
+    for (int i = 0; i < 12; ++i) {
+        inputs << dir.path() + QString("/IMG_%1.heic").arg(i);
+        QVERIFY(HeicFixture::write(QFile::encodeName(inputs.last()).toStdString(), o));
+    }
+    // As a user pipes it into head: the pipe closes after the first line.
+    QProcess shell;
+    shell.start("bash", QStringList{"-c", "\"$0\" \"$@\" | head -1; exit ${PIPESTATUS[0]}", converterPath(), "-o",
+                                    dir.path()} + inputs);
+    QVERIFY(shell.waitForFinished(240000));
+    QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(shell.exitCode(), 0); // not killed by SIGPIPE (141)
+    const QString out = QString::fromUtf8(shell.readAllStandardOutput());
+    QCOMPARE(out.count('\n'), 1);
+    QCOMPARE(QDir(dir.path() + "/Quorvix").entryList(QDir::Files).size(), 12);
+}
+
+void TestConvertCli::namesThatAreNotUtf8()
+{
+    if (!decoderWorks())
+        QSKIP("libTarnwick.so is not built");
+    // Arguments are handed to the converter in the file system's own bytes.
+    PlatformText::installFileNameCodec();
+    QTemporaryDir dir;
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/f\xEAte \xE9t\xE9.HEIC";
+    QVERIFY(HeicFixture::write(raw.toStdString(), HeicFixture::Options()));
+    QProcess p;
+    p.start(converterPath(), {"-o", dir.path(), QFile::decodeName(raw)});
+    QVERIFY(p.waitForFinished(240000));
+    const QByteArray out = p.readAllStandardOutput();
+    QCOMPARE(p.exitCode(), 0);
+    const QByteArray jpeg = QFile::encodeName(dir.path()) + "/Quorvix/f\xEAte \xE9t\xE9.jpg";
+    QVERIFY2(out.contains(raw + " -> " + jpeg), out.constData());
+    QCOMPARE(::access(jpeg.constData(), F_OK), 0);
 }
 
 void TestConvertCli::sharedTestData_data()
@@ -197,13 +341,12 @@ void TestConvertCli::sharedTestData()
         m_sharedRunDone = true;
         QCOMPARE(m_sharedRun.exitCode, 1); // the broken files fail the run
         const QStringList names = QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        for (const QString &name : names) // .heif and .hif keep their names
+        for (const QString &name : names)
             QVERIFY2(readAll(out + "/" + name).endsWith("\xFF\xD9"), qPrintable(name));
     }
 
     const QString input = dataDir + "/" + file;
-    QString outputName = file;
-    outputName.replace(".HEIC", ".jpg").replace(".heic", ".jpg");
+    const QString outputName = file.left(file.lastIndexOf('.')) + ".jpg"; // .heic, .heif and .hif alike
     const QString output = out + "/" + outputName;
     if (size == QSize(-1, -1)) {
         if (m_sharedRun.out.contains(input + ": not converted: "))

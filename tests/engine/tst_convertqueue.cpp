@@ -1,6 +1,10 @@
 #include "ConvertQueue.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <thread>
@@ -19,6 +23,7 @@ private slots:
     void reservedNamesAreNumberedPerBatch_data();
     void reservedNamesAreNumberedPerBatch();
     void concurrentReservationsAreDistinct();
+    void takeNamesQueuedFilesInOrderAroundInputs();
 };
 
 void TestConvertQueue::firstInFirstOutThenEmpty()
@@ -103,6 +108,36 @@ void TestConvertQueue::concurrentReservationsAreDistinct()
     QCOMPARE(all.size(), kThreads * kEach);
     QVERIFY(all.contains("/o/IMG.jpg"));
     QVERIFY(all.contains(QString("/o/IMG (%1).jpg").arg(kThreads * kEach)));
+}
+
+void TestConvertQueue::takeNamesQueuedFilesInOrderAroundInputs()
+{
+    // real/c.jpg is an input, named through a link to its folder; the JPEG of
+    // real/c.heic must not take its name.
+    QTemporaryDir dir;
+    const QString real = dir.path() + "/real", alias = dir.path() + "/alias";
+    QVERIFY(QDir().mkpath(real));
+    QVERIFY(QFile::link(real, alias));
+    for (const char *name : {"c.heic", "c.jpg"})
+        QVERIFY(QFile(real + "/" + name).open(QIODevice::WriteOnly));
+    ConvertQueue &q = convertQueue();
+    q.push(real + "/c.heic");
+    q.push(alias + "/c.jpg");
+    q.push(dir.path() + "/other/c.HEIC");
+    int asked = 0;
+    auto wanted = [&](const ConvertQueue::Item &item) {
+        ++asked;
+        return real + "/" + QFileInfo(item.path).completeBaseName() + ".jpg";
+    };
+    QStringList outputs;
+    while (std::optional<ConvertQueue::Item> item = q.take(wanted))
+        outputs << item->outputPath;
+    QCOMPARE(outputs, (QStringList{real + "/c (2).jpg", real + "/c (3).jpg", real + "/c (4).jpg"}));
+    QCOMPARE(asked, 3); // each named once, all at the first take
+
+    // Pushed later in the same batch: named when taken, after the others.
+    q.push(dir.path() + "/late/c.heic");
+    QCOMPARE(q.take(wanted)->outputPath, real + "/c (5).jpg");
 }
 
 QTEST_GUILESS_MAIN(TestConvertQueue)

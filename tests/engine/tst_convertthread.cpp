@@ -3,17 +3,24 @@
 #include "JpegWriter.h"
 
 #include "fakedecoder.h"
+#include "filenamecodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <memory>
 #include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -129,7 +136,16 @@ private slots:
     void decoderFailures_data();
     void decoderFailures();
     void sameNameWithinBatchIsNumbered();
-    void inputInsideTargetFolderIsKept();
+    void inputsOfTheBatchAreNeverReplaced();
+    void sameNamesFollowQueueOrder();
+    void linkAtOutputNameIsReplacedNotFollowed();
+    void refusedOutputFolderFailsUndecoded_data();
+    void refusedOutputFolderFailsUndecoded();
+    void nonRegularInputsFailAtOnce();
+    void namesThatAreNotUtf8();
+    void unwritableFolderFailsTheRestUndecoded_data();
+    void unwritableFolderFailsTheRestUndecoded();
+    void jpegIsDatedLikeItsSourceWithoutExifDate();
     void defaultFolderIsCreatedAndSavePathKept();
     void setterWaitsForJobOfStoppedBatch();
     void destroyingRunningWorkerWaits();
@@ -397,17 +413,225 @@ void TestConvertThread::sameNameWithinBatchIsNumbered()
     QCOMPARE(entries(m_out + "/Quorvix").size(), 3);
 }
 
-void TestConvertThread::inputInsideTargetFolderIsKept()
+void TestConvertThread::inputsOfTheBatchAreNeverReplaced()
+{
+    const QString x = m_dir->path() + "/X", quorvix = x + "/Quorvix", y = m_dir->path() + "/Y";
+    QVERIFY(QDir().mkpath(quorvix));
+    QVERIFY(QDir().mkpath(y));
+    const QByteArray heic = "zHEIC bytes", jpg = "a JPEG of the user's";
+    QVERIFY(writeFile(quorvix + "/b.Heic", heic));
+    QVERIFY(writeFile(y + "/b.Heic", "yHEIC bytes"));
+    QVERIFY(writeFile(quorvix + "/c.heic", "cHEIC bytes"));
+    QVERIFY(writeFile(quorvix + "/c.jpg", jpg));
+    convertQueue().push(quorvix + "/b.Heic");
+    convertQueue().push(y + "/b.Heic");
+    convertQueue().push(quorvix + "/c.heic");
+    convertQueue().push(quorvix + "/c.jpg"); // the stand-in decoder takes anything
+    Batch batch(4, x);
+    QVERIFY(batch.run());
+
+    QCOMPARE(batch.collector.successSignals, 4);
+    QCOMPARE(readAll(quorvix + "/b.Heic"), heic);
+    QCOMPARE(readAll(quorvix + "/c.jpg"), jpg);
+    QCOMPARE(entries(quorvix),
+             (QStringList{"b (2).jpg", "b.Heic", "b.jpg", "c (2).jpg", "c (3).jpg", "c.heic", "c.jpg"}));
+    for (const char *name : {"b.jpg", "b (2).jpg", "c (2).jpg", "c (3).jpg"})
+        QVERIFY2(!QImage(quorvix + "/" + name).isNull(), name);
+}
+
+void TestConvertThread::sameNamesFollowQueueOrder()
+{
+    // The first input is held in its decoder call until the others are
+    // written: the names still follow the queue, not the finishing order.
+    for (int i = 1; i <= 3; ++i) {
+        const QString folder = m_in + QString("/d%1").arg(i);
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(writeFile(folder + "/IMG_1.HEIC", (i == 1 ? "HOLD" : "free") + QByteArray(100, 'x')));
+        convertQueue().push(folder + "/IMG_1.HEIC");
+    }
+    FakeDecoder::closeGateFor("HOLD");
+    Batch batch(4, m_out);
+    batch.start();
+    QTRY_COMPARE_WITH_TIMEOUT(batch.collector.successSignals, 2, 20000);
+    QCOMPARE(FakeDecoder::waitingAtGate(), 1);
+    FakeDecoder::openGate();
+    QVERIFY(batch.finish());
+    QCOMPARE(batch.collector.successSignals, 3);
+    QCOMPARE(batch.collector.converted.last(), m_in + "/d1/IMG_1.HEIC"); // finished last
+    QMap<QString, QString> outputOf;
+    for (int i = 0; i < 3; ++i)
+        outputOf[batch.collector.converted[i]] = batch.collector.outputs[i];
+    const QString out = m_out + "/Quorvix/";
+    QCOMPARE(outputOf.value(m_in + "/d1/IMG_1.HEIC"), out + "IMG_1.jpg");
+    QCOMPARE(outputOf.value(m_in + "/d2/IMG_1.HEIC"), out + "IMG_1 (2).jpg");
+    QCOMPARE(outputOf.value(m_in + "/d3/IMG_1.HEIC"), out + "IMG_1 (3).jpg");
+}
+
+void TestConvertThread::linkAtOutputNameIsReplacedNotFollowed()
 {
     const QString folder = m_out + "/Quorvix";
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(writeFile(folder + "/b.Heic", "zHEIC bytes"));
-    convertQueue().push(folder + "/b.Heic");
-    Batch batch(1, folder);
+    QVERIFY(writeFile(m_dir->path() + "/precious.txt", "not to be touched"));
+    QVERIFY(QFile::link(m_dir->path() + "/precious.txt", folder + "/a.jpg"));
+    QVERIFY(writeFile(m_in + "/a.HEIC", "xdata"));
+    convertQueue().push(m_in + "/a.HEIC");
+    Batch batch(1, m_out);
     QVERIFY(batch.run());
     QCOMPARE(batch.collector.successSignals, 1);
-    QCOMPARE(readAll(folder + "/b.Heic"), QByteArray("zHEIC bytes"));
-    QVERIFY(!QImage(folder + "/b.Heic.jpg").isNull());
+    QCOMPARE(readAll(m_dir->path() + "/precious.txt"), QByteArray("not to be touched"));
+    QVERIFY(!QFileInfo(folder + "/a.jpg").isSymLink());
+    QVERIFY(!QImage(folder + "/a.jpg").isNull());
+    // Nothing but the JPEG was left behind (no temporary file).
+    QCOMPARE(entries(folder), QStringList{"a.jpg"});
+}
+
+void TestConvertThread::refusedOutputFolderFailsUndecoded_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("link") << "link" << "is a symbolic link";
+    QTest::newRow("another user's") << "foreign" << "belongs to another user";
+}
+
+void TestConvertThread::refusedOutputFolderFailsUndecoded()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString quorvix = m_out + "/Quorvix", elsewhere = m_dir->path() + "/elsewhere";
+    QVERIFY(QDir().mkpath(elsewhere));
+    if (kind == "link") {
+        QVERIFY(QFile::link(elsewhere, quorvix));
+    } else {
+        if (::geteuid() != 0)
+            QSKIP("giving a folder to another user needs root");
+        QVERIFY(QDir().mkpath(quorvix));
+        QCOMPARE(::chown(QFile::encodeName(quorvix).constData(), 65534, 65534), 0);
+    }
+    for (const char *name : {"a.HEIC", "b.HEIC", "c.HEIC"}) {
+        QVERIFY(writeFile(m_in + "/" + name, "xdata"));
+        convertQueue().push(m_in + "/" + name);
+    }
+    Batch batch(4, m_out);
+    QVERIFY(batch.run());
+    QCOMPARE(batch.collector.failedSignals, 3);
+    QCOMPARE(FakeDecoder::callCount(), 0);
+    for (const QString &why : batch.collector.reasons)
+        QVERIFY2(why.contains(quorvix) && why.contains(reason), qPrintable(why));
+    QCOMPARE(entries(elsewhere), QStringList());
+    QCOMPARE(entries(quorvix), QStringList());
+}
+
+void TestConvertThread::nonRegularInputsFailAtOnce()
+{
+    const QString fifo = m_in + "/pipe.HEIC", folder = m_in + "/folder.HEIC";
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeFile(m_in + "/a.HEIC", "xdata"));
+    for (const QString &path : {fifo, folder, m_in + "/a.HEIC"})
+        convertQueue().push(path);
+    Batch batch(1, m_out);
+    QVERIFY(batch.run()); // a FIFO without a writer must not block the worker
+    QCOMPARE(batch.collector.failed, (QStringList{fifo, folder}));
+    QCOMPARE(batch.collector.reasons, (QStringList{"not a regular file", "not a regular file"}));
+    QCOMPARE(batch.collector.successSignals, 1);
+}
+
+void TestConvertThread::namesThatAreNotUtf8()
+{
+    // Latin-1 names, as old cameras and archives write them.
+    PlatformText::installFileNameCodec();
+    const QByteArray in = QFile::encodeName(m_in), out = QFile::encodeName(m_out);
+    for (const QByteArray &name : {QByteArray("caf\xE9.HEIC"), QByteArray("\xC4pfel \xFF.heic")}) {
+        const QByteArray raw = in + "/" + name;
+        const int fd = ::open(raw.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, "xdata", 5), ssize_t(5));
+        ::close(fd);
+        convertQueue().push(QFile::decodeName(raw));
+    }
+    Batch batch(4, m_out);
+    QVERIFY(batch.run());
+    QCOMPARE(batch.collector.reasons, QStringList());
+    QCOMPARE(batch.collector.successSignals, 2);
+    // Written under the same bytes.
+    QCOMPARE(::access((out + "/Quorvix/caf\xE9.jpg").constData(), F_OK), 0);
+    QCOMPARE(::access((out + "/Quorvix/\xC4pfel \xFF.jpg").constData(), F_OK), 0);
+}
+
+namespace {
+ssize_t diskFull(int, const void *, size_t)
+{
+    errno = ENOSPC;
+    return -1;
+}
+} // namespace
+
+void TestConvertThread::unwritableFolderFailsTheRestUndecoded_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk") << "full" << "No space left on device";
+    QTest::newRow("folder removed") << "removed" << "No such file or directory";
+    QTest::newRow("read-only folder") << "read-only" << "Permission denied";
+}
+
+void TestConvertThread::unwritableFolderFailsTheRestUndecoded()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, reason);
+    if (how == "read-only" && ::geteuid() == 0)
+        QSKIP("root writes into read-only folders");
+    constexpr int kFiles = 5;
+    for (int i = 0; i < kFiles; ++i) {
+        const QString path = m_in + QString("/IMG_%1.HEIC").arg(i);
+        QVERIFY(writeFile(path, (i == 0 ? "HOLD" : "free") + QByteArray(20000, 'x'))); // one decoder call
+        convertQueue().push(path);
+    }
+    // One worker: the first file is held in the decoder while the folder fails.
+    FakeDecoder::closeGateFor("HOLD");
+    Batch batch(1, m_out);
+    batch.start();
+    QTRY_COMPARE_WITH_TIMEOUT(FakeDecoder::waitingAtGate(), 1, 20000);
+    const QString quorvix = m_out + "/Quorvix";
+    if (how == "full")
+        setJpegFileWriteFunction(&diskFull);
+    else if (how == "removed")
+        QVERIFY(QDir(quorvix).removeRecursively());
+    else
+        QVERIFY(QFile::setPermissions(quorvix, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    FakeDecoder::openGate();
+    const bool finished = batch.finish();
+    setJpegFileWriteFunction(nullptr);
+    QFile::setPermissions(quorvix, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(finished);
+
+    QCOMPARE(batch.collector.failedSignals, kFiles);
+    QCOMPARE(FakeDecoder::callCount(), 1); // the rest was not decoded
+    for (const QString &why : batch.collector.reasons)
+        QVERIFY2(why.contains(reason), qPrintable(why));
+    QVERIFY2(batch.collector.reasons.first().contains(quorvix + "/IMG_0.jpg"),
+             qPrintable(batch.collector.reasons.first()));
+    if (how != "removed")
+        QCOMPARE(entries(quorvix), QStringList()); // no temporary file left
+    else
+        QVERIFY(!QFileInfo::exists(quorvix)); // not made again behind the user's back
+}
+
+void TestConvertThread::jpegIsDatedLikeItsSourceWithoutExifDate()
+{
+    // The stand-in decoder's EXIF has no date: the file's time is used.
+    QVERIFY(writeFile(m_in + "/a.HEIC", "xdata"));
+    const QDateTime old(QDate(2009, 7, 14), QTime(10, 20, 30), Qt::UTC);
+    {
+        QFile f(m_in + "/a.HEIC");
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    convertQueue().push(m_in + "/a.HEIC");
+    Batch batch(1, m_out);
+    QVERIFY(batch.run());
+    QCOMPARE(batch.collector.successSignals, 1);
+    QCOMPARE(QFileInfo(m_out + "/Quorvix/a.jpg").lastModified().toUTC(), old);
 }
 
 void TestConvertThread::defaultFolderIsCreatedAndSavePathKept()

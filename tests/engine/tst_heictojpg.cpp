@@ -5,9 +5,13 @@
 #include "jpeginspect.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -75,6 +79,11 @@ void TestHEICTojpg::decodeSignalsOnceWithSizeAndMetadata()
     QVERIFY(thread.metadata().hasExif());
     QVERIFY(thread.metadata().hasIcc());
     QVERIFY(thread.failureReason().isEmpty());
+    // The preview page writes the JPEG with this metadata: without an EXIF
+    // date (the stand-in's has none) it is dated like the photo file.
+    QCOMPARE(thread.metadata().sourceModified, QFileInfo(path).lastModified());
+    QVERIFY(writeJpegSafely(r.pix, dir.path() + "/out.jpg", 90, thread.metadata()));
+    QCOMPARE(QFileInfo(dir.path() + "/out.jpg").lastModified(), QFileInfo(path).lastModified());
 }
 
 void TestHEICTojpg::unusableFileSignalsEmpty_data()
@@ -85,6 +94,8 @@ void TestHEICTojpg::unusableFileSignalsEmpty_data()
     QTest::newRow("16,777,215 bytes") << "oversized";
     QTest::newRow("decoder fails") << "fail";
     QTest::newRow("no decoder") << "nodecoder";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("folder") << "folder";
 }
 
 void TestHEICTojpg::unusableFileSignalsEmpty()
@@ -98,6 +109,10 @@ void TestHEICTojpg::unusableFileSignalsEmpty()
         QVERIFY(writeFile(path, "FAIL"));
     if (kind == "nodecoder")
         QVERIFY(writeFile(path, "fine"));
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); // no writer: must not wait for one
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(path));
     if (kind == "oversized") {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));

@@ -1,3 +1,5 @@
+#include "ConvertJob.h"
+#include "EngineMessages.h"
 #include "JpegWriter.h"
 
 #include "fakedecoder.h"
@@ -48,6 +50,69 @@ QByteArray readAll(const QString &path)
 const QByteArray kExifId("Exif\0\0", 6);
 const QByteArray kIccId("ICC_PROFILE\0", 12);
 
+// An EXIF APP1 segment whose Exif IFD holds DateTimeOriginal and, when not
+// empty, OffsetTimeOriginal, in either byte order.
+QByteArray exifWithDate(const QByteArray &taken, const QByteArray &offset, bool bigEndian = false)
+{
+    QByteArray tiff;
+    auto u16 = [&](int v) {
+        if (bigEndian)
+            tiff.append(char(v >> 8)).append(char(v & 0xFF));
+        else
+            tiff.append(char(v & 0xFF)).append(char(v >> 8));
+    };
+    auto u32 = [&](quint32 v) {
+        for (int k = 0; k < 4; ++k)
+            tiff.append(char(bigEndian ? (v >> (24 - 8 * k)) & 0xFF : (v >> (8 * k)) & 0xFF));
+    };
+    tiff.append(bigEndian ? "MM" : "II");
+    u16(42);
+    u32(8);
+    // IFD0 at 8: one entry, the Exif IFD pointer, then no next IFD.
+    u16(1);
+    u16(0x8769), u16(4), u32(1), u32(26);
+    u32(0);
+    // Exif IFD at 26, values after it.
+    const int entries = offset.isEmpty() ? 1 : 2;
+    const quint32 values = 26 + 2 + 12 * entries + 4;
+    u16(entries);
+    u16(0x9003), u16(2), u32(quint32(taken.size() + 1)), u32(values);
+    if (!offset.isEmpty())
+        u16(0x9011), u16(2), u32(quint32(offset.size() + 1)), u32(values + quint32(taken.size() + 1));
+    u32(0);
+    tiff.append(taken).append('\0');
+    if (!offset.isEmpty())
+        tiff.append(offset).append('\0');
+    const QByteArray payload = kExifId + tiff;
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char((payload.size() + 2) >> 8)).append(char((payload.size() + 2) & 0xFF));
+    return segment + payload;
+}
+
+// The stand-in decoder's JPEG with bytes between the scan and the end
+// marker: it loads, and libjpeg warns about it.
+QByteArray jpegWithTrailingJunk()
+{
+    QByteArray jpeg = FakeDecoder::jpegFor('A');
+    jpeg.insert(jpeg.size() - 2, "junk!!!");
+    return jpeg;
+}
+
+int32_t junkDecoder(const unsigned char *, int32_t, int32_t, unsigned char *output, int32_t capacity, const char *)
+{
+    const QByteArray jpeg = jpegWithTrailingJunk();
+    if (jpeg.size() > capacity)
+        return jpeg.size();
+    memcpy(output, jpeg.constData(), size_t(jpeg.size()));
+    return jpeg.size();
+}
+
+QStringList g_messages;
+void recordMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    g_messages << message;
+}
+
 } // namespace
 
 class TestJpegWriter : public QObject
@@ -62,6 +127,9 @@ private slots:
     void writeReplacesTargetAndLeavesNothingElse();
     void failedWriteLeavesTargetUntouched();
     void writeCutShortLeavesOldFileWhole();
+    void jpegIsDatedWhenThePhotoWasTaken_data();
+    void jpegIsDatedWhenThePhotoWasTaken();
+    void codecChatterStaysOffStandardError();
 };
 
 void TestJpegWriter::extractsExifAndIccOnly()
@@ -208,6 +276,80 @@ void TestJpegWriter::writeCutShortLeavesOldFileWhole()
     QCOMPARE(readAll(target), QByteArray("old content"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"IMG_2.jpg"});
+}
+
+void TestJpegWriter::jpegIsDatedWhenThePhotoWasTaken_data()
+{
+    QTest::addColumn<QByteArray>("exif");  // empty: none
+    QTest::addColumn<QDateTime>("expected");
+    const QDateTime source(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+    QTest::newRow("offset east") << exifWithDate("2021:06:15 08:30:00", "+09:00")
+                                 << QDateTime(QDate(2021, 6, 14), QTime(23, 30), Qt::UTC);
+    QTest::newRow("offset west, big-endian") << exifWithDate("2021:06:15 08:30:00", "-04:00", true)
+                                             << QDateTime(QDate(2021, 6, 15), QTime(12, 30), Qt::UTC);
+    // Without an offset the camera's clock is taken as local time (TZ is
+    // five and a half hours east of UTC in this test).
+    QTest::newRow("local time") << exifWithDate("2021:06:15 08:30:00", "")
+                                << QDateTime(QDate(2021, 6, 15), QTime(3, 0), Qt::UTC);
+    QTest::newRow("malformed offset: local") << exifWithDate("2021:06:15 08:30:00", "9 hours")
+                                             << QDateTime(QDate(2021, 6, 15), QTime(3, 0), Qt::UTC);
+    QTest::newRow("no date: source file") << QByteArray() << source;
+    QTest::newRow("zero date: source file") << exifWithDate("0000:00:00 00:00:00", "+01:00") << source;
+    QTest::newRow("truncated date: source file") << exifWithDate("2021:06:15", "") << source;
+}
+
+void TestJpegWriter::jpegIsDatedWhenThePhotoWasTaken()
+{
+    QFETCH(QByteArray, exif);
+    QFETCH(QDateTime, expected);
+    const QByteArray oldTz = qgetenv("TZ");
+    qputenv("TZ", "XYZ-05:30");
+    JpegMetadata metadata;
+    if (!exif.isEmpty())
+        metadata.segments << exif;
+    metadata.sourceModified = QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+    QTemporaryDir dir;
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const bool written = writeJpegSafely(image, dir.path() + "/a.jpg", 90, metadata);
+    const QDateTime modified = QFileInfo(dir.path() + "/a.jpg").lastModified().toUTC();
+    if (oldTz.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", oldTz);
+    QVERIFY(written);
+    QCOMPARE(modified, expected);
+    // The EXIF itself goes into the JPEG unchanged.
+    if (!exif.isEmpty())
+        QVERIFY(readAll(dir.path() + "/a.jpg").contains(exif));
+}
+
+void TestJpegWriter::codecChatterStaysOffStandardError()
+{
+    g_messages.clear();
+    const QtMessageHandler testLog = qInstallMessageHandler(&recordMessage);
+    // Qt's JPEG reader does pass libjpeg's warnings on ...
+    QVERIFY(!QImage::fromData(jpegWithTrailingJunk()).isNull());
+    const QStringList unfiltered = g_messages;
+
+    // ... which the engine's calls keep to themselves once the filter is in.
+    g_messages.clear();
+    EngineMessages::installCodecChatterFilter();
+    const QByteArray input(100, 'x');
+    ConvertJob::Decoded decoded = ConvertJob::decode(&junkDecoder, reinterpret_cast<const unsigned char *>(input.constData()),
+                                                     input.size(), 90, "temp1.hevc");
+    QTemporaryDir dir;
+    const bool written = writeJpegSafely(decoded.pixmap, dir.path() + "/a.jpg", 90, decoded.metadata);
+    const QStringList filtered = g_messages;
+    qWarning("the program's own message");
+    const QStringList own = g_messages;
+    qInstallMessageHandler(testLog);
+
+    QVERIFY2(!unfiltered.isEmpty() && unfiltered.first().contains("JPEG"), qPrintable(unfiltered.join('|')));
+    QVERIFY(!decoded.pixmap.isNull());
+    QVERIFY(written);
+    QCOMPARE(filtered, QStringList());
+    QCOMPARE(own, QStringList{"the program's own message"});
 }
 
 QTEST_MAIN(TestJpegWriter)

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using OutputLocation::Form;
 
 class TestOutputLocation : public QObject
@@ -25,6 +27,8 @@ private slots:
     void defaultFolderIsCreatedWithMissingDesktop();
     void chosenFolderIsCreatedOneLevelOnly();
     void inputInsideTargetFolderIsNeverTheOutput();
+    void onlyARealFolderOfTheUserIsUsed_data();
+    void onlyARealFolderOfTheUserIsUsed();
 
 private:
     QTemporaryDir m_home;
@@ -48,7 +52,12 @@ void TestOutputLocation::outputName_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("upper") << "IMG_0001.HEIC" << "IMG_0001.jpg";
     QTest::newRow("lower") << "a.heic" << "a.jpg";
-    QTest::newRow("mixed case kept") << "b.Heic" << "b.Heic";
+    QTest::newRow("mixed case") << "b.Heic" << "b.jpg";
+    QTest::newRow("heif") << "a.heif" << "a.jpg";
+    QTest::newRow("camera HIF") << "x.HIF" << "x.jpg";
+    QTest::newRow("mixed case after replaced") << "x.heic.Heic" << "x.jpg.jpg";
+    QTest::newRow("suffix only") << ".HEIF" << ".HEIF";
+    QTest::newRow("jpeg input") << "c.jpg" << "c.jpg";
     QTest::newRow("twice lower") << "x.heic.heic" << "x.jpg.jpg";
     QTest::newRow("upper then lower") << "trip.HEIC.heic" << "trip.jpg.jpg";
     QTest::newRow("inside the name") << "my.HEICphoto.HEIC" << "my.jpgphoto.jpg";
@@ -140,21 +149,80 @@ void TestOutputLocation::inputInsideTargetFolderIsNeverTheOutput()
     QTemporaryDir root;
     const QString folder = root.path() + "/Quorvix";
     QVERIFY(QDir().mkpath(folder));
-    for (const QString &name : {QStringLiteral("b.Heic"), QStringLiteral("c.jpg")}) {
+    // Names the rule leaves as they are would name the input itself.
+    for (const QString &name : {QStringLiteral("c.jpg"), QStringLiteral("exit")}) {
         QFile f(folder + "/" + name);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("input");
         f.close();
+        const QString numbered = name == "exit" ? "exit (2)" : "c (2).jpg";
         QString savePath = folder;
-        QCOMPARE(OutputLocation::batchOutputPath(savePath, folder + "/" + name), folder + "/" + name + ".jpg");
+        QCOMPARE(OutputLocation::batchOutputPath(savePath, folder + "/" + name), folder + "/" + numbered);
         // Also when the input is named through another spelling of the folder.
         savePath = root.path() + "/./Quorvix";
         QCOMPARE(OutputLocation::singlePhotoOutputPath(savePath, folder + "/" + name),
-                 root.path() + "/./Quorvix/" + name + ".jpg");
+                 root.path() + "/./Quorvix/" + numbered);
     }
     // A name the rule does change is fine as it is.
     QString savePath = folder;
-    QCOMPARE(OutputLocation::batchOutputPath(savePath, folder + "/d.HEIC"), folder + "/d.jpg");
+    QCOMPARE(OutputLocation::batchOutputPath(savePath, folder + "/b.Heic"), folder + "/b.jpg");
+}
+
+void TestOutputLocation::onlyARealFolderOfTheUserIsUsed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("link to a folder") << "link" << "is a symbolic link";
+    QTest::newRow("dangling link") << "dangling" << "is a symbolic link";
+    QTest::newRow("a file") << "file" << "is not a folder";
+    QTest::newRow("another user's") << "foreign" << "belongs to another user";
+}
+
+void TestOutputLocation::onlyARealFolderOfTheUserIsUsed()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir root;
+    const QString quorvix = root.path() + "/Quorvix";
+    const QString elsewhere = root.path() + "/elsewhere";
+    QVERIFY(QDir().mkpath(elsewhere));
+    if (kind == "link")
+        QVERIFY(QFile::link(elsewhere, quorvix));
+    else if (kind == "dangling")
+        QVERIFY(QFile::link(root.path() + "/missing", quorvix));
+    else if (kind == "file")
+        QVERIFY(QFile(quorvix).open(QIODevice::WriteOnly));
+    else {
+        if (::geteuid() != 0)
+            QSKIP("giving a folder to another user needs root");
+        QVERIFY(QDir().mkpath(quorvix));
+        QCOMPARE(::chown(QFile::encodeName(quorvix).constData(), 65534, 65534), 0);
+    }
+    for (const QString &savePath : {root.path(), quorvix + "/"}) {
+        QString path = savePath;
+        bool ready = true;
+        QString why;
+        OutputLocation::batchOutputPath(path, "/x/a.HEIC", &ready, &why);
+        QVERIFY(!ready);
+        QVERIFY2(why.contains(quorvix + " ") || why.startsWith(quorvix), qPrintable(why));
+        QVERIFY2(why.contains(reason), qPrintable(why));
+    }
+    // Nothing was created through the link.
+    QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QVERIFY(!QFileInfo::exists(root.path() + "/missing"));
+
+    // A subfolder level may not be a link either.
+    if (kind == "link") {
+        const QString real = root.path() + "/real";
+        QVERIFY(QDir().mkpath(real));
+        QVERIFY(QFile::link(elsewhere, real + "/a"));
+        QString why;
+        QVERIFY(!OutputLocation::prepareSubfolder(real, "a/b", &why));
+        QVERIFY2(why.contains("symbolic link"), qPrintable(why));
+        QVERIFY(!QFileInfo::exists(elsewhere + "/b"));
+        QVERIFY(OutputLocation::prepareSubfolder(real, "c/d", &why));
+        QVERIFY(QFileInfo(real + "/c/d").isDir());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestOutputLocation)

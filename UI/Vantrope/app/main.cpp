@@ -1,4 +1,6 @@
 #include "EngineMemory.h"
+#include "EngineMessages.h"
+#include "filenamecodec.h"
 #include "SingleInstanceGuard.h"
 #include "Vantrope.h"
 
@@ -12,6 +14,8 @@ int main(int argc, char *argv[])
     // Before the first allocation: conversions reuse freed buffers instead of
     // mapping fresh pages for every photo.
     EngineMemory::tuneAllocator();
+    PlatformText::installFileNameCodec(); // file names that are not UTF-8 stay byte for byte
+    EngineMessages::installCodecChatterFilter();
     QApplication a(argc, argv);
 
     SingleInstanceGuard guard;

@@ -1,30 +1,47 @@
 #include "ConvertJob.h"
 
+#include "EngineMessages.h"
+
 #include <QFile>
 
-#include <fstream>
+#include <cerrno>
 #include <new>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ConvertJob {
 
-std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *length, QString *reason)
+std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *length, QString *reason,
+                                               QDateTime *modified)
 {
     *length = 0;
-    // The path in the file system's own encoding, so that any Unicode name
-    // opens (the counterpart of opening by the wide-character path).
-    std::ifstream in(QFile::encodeName(path).constData(), std::ios::in | std::ios::binary);
-    if (!in.is_open()) {
-        *reason = QStringLiteral("cannot open the file");
+    // O_NONBLOCK: opening a FIFO without a writer would wait forever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        *reason = errno == ENOENT ? QStringLiteral("the file does not exist")
+                                  : QStringLiteral("cannot open the file: %1").arg(qt_error_string(errno));
         return nullptr;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    *length = size < 0 ? -1 : (size > INT32_MAX ? INT32_MAX : static_cast<int32_t>(size));
+    struct FdCloser { int fd; ~FdCloser() { ::close(fd); } } closer{fd};
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        *reason = QStringLiteral("cannot read the file: %1").arg(qt_error_string(errno));
+        return nullptr;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *reason = QStringLiteral("not a regular file");
+        return nullptr;
+    }
+    if (modified)
+        *modified = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000);
+    const qint64 size = st.st_size;
+    *length = size > INT32_MAX ? INT32_MAX : static_cast<int32_t>(size);
     if (size < 1 || size > kMaxInputLength) {
         *reason = size == 0 ? QStringLiteral("the file is empty")
-                : size < 0  ? QStringLiteral("cannot read the file")
                             : QStringLiteral("the file is too large (%1 bytes; at most %2 are accepted)")
-                                  .arg(static_cast<qint64>(size)).arg(kMaxInputLength);
+                                  .arg(size).arg(kMaxInputLength);
         return nullptr;
     }
     std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[size]());
@@ -32,10 +49,21 @@ std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *len
         *reason = QStringLiteral("out of memory");
         return nullptr;
     }
-    in.seekg(0, std::ios::beg);
-    in.read(reinterpret_cast<char *>(buffer.get()), size);
     // A short read (the file shrank meanwhile) leaves zeros behind, which the
     // decoder rejects as a damaged file.
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, buffer.get() + done, size_t(size - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            *reason = QStringLiteral("cannot read the file: %1").arg(qt_error_string(errno));
+            return nullptr;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
     return buffer;
 }
 
@@ -73,7 +101,10 @@ Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length,
         result.failure = decoderErrorText(jpegLength);
         return result;
     }
-    result.pixmap.loadFromData(output.get(), static_cast<uint>(jpegLength), nullptr, Qt::AutoColor);
+    {
+        const EngineMessages::QuietImageCodec quiet;
+        result.pixmap.loadFromData(output.get(), static_cast<uint>(jpegLength), nullptr, Qt::AutoColor);
+    }
     if (result.pixmap.isNull()) {
         result.failure = QStringLiteral("the decoder's output is not an image");
         return result;

@@ -6,6 +6,7 @@
 #include "Heif2jpg.h"
 #include "JpegWriter.h"
 
+#include <QDateTime>
 #include <QPixmap>
 #include <QString>
 
@@ -18,10 +19,13 @@ namespace ConvertJob {
 constexpr int64_t kMaxInputLength = 16777214;
 
 // Reads the whole file, unaltered, into a buffer of exactly its length. Null
-// when the file cannot be opened or its length is not 1 .. kMaxInputLength;
+// when the file cannot be opened, is not a regular file (a folder, a FIFO, a
+// device: never waited on) or its length is not 1 .. kMaxInputLength;
 // *length receives the file's length (clamped to 32 bits) in any case, and
-// *reason why there is no buffer.
-std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *length, QString *reason);
+// *reason why there is no buffer. *modified (when given) receives the file's
+// modification time. The path is encoded with QFile::encodeName.
+std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *length, QString *reason,
+                                               QDateTime *modified = nullptr);
 
 struct Decoded
 {

@@ -1,5 +1,13 @@
 #include "ConvertQueue.h"
 
+#include "OutputLocation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
 // Built during static initialisation, before main.
 static ConvertQueue g_convertQueue;
 
@@ -8,10 +16,44 @@ ConvertQueue &convertQueue()
     return g_convertQueue;
 }
 
+namespace {
+
+// One spelling per folder: its real path when it exists (links and "." or
+// ".." resolved), else the cleaned absolute path.
+QString folderKey(const QString &folder)
+{
+    const QFileInfo info(folder.isEmpty() ? QStringLiteral("/") : folder);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+QString joinKey(const QString &folderKey, const QString &name)
+{
+    return folderKey.endsWith(QLatin1Char('/')) ? folderKey + name : folderKey + QLatin1Char('/') + name;
+}
+
+bool deviceOf(const QString &path, dev_t *device)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    *device = st.st_dev;
+    return true;
+}
+
+} // namespace
+
 void ConvertQueue::push(QString strFilePath)
 {
+    Item item;
+    item.path = std::move(strFilePath);
+    push(std::move(item));
+}
+
+void ConvertQueue::push(Item item)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_items.push_back(std::move(strFilePath));
+    m_items.push_back(std::move(item));
 }
 
 std::optional<QString> ConvertQueue::pop()
@@ -19,9 +61,64 @@ std::optional<QString> ConvertQueue::pop()
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_items.empty())
         return std::nullopt;
-    QString front = m_items.front();
+    QString front = m_items.front().path;
     m_items.pop_front();
     return front;
+}
+
+std::optional<ConvertQueue::Item> ConvertQueue::take(const std::function<QString(const Item &)> &wantedOutput)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_items.empty())
+        return std::nullopt;
+    if (m_items.front().outputPath.isEmpty())
+        nameQueuedItems(wantedOutput);
+    Item front = std::move(m_items.front());
+    m_items.pop_front();
+    return front;
+}
+
+void ConvertQueue::nameQueuedItems(const std::function<QString(const Item &)> &wantedOutput)
+{
+    std::lock_guard<std::mutex> names(m_namesMutex);
+    QHash<QString, QString> keys; // folder -> key, for this pass
+    auto keyOf = [&keys](const QString &folder) {
+        auto it = keys.find(folder);
+        if (it == keys.end())
+            it = keys.insert(folder, folderKey(folder));
+        return *it;
+    };
+    // Every input of the batch is known before the first name is given.
+    for (const Item &item : m_items) {
+        if (!item.outputPath.isEmpty())
+            continue;
+        const QFileInfo input(item.path);
+        m_batchInputs.insert(joinKey(keyOf(input.path()), input.fileName()));
+        const QString canonical = input.canonicalFilePath();
+        if (!canonical.isEmpty())
+            m_batchInputs.insert(canonical);
+    }
+    for (Item &item : m_items) {
+        if (!item.outputPath.isEmpty())
+            continue;
+        const QString wanted = wantedOutput(item);
+        const int slash = wanted.lastIndexOf(QLatin1Char('/'));
+        const QString folder = slash < 0 ? QString() : wanted.left(slash);
+        const QString name = wanted.mid(slash + 1);
+        item.outputPath = reserveLocked(folder, keyOf(slash < 0 ? QStringLiteral(".") : folder), name);
+    }
+}
+
+QString ConvertQueue::reserveLocked(const QString &folder, const QString &key, const QString &name)
+{
+    for (int n = 1;; ++n) {
+        const QString candidate = n == 1 ? name : OutputLocation::numberedName(name, n);
+        const QString candidateKey = joinKey(key, candidate);
+        if (!m_reservedOutputs.contains(candidateKey) && !m_batchInputs.contains(candidateKey)) {
+            m_reservedOutputs.insert(candidateKey);
+            return folder.isNull() ? candidate : folder + QLatin1Char('/') + candidate;
+        }
+    }
 }
 
 void ConvertQueue::clear()
@@ -34,27 +131,71 @@ void ConvertQueue::beginBatch()
 {
     std::lock_guard<std::mutex> lock(m_namesMutex);
     m_reservedOutputs.clear();
+    m_batchInputs.clear();
+    m_failedFolders.clear();
+    m_failedFileSystems.clear();
+    m_preparedFolders.clear();
 }
 
 QString ConvertQueue::reserveOutputPath(const QString &wantedPath)
 {
-    std::lock_guard<std::mutex> lock(m_namesMutex);
-    if (!m_reservedOutputs.contains(wantedPath)) {
-        m_reservedOutputs.insert(wantedPath);
-        return wantedPath;
-    }
-    // "<folder>/<base> (n).<suffix>", the suffix being what follows the last
-    // dot of the name (none for a name without one).
     const int slash = wantedPath.lastIndexOf(QLatin1Char('/'));
-    const int dot = wantedPath.lastIndexOf(QLatin1Char('.'));
-    const bool hasSuffix = dot > slash + 1;
-    const QString base = hasSuffix ? wantedPath.left(dot) : wantedPath;
-    const QString suffix = hasSuffix ? wantedPath.mid(dot) : QString();
-    for (int n = 2;; ++n) {
-        const QString candidate = QStringLiteral("%1 (%2)%3").arg(base, QString::number(n), suffix);
-        if (!m_reservedOutputs.contains(candidate)) {
-            m_reservedOutputs.insert(candidate);
-            return candidate;
+    const QString folder = slash < 0 ? QString() : wantedPath.left(slash);
+    const QString key = folderKey(slash < 0 ? QStringLiteral(".") : folder);
+    std::lock_guard<std::mutex> lock(m_namesMutex);
+    return reserveLocked(folder, key, wantedPath.mid(slash + 1));
+}
+
+QString ConvertQueue::troubleLocked(const QString &key) const
+{
+    const auto it = m_failedFolders.constFind(key);
+    if (it != m_failedFolders.constEnd())
+        return *it;
+    if (!m_failedFileSystems.empty()) {
+        dev_t device;
+        if (deviceOf(key, &device) || deviceOf(QFileInfo(key).path(), &device)) {
+            for (const auto &failed : m_failedFileSystems)
+                if (failed.first == device)
+                    return failed.second;
         }
     }
+    return QString();
+}
+
+QString ConvertQueue::useOutputFolder(const QString &folder,
+                                      const std::function<bool(bool first, QString *reason)> &check)
+{
+    const QString key = QDir::cleanPath(folder);
+    std::lock_guard<std::mutex> checking(m_foldersMutex);
+    bool first;
+    {
+        std::lock_guard<std::mutex> lock(m_namesMutex);
+        const QString trouble = troubleLocked(key);
+        if (!trouble.isEmpty())
+            return trouble;
+        first = !m_preparedFolders.contains(key);
+    }
+    QString reason;
+    const bool usable = check(first, &reason);
+    std::lock_guard<std::mutex> lock(m_namesMutex);
+    if (!usable) {
+        if (reason.isEmpty())
+            reason = QStringLiteral("cannot use the folder %1").arg(key);
+        m_failedFolders.insert(key, reason);
+        return reason;
+    }
+    m_preparedFolders.insert(key);
+    return QString();
+}
+
+void ConvertQueue::markOutputFolderFailed(const QString &folder, const QString &reason, bool wholeFileSystem)
+{
+    const QString key = QDir::cleanPath(folder);
+    dev_t device = 0;
+    const bool haveDevice = wholeFileSystem && deviceOf(key, &device);
+    std::lock_guard<std::mutex> lock(m_namesMutex);
+    if (!m_failedFolders.contains(key))
+        m_failedFolders.insert(key, reason);
+    if (haveDevice)
+        m_failedFileSystems.emplace_back(device, reason);
 }

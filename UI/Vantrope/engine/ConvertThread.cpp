@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
+
 ConvertThread::ConvertThread(QObject *parent)
     : QThread(parent)
 {
@@ -55,24 +57,80 @@ void ConvertThread::setStop(bool bStop)
     m_bStop = bStop;
 }
 
+namespace {
+
+// Write failures that concern the whole output folder, not the one file: the
+// folder is gone or read-only, or its file system is full.
+bool failsWholeFolder(int error, bool *wholeFileSystem)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EROFS:
+        *wholeFileSystem = true;
+        return true;
+    case ENOENT:
+    case ENOTDIR:
+    case EACCES:
+    case EPERM:
+        *wholeFileSystem = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void ConvertThread::run()
 {
     std::lock_guard<std::mutex> running(m_runMutex);
     for (;;) {
         if (m_bStop)
             return;
-        const std::optional<QString> path = convertQueue().pop();
-        if (!path)
+        // The rule completes the save path; only a worker that takes a file
+        // keeps the completed value.
+        const bool isDefaultFolder = m_strSavePath.isEmpty();
+        QString savePath = m_strSavePath;
+        OutputLocation::completeSavePath(savePath, OutputLocation::Form::Batch);
+        const std::optional<ConvertQueue::Item> item =
+            convertQueue().take([&savePath](const ConvertQueue::Item &queued) {
+                return OutputLocation::outputFolder(savePath, queued.path, queued.subfolder, queued.beside)
+                     + QLatin1Char('/') + OutputLocation::outputName(QFileInfo(queued.path).fileName());
+            });
+        if (!item)
             return;
-        const QFileInfo info(*path);
-        m_strInputPath = *path;
+        m_strSavePath = savePath;
+        m_strInputPath = item->path;
         m_strFailure.clear();
         m_metadata = JpegMetadata();
+        const QFileInfo info(item->path);
         if (!info.exists()) {
             reportFailure(QStringLiteral("the file does not exist"));
             continue;
         }
         m_strFileName = info.fileName();
+        m_strOutputPath = item->outputPath;
+        // The folder first: when it cannot take the JPEG, the photo is not
+        // decoded for nothing.
+        const QString folder = m_strOutputPath.left(m_strOutputPath.lastIndexOf(QLatin1Char('/')));
+        const QString trouble = convertQueue().useOutputFolder(folder, [&](bool first, QString *reason) {
+            if (item->beside) {
+                // The photo's own folder, wherever the user keeps it.
+                if (QFileInfo(folder).isDir())
+                    return true;
+                *reason = QStringLiteral("the folder %1 does not exist").arg(folder);
+                return false;
+            }
+            if (first)
+                return OutputLocation::prepareFolder(savePath, isDefaultFolder, reason)
+                    && OutputLocation::prepareSubfolder(savePath, item->subfolder, reason);
+            return OutputLocation::isUsableFolder(folder, reason);
+        });
+        if (!trouble.isEmpty()) {
+            reportFailure(trouble);
+            continue;
+        }
         unsigned char *buffer = readWholeFile(info.filePath());
         convertData(buffer, m_nInputLength, m_nQuality, m_tempFileName);
     }
@@ -81,7 +139,10 @@ void ConvertThread::run()
 unsigned char *ConvertThread::readWholeFile(const QString &strFilePath)
 {
     QString reason;
-    std::unique_ptr<unsigned char[]> buffer = ConvertJob::readWholeFile(strFilePath, &m_nInputLength, &reason);
+    QDateTime modified;
+    std::unique_ptr<unsigned char[]> buffer =
+        ConvertJob::readWholeFile(strFilePath, &m_nInputLength, &reason, &modified);
+    m_sourceModified = modified;
     if (!buffer)
         m_strFailure = reason;
     return buffer.release();
@@ -96,6 +157,7 @@ void ConvertThread::convertData(unsigned char *input, int32_t nLength, int32_t n
         inputBuffer.reset();
         pix = std::move(decoded.pixmap);
         m_metadata = std::move(decoded.metadata);
+        m_metadata.sourceModified = m_sourceModified;
         m_strFailure = decoded.failure;
     }
     saveJpg(pix);
@@ -103,20 +165,19 @@ void ConvertThread::convertData(unsigned char *input, int32_t nLength, int32_t n
 
 void ConvertThread::saveJpg(QPixmap pix)
 {
-    bool folderReady = false;
-    QString outputPath = OutputLocation::batchOutputPath(m_strSavePath, m_strInputPath, &folderReady);
     if (pix.isNull()) {
         reportFailure(m_strFailure.isEmpty() ? QStringLiteral("nothing decoded") : m_strFailure);
         return;
     }
-    if (!folderReady) {
-        reportFailure(QStringLiteral("cannot create the folder %1").arg(m_strSavePath));
-        return;
-    }
-    outputPath = convertQueue().reserveOutputPath(outputPath);
+    const QString outputPath = m_strOutputPath;
     m_strFileName = QFileInfo(outputPath).fileName();
     QString error;
-    if (!writeJpegSafely(pix, outputPath, m_nQuality, m_metadata, &error)) {
+    int errorCode = 0;
+    if (!writeJpegSafely(pix, outputPath, m_nQuality, m_metadata, &error, &errorCode)) {
+        bool wholeFileSystem = false;
+        if (failsWholeFolder(errorCode, &wholeFileSystem))
+            convertQueue().markOutputFolderFailed(outputPath.left(outputPath.lastIndexOf(QLatin1Char('/'))),
+                                                  error, wholeFileSystem);
         reportFailure(error);
         return;
     }

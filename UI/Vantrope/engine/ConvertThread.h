@@ -3,6 +3,7 @@
 #include "Heif2jpg.h"
 #include "JpegWriter.h"
 
+#include <QDateTime>
 #include <QPixmap>
 #include <QString>
 #include <QThread>
@@ -19,6 +20,13 @@
 // other than setStop called while the worker still runs (finishing a job of a
 // stopped batch) first waits for it to end, so no member changes under a
 // running job. Destroying a running worker stops it and waits for it.
+//
+// The JPEG of each path goes where the output location rule puts it (or
+// beside its input, or into a subfolder, as the queued item says), under the
+// name the queue gave it when the worker took it. Before the photo is decoded
+// the worker makes sure the folder can take it; once a folder turned out not
+// to be writable (full, read-only, removed), the batch's remaining paths for
+// it fail at once with the same reason.
 //
 // Signals, emitted from the worker thread, one per path taken from the queue:
 // signal_ConvertSuccess() after each written JPEG, signal_ConvertFailed() for
@@ -76,6 +84,8 @@ private:
 
     // State of the job in hand.
     QString m_strInputPath;
+    QString m_strOutputPath; // named by the queue when the file was taken
+    QDateTime m_sourceModified;
     QString m_strFailure;
     JpegMetadata m_metadata;
 };

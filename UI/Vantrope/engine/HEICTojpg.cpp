@@ -27,12 +27,15 @@ void HEICTojpg::run()
     QString failure;
     int32_t inputLength = 0;
     {
-        std::unique_ptr<unsigned char[]> input = ConvertJob::readWholeFile(m_strFilePath, &inputLength, &failure);
+        QDateTime modified;
+        std::unique_ptr<unsigned char[]> input =
+            ConvertJob::readWholeFile(m_strFilePath, &inputLength, &failure, &modified);
         if (input) {
             ConvertJob::Decoded decoded =
                 ConvertJob::decode(m_decoder, input.get(), inputLength, m_nQuality, "tempFile.hevc");
             pix = std::move(decoded.pixmap);
             metadata = std::move(decoded.metadata);
+            metadata.sourceModified = modified;
             failure = decoded.failure;
         }
     }

@@ -26,7 +26,8 @@ public:
 
     void setQuality(int32_t nQuality);
 
-    // The EXIF and ICC segments of the decode, for writeJpegSafely. Valid once
+    // The EXIF and ICC segments of the decode and the file's modification
+    // time, for writeJpegSafely (which dates the JPEG by them). Valid once
     // signal_SendHeicData has been received (or the thread has finished).
     JpegMetadata metadata() const
     {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
+
+#include <sys/types.h>
 
 class QImage;
 class QPixmap;
@@ -14,6 +17,10 @@ class QPixmap;
 struct JpegMetadata
 {
     QList<QByteArray> segments;
+
+    // The source file's modification time: the JPEG's date when the EXIF
+    // says nothing about when the photo was taken. Invalid when unknown.
+    QDateTime sourceModified;
 
     bool isEmpty() const { return segments.isEmpty(); }
     bool hasExif() const;
@@ -29,19 +36,40 @@ inline JpegMetadata extractJpegMetadata(const QByteArray &jpeg)
     return extractJpegMetadata(jpeg.constData(), jpeg.size());
 }
 
+// When the photo was taken: the EXIF DateTimeOriginal, at the offset its
+// OffsetTimeOriginal gives, in local time when there is none. Invalid when the
+// EXIF has no such date or it is malformed (all zeros, out of range).
+QDateTime photoTakenTime(const JpegMetadata &metadata);
+
+// The modification time a JPEG of this photo gets: photoTakenTime(), else
+// metadata.sourceModified (invalid: the time of writing).
+QDateTime jpegFileTime(const JpegMetadata &metadata);
+
 // Encodes the image as a JPEG of the given quality (Qt's writer) and splices
 // the metadata segments in right after the start marker and the JFIF APP0
 // segment, in place of any APP1/APP2 segment the writer produced. Empty on
 // failure (null image).
 QByteArray encodeJpegWithMetadata(const QImage &image, int quality, const JpegMetadata &metadata);
 
-// Writes the pixmap as a JPEG file with the metadata spliced in. The file is
-// written to a temporary file in the target folder and renamed over the
-// target only when complete: afterwards the target is either the whole new
-// JPEG or untouched (also when the write fails half-way). An existing file of
-// that name is replaced. False for a null pixmap, a missing folder, no rights,
-// a full disk; *errorText (when given) then says why.
+// Writes the pixmap as a JPEG file with the metadata spliced in, dated by
+// jpegFileTime(metadata). The file is written to a new temporary file in the
+// target folder and renamed over the target only when complete: afterwards
+// the target is either the whole new JPEG or untouched (also when the write
+// fails half-way). An existing file of that name is replaced; a symbolic link
+// of that name is itself replaced, never the file it points to. The path is
+// encoded with QFile::encodeName, so a name holding bytes that are not UTF-8
+// is written byte for byte when the file-name codec is installed.
+// False for a null pixmap, a missing folder, no rights, a full disk;
+// *errorText (when given) then says why in the system's own words ("cannot
+// write <path>: No space left on device"), and *errorCode (when given) holds
+// the system's error number of the failed file operation (0 when the failure
+// was not one).
 bool writeJpegSafely(const QPixmap &pixmap, const QString &path, int quality,
-                     const JpegMetadata &metadata, QString *errorText = nullptr);
+                     const JpegMetadata &metadata, QString *errorText = nullptr, int *errorCode = nullptr);
 bool writeJpegSafely(const QImage &image, const QString &path, int quality,
-                     const JpegMetadata &metadata, QString *errorText = nullptr);
+                     const JpegMetadata &metadata, QString *errorText = nullptr, int *errorCode = nullptr);
+
+// The function writeJpegSafely writes the file's bytes with; null restores
+// write(2). Lets tests stand in for a full disk or a failing device.
+using JpegFileWriteFunc = ssize_t (*)(int fd, const void *data, size_t size);
+void setJpegFileWriteFunction(JpegFileWriteFunc function);

@@ -1,8 +1,16 @@
 #include "OutputLocation.h"
 
+#include "PhotoFiles.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace OutputLocation {
 
@@ -11,7 +19,25 @@ QString outputName(const QString &fileName)
     QString name = fileName;
     name.replace(QLatin1String(".HEIC"), QLatin1String(".jpg"), Qt::CaseSensitive);
     name.replace(QLatin1String(".heic"), QLatin1String(".jpg"), Qt::CaseSensitive);
+    if (!name.endsWith(QLatin1String(".jpg"))) {
+        for (const QString &suffix : PhotoFiles::heifSuffixes()) {
+            if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive)) {
+                name.chop(suffix.size());
+                name += QLatin1String(".jpg");
+                break;
+            }
+        }
+    }
     return name;
+}
+
+QString numberedName(const QString &name, int n)
+{
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const bool hasSuffix = dot > 0;
+    const QString base = hasSuffix ? name.left(dot) : name;
+    const QString suffix = hasSuffix ? name.mid(dot) : QString();
+    return base + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')') + suffix;
 }
 
 void completeSavePath(QString &savePath, Form form)
@@ -27,38 +53,121 @@ void completeSavePath(QString &savePath, Form form)
     }
 }
 
-bool prepareFolder(const QString &folder, bool isDefaultFolder)
+bool isUsableFolder(const QString &folder, QString *reason)
 {
-    QDir dir(folder);
-    if (dir.exists())
-        return true;
-    // Two workers may create the folder at the same moment: what counts is
-    // that it exists afterwards.
-    if (isDefaultFolder)
-        QDir().mkpath(folder);
-    else
-        QDir().mkdir(folder);
-    return QFileInfo(folder).isDir();
+    // Without trailing slashes: lstat of "link/" would look at the link's target.
+    const QString path = QDir::cleanPath(folder);
+    auto fail = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT)
+            return fail(QStringLiteral("the folder %1 does not exist").arg(path));
+        return fail(QStringLiteral("cannot use the folder %1: %2").arg(path, qt_error_string(errno)));
+    }
+    if (S_ISLNK(st.st_mode))
+        return fail(QStringLiteral("the folder %1 is a symbolic link; only a real folder is used for the JPEGs")
+                        .arg(path));
+    if (!S_ISDIR(st.st_mode))
+        return fail(QStringLiteral("%1 is not a folder").arg(path));
+    if (st.st_uid != ::geteuid())
+        return fail(QStringLiteral("the folder %1 belongs to another user").arg(path));
+    return true;
 }
 
-QString resolve(QString &savePath, const QString &inputPath, Form form, bool *folderReady)
+namespace {
+
+// Creates one folder level; a level that appeared meanwhile (another worker)
+// is fine.
+bool makeFolder(const QString &path, QString *reason)
+{
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0 && errno != EEXIST) {
+        if (reason)
+            *reason = QStringLiteral("cannot create the folder %1: %2").arg(path, qt_error_string(errno));
+        return false;
+    }
+    return true;
+}
+
+bool exists(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+} // namespace
+
+bool prepareFolder(const QString &folder, bool isDefaultFolder, QString *reason)
+{
+    const QString path = QDir::cleanPath(folder);
+    if (!exists(path)) {
+        if (isDefaultFolder)
+            QDir().mkpath(QFileInfo(path).path());
+        if (!makeFolder(path, reason))
+            return false;
+    }
+    return isUsableFolder(path, reason);
+}
+
+bool prepareSubfolder(const QString &root, const QString &subfolder, QString *reason)
+{
+    QString path = QDir::cleanPath(root);
+    const QStringList levels = subfolder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &level : levels) {
+        if (level == QLatin1String(".") || level == QLatin1String("..")) {
+            if (reason)
+                *reason = QStringLiteral("the folder name %1 is not allowed").arg(subfolder);
+            return false;
+        }
+        path += QLatin1Char('/') + level;
+        if (!exists(path) && !makeFolder(path, reason))
+            return false;
+        if (!isUsableFolder(path, reason))
+            return false;
+    }
+    return true;
+}
+
+QString outputFolder(const QString &completedSavePath, const QString &inputPath, const QString &subfolder,
+                     bool beside)
+{
+    if (beside)
+        return QFileInfo(inputPath).path();
+    if (subfolder.isEmpty())
+        return completedSavePath;
+    QString folder = completedSavePath;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder + subfolder;
+}
+
+QString resolve(QString &savePath, const QString &inputPath, Form form, bool *folderReady, QString *reason)
 {
     const bool isDefault = savePath.isEmpty();
     completeSavePath(savePath, form);
     const QString folder = savePath;
-    const bool ready = prepareFolder(folder, isDefault);
+    QString why;
+    const bool ready = prepareFolder(folder, isDefault, &why);
     if (folderReady)
         *folderReady = ready;
+    if (reason)
+        *reason = why;
 
     const QFileInfo input(inputPath);
-    QString outputPath = folder + QLatin1Char('/') + outputName(input.fileName());
+    const QString name = outputName(input.fileName());
+    QString outputPath = folder + QLatin1Char('/') + name;
     // The input must never be replaced by its own JPEG.
-    const QFileInfo output(outputPath);
-    if (output.exists() && input.exists()
-        && (output.canonicalFilePath() == input.canonicalFilePath()))
-        outputPath = folder + QLatin1Char('/') + input.fileName() + QLatin1String(".jpg");
-    else if (QDir::cleanPath(output.absoluteFilePath()) == QDir::cleanPath(input.absoluteFilePath()))
-        outputPath = folder + QLatin1Char('/') + input.fileName() + QLatin1String(".jpg");
+    auto isInput = [&](const QString &candidate) {
+        const QFileInfo output(candidate);
+        if (QDir::cleanPath(output.absoluteFilePath()) == QDir::cleanPath(input.absoluteFilePath()))
+            return true;
+        return output.exists() && input.exists() && output.canonicalFilePath() == input.canonicalFilePath();
+    };
+    for (int n = 2; isInput(outputPath); ++n)
+        outputPath = folder + QLatin1Char('/') + numberedName(name, n);
     return outputPath;
 }
 

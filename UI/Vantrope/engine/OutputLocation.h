@@ -16,38 +16,70 @@
 //
 // ("/Quorvix" is looked for case-sensitively anywhere in the string.)
 // The output name is the input's file name with every ".HEIC", then every
-// ".heic" replaced by ".jpg"; it is joined to the folder with "/".
+// ".heic" replaced by ".jpg", and a HEIF suffix of any case that is still left
+// at its end replaced by ".jpg"; it is joined to the folder with "/".
+//
+// The output folder is used only when it is a real folder (not a symbolic
+// link) that belongs to the user running the program: a folder someone else
+// prepared there, or a link to one, would receive the user's photos.
 namespace OutputLocation {
 
 enum class Form { Batch, SinglePhoto };
 
-// IMG_0001.HEIC -> IMG_0001.jpg, x.heic.heic -> x.jpg.jpg, b.Heic -> b.Heic.
+// IMG_0001.HEIC -> IMG_0001.jpg, x.heic.heic -> x.jpg.jpg, b.Heic -> b.jpg,
+// x.HIF -> x.jpg; a name without a HEIF suffix keeps it (exit -> exit).
 QString outputName(const QString &fileName);
+
+// "IMG_1.jpg", 2 -> "IMG_1 (2).jpg"; the suffix is what follows the last dot
+// (none for "exit" or ".jpg").
+QString numberedName(const QString &name, int n);
 
 // Completes savePath in place by the table above. Touches no file.
 void completeSavePath(QString &savePath, Form form);
 
-// Makes sure the folder exists. A default folder (the save path was empty) is
-// created with all missing parents, so the default works even without a
-// desktop folder; a folder the user chose is created one level only (its
-// parent must exist). True when the folder exists afterwards.
-bool prepareFolder(const QString &folder, bool isDefaultFolder);
+// True when folder is a real folder owned by the user; otherwise *reason
+// (when given) says why not ("the folder ... is a symbolic link", "...
+// belongs to another user", "... does not exist").
+bool isUsableFolder(const QString &folder, QString *reason = nullptr);
+
+// Makes sure the folder exists and is usable. A default folder (the save path
+// was empty) is created with all missing parents, so the default works even
+// without a desktop folder; a folder the user chose is created one level only
+// (its parent must exist). True when the folder is usable afterwards; else
+// *reason (when given) says why, in the system's words where it has them.
+bool prepareFolder(const QString &folder, bool isDefaultFolder, QString *reason = nullptr);
+
+// Creates the folders of relative path subfolder ("a/b") inside root, each
+// level held to the rules of isUsableFolder (an existing link is refused,
+// never followed). An empty subfolder is root itself. "." and ".." levels are
+// refused.
+bool prepareSubfolder(const QString &root, const QString &subfolder, QString *reason = nullptr);
+
+// The folder the JPEG of inputPath goes to: the input's own folder when
+// beside is true, else the completed save path, followed by "/" + subfolder
+// when that is not empty.
+QString outputFolder(const QString &completedSavePath, const QString &inputPath, const QString &subfolder,
+                     bool beside);
 
 // The whole rule for one input: completes savePath in place, prepares the
 // folder and returns the output path (folder + "/" + output name). The result
-// never names the input itself: when it would (b.Heic inside the target
-// folder), ".jpg" is appended to the input's name instead (b.Heic.jpg).
-// *folderReady (when given) tells whether the folder exists.
-QString resolve(QString &savePath, const QString &inputPath, Form form, bool *folderReady = nullptr);
+// never names the input itself: when it would (an input "c.jpg" inside the
+// target folder), the first numbered name is used instead ("c (2).jpg").
+// *folderReady (when given) tells whether the folder is usable, *reason
+// (when given) why not.
+QString resolve(QString &savePath, const QString &inputPath, Form form, bool *folderReady = nullptr,
+                QString *reason = nullptr);
 
 // The two forms by name, as the batch workers and the preview page call them.
-inline QString batchOutputPath(QString &savePath, const QString &inputPath, bool *folderReady = nullptr)
+inline QString batchOutputPath(QString &savePath, const QString &inputPath, bool *folderReady = nullptr,
+                               QString *reason = nullptr)
 {
-    return resolve(savePath, inputPath, Form::Batch, folderReady);
+    return resolve(savePath, inputPath, Form::Batch, folderReady, reason);
 }
-inline QString singlePhotoOutputPath(QString &savePath, const QString &inputPath, bool *folderReady = nullptr)
+inline QString singlePhotoOutputPath(QString &savePath, const QString &inputPath, bool *folderReady = nullptr,
+                                     QString *reason = nullptr)
 {
-    return resolve(savePath, inputPath, Form::SinglePhoto, folderReady);
+    return resolve(savePath, inputPath, Form::SinglePhoto, folderReady, reason);
 }
 
 } // namespace OutputLocation

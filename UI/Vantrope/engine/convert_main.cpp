@@ -5,12 +5,17 @@
 #include "ConvertQueue.h"
 #include "ConvertThread.h"
 #include "EngineMemory.h"
+#include "EngineMessages.h"
 #include "Heif2jpg.h"
+#include "PhotoFiles.h"
+#include "filenamecodec.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -21,13 +26,14 @@ namespace {
 
 const char *const kTempFileNames[] = {"temp1.hevc", "temp2.hevc", "temp3.hevc", "temp4.hevc"};
 
+// Prints to standard output. When the reader goes away (`| head -1`), the
+// batch goes on and nothing more is printed.
 class Reporter
 {
 public:
     Reporter(int total)
         : m_total(total)
         , m_interactive(isatty(fileno(stdout)))
-        , m_out(stdout)
     {
     }
 
@@ -45,17 +51,14 @@ public:
 
     void progress()
     {
-        if (!m_interactive)
-            return;
-        m_out << QStringLiteral("\r\033[K[%1/%2] converting...").arg(m_converted + m_failed).arg(m_total);
-        m_out.flush();
+        if (m_interactive)
+            print(QStringLiteral("\r\033[K[%1/%2] converting...").arg(m_converted + m_failed).arg(m_total));
     }
 
     void summary()
     {
         clearProgress();
-        m_out << QStringLiteral("%1 of %2 files converted, %3 failed.\n").arg(m_converted).arg(m_total).arg(m_failed);
-        m_out.flush();
+        print(QStringLiteral("%1 of %2 files converted, %3 failed.\n").arg(m_converted).arg(m_total).arg(m_failed));
     }
 
     bool allConverted() const { return m_converted == m_total; }
@@ -64,29 +67,54 @@ private:
     void clearProgress()
     {
         if (m_interactive)
-            m_out << "\r\033[K";
+            print(QStringLiteral("\r\033[K"));
     }
 
     void line(const QString &text)
     {
         clearProgress();
-        m_out << text << '\n';
+        print(text + QLatin1Char('\n'));
         progress();
-        m_out.flush();
+    }
+
+    // Names are written back in the file system's own bytes (the locale
+    // codec is the file-name codec).
+    void print(const QString &text)
+    {
+        if (m_outputGone)
+            return;
+        const QByteArray bytes = text.toLocal8Bit();
+        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+            || std::fflush(stdout) != 0)
+            m_outputGone = true;
     }
 
     int m_total;
     int m_converted = 0;
     int m_failed = 0;
     bool m_interactive;
-    QTextStream m_out;
+    bool m_outputGone = false;
 };
+
+void printError(const QString &text)
+{
+    const QByteArray bytes = (QStringLiteral("vantrope-convert: ") + text + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
     EngineMemory::tuneAllocator();
+    // Before the arguments are read: names that are not UTF-8 stay the
+    // file system's own bytes.
+    PlatformText::installFileNameCodec();
+    EngineMessages::installCodecChatterFilter();
+    // A reader that stops early (`| head -1`) must not end the batch: writes
+    // to it fail with EPIPE instead, and printing stops.
+    std::signal(SIGPIPE, SIG_IGN);
 
     // Pixmaps need a GUI application, not a screen: without a platform chosen
     // by the user, use the one that needs no display.
@@ -100,12 +128,20 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral(
         "Converts HEIC photos to JPEG files, four at a time.\n"
         "\n"
-        "Each FILE becomes a JPEG named like it, with \".HEIC\" and \".heic\" replaced by \".jpg\",\n"
-        "in the folder FOLDER/Quorvix (FOLDER itself when its path contains \"/Quorvix\"; without\n"
-        "-o, the folder Quorvix on the desktop). FOLDER must exist; the Quorvix folder in it is\n"
-        "created when missing. The photo's EXIF and ICC profile are kept;\n"
-        "a portrait photo comes out upright. Two inputs with the same name get \"name (2).jpg\", ...\n"
-        "A file that is already in the folder is replaced; an input is never overwritten.\n"
+        "Each FILE becomes a JPEG named like it, with \".HEIC\" and \".heic\" replaced by \".jpg\"\n"
+        "(and any other HEIF suffix at its end, such as \".heif\" or \".HIF\", too), in the folder\n"
+        "FOLDER/Quorvix (FOLDER itself when its path contains \"/Quorvix\"; without -o, the\n"
+        "folder Quorvix on the desktop). FOLDER must exist; the Quorvix folder in it is created\n"
+        "when missing, and must be a real folder of the user's own, not a symbolic link.\n"
+        "A folder given as FILE adds the HEIF photos in it (.heic, .heif, .hif, any case); with -r\n"
+        "also those in its subfolders, whose JPEGs go into the same subfolders inside the output\n"
+        "folder (PHOTOS/a/b/x.heic -> FOLDER/Quorvix/a/b/x.jpg).\n"
+        "\n"
+        "The photo's EXIF and ICC profile are kept; a portrait photo comes out upright. Each JPEG\n"
+        "is dated when the photo was taken (EXIF), else like its photo file.\n"
+        "Names are given in the order of the files: two inputs with the same name get \"name.jpg\"\n"
+        "and \"name (2).jpg\", ... A file that is already in the folder is replaced, a symbolic link\n"
+        "there is replaced by the JPEG itself; an input is never overwritten.\n"
         "\n"
         "Prints one line per file (the JPEG written, or why it was not converted) and a\n"
         "summary. Exit status: 0 when every file was converted, 1 otherwise."));
@@ -117,36 +153,74 @@ int main(int argc, char *argv[])
     QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Folder that receives the Quorvix folder of JPEGs."),
                                     QStringLiteral("FOLDER"));
+    QCommandLineOption recursiveOption({QStringLiteral("r"), QStringLiteral("recursive")},
+                                       QStringLiteral("Also convert the photos in the subfolders of a folder, "
+                                                      "keeping the folder tree."));
+    QCommandLineOption besideOption(QStringLiteral("beside"),
+                                    QStringLiteral("Write each JPEG next to its photo instead (not with -o)."));
     parser.addOption(qualityOption);
     parser.addOption(outputOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("HEIC photos to convert."),
+    parser.addOption(recursiveOption);
+    parser.addOption(besideOption);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("HEIC photos, or folders of them, to convert."),
                                  QStringLiteral("FILE..."));
     parser.process(app);
 
-    QTextStream err(stderr);
     bool qualityOk = false;
     const int quality = parser.value(qualityOption).toInt(&qualityOk);
     if (!qualityOk || quality < 0 || quality > 100) {
-        err << "vantrope-convert: the quality must be a number from 0 to 100\n";
+        printError(QStringLiteral("the quality must be a number from 0 to 100"));
         return 1;
     }
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
-        err << "vantrope-convert: no files given (see --help)\n";
+    const bool beside = parser.isSet(besideOption);
+    if (beside && parser.isSet(outputOption)) {
+        printError(QStringLiteral("--beside and --output exclude each other"));
         return 1;
     }
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty()) {
+        printError(QStringLiteral("no files given (see --help)"));
+        return 1;
+    }
+
+    // A named file is converted whatever its name; a folder stands for the
+    // HEIF photos in it, each keeping its place in the tree below the folder.
+    std::vector<ConvertQueue::Item> items;
+    for (const QString &argument : arguments) {
+        if (!QFileInfo(argument).isDir()) {
+            ConvertQueue::Item item;
+            item.path = argument;
+            item.beside = beside;
+            items.push_back(item);
+            continue;
+        }
+        const PhotoFiles::Collected found = PhotoFiles::collect({argument}, parser.isSet(recursiveOption));
+        if (found.photos.isEmpty())
+            printError(QStringLiteral("no HEIF photos in %1").arg(argument));
+        const QDir root(QFileInfo(argument).absoluteFilePath());
+        for (const QString &photo : found.photos) {
+            ConvertQueue::Item item;
+            item.path = photo;
+            item.beside = beside;
+            const QString relative = root.relativeFilePath(QFileInfo(photo).absolutePath());
+            if (relative != QLatin1String("."))
+                item.subfolder = relative;
+            items.push_back(item);
+        }
+    }
+    if (items.empty())
+        return 1;
 
     const Heif2jpgFunc decoder = bindDecoder();
     if (!decoder)
-        err << "vantrope-convert: the decoder library libTarnwick.so was not found\n";
-    err.flush();
+        printError(QStringLiteral("the decoder library libTarnwick.so was not found"));
 
     ConvertQueue &queue = convertQueue();
     queue.beginBatch();
-    for (const QString &file : files)
-        queue.push(file);
+    for (ConvertQueue::Item &item : items)
+        queue.push(std::move(item));
 
-    Reporter reporter(files.size());
+    Reporter reporter(int(items.size()));
     std::vector<std::unique_ptr<ConvertThread>> workers;
     int running = 0;
     for (const char *tempFileName : kTempFileNames) {

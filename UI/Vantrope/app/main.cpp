@@ -1,6 +1,7 @@
 #include "EngineMemory.h"
 #include "SingleInstanceGuard.h"
 #include "Vantrope.h"
+#include "ZoSkin.h"
 
 #include <QApplication>
 #include <QMetaType>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     // Before the first allocation: conversions reuse freed buffers instead of
     // mapping fresh pages for every photo.
     EngineMemory::tuneAllocator();
+    ZoSkin::enableHighDpi();
     QApplication a(argc, argv);
 
     SingleInstanceGuard guard;

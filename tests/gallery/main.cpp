@@ -271,7 +271,7 @@ void renderViews(const QString &photoDir)
         settle();
         if (PreviewHEIC *preview = visiblePage<PreviewHEIC>(&window)) {
             auto *box = preview->findChild<QLabel *>(QStringLiteral("label_HEIC"));
-            waitUntil([box] { return box && box->pixmap() && !box->pixmap()->isNull(); }, 30000);
+            waitUntil([box] { return box && !box->pixmap(Qt::ReturnByValue).isNull(); }, 30000);
         }
         save(&window, "preview");
     }
@@ -347,14 +347,6 @@ void renderDialogs()
 }
 
 // ---------------------------------------------------------------- the skin
-
-QLabel *imageLabel(const QImage &image)
-{
-    auto *label = new QLabel;
-    label->setPixmap(QPixmap::fromImage(image));
-    label->resize(image.size());
-    return label;
-}
 
 void renderContactSheets()
 {

@@ -1,9 +1,10 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README: `make run` and `make test`; `make gallery`
+# renders every view and dialog to PNG (build/gallery, build/gallery/2x).
 BUILD_DIR ?= build
 PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc)
 
-.PHONY: all deps configure build run test install clean
+.PHONY: all deps configure build run test gallery install clean
 
 all: build
 
@@ -21,6 +22,9 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+gallery: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target gallery
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

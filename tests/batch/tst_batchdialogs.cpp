@@ -79,7 +79,6 @@ private slots:
     void progressTitleCloseOnlyClosesWhenComplete();
     void progressCompletionWhileAskingEndsTheQuestion();
 
-    void gallery();
 };
 
 // Other parts connect to these classes by signature strings; a renamed or
@@ -535,32 +534,6 @@ void TestBatchDialogs::progressCompletionWhileAskingEndsTheQuestion()
 
     child<ZoStyleButton>(question, "pushButton_Yes")->click(); // a late Yes cancels nothing
     QCOMPARE(cancel.count(), 0);
-}
-
-void TestBatchDialogs::gallery()
-{
-    for (const char *mode : {"cancelConfirm", "cancelled", "clear", "quit"}) {
-        TipDialog tip;
-        applyMode(tip, mode, 2);
-        TestSupport::saveToGallery(&tip, QString("batch-tip-%1").arg(mode));
-    }
-    {
-        ConvertsionSet settings;
-        TestSupport::saveToGallery(&settings, "batch-settings");
-    }
-    {
-        BatchConvertProgress progress;
-        progress.setProgress(60, "3/5");
-        TestSupport::saveToGallery(&progress, "batch-progress-running");
-        progress.showSuccess(5);
-        TestSupport::saveToGallery(&progress, "batch-progress-completed");
-    }
-    {
-        BatchConvertProgress progress;
-        progress.setProgress(100, "5/5");
-        progress.showSuccess(3, 2);
-        TestSupport::saveToGallery(&progress, "batch-progress-completed-with-failures");
-    }
 }
 
 QTEST_MAIN(TestBatchDialogs)

@@ -95,7 +95,6 @@ private slots:
     void clear();
     void vanishedFileLeavesBlankRow();
     void addButtonFileDialog();
-    void gallery();
 };
 
 void TestHeicFileTable::startsEmpty()
@@ -417,21 +416,6 @@ void TestHeicFileTable::addButtonFileDialog()
     QVERIFY(*again);
     QCOMPARE(startFolder, QDir(files.dir.path()).absolutePath());
     QCOMPARE(page.grid()->rowCount(), 1);
-}
-
-void TestHeicFileTable::gallery()
-{
-    Files files;
-    QVector<QString> paths;
-    const qint64 sizes[] = {2621440, 1843200, 3145728, 1048576, 2202009, 2936012};
-    for (int i = 0; i < 6; ++i)
-        paths << files.make(QString("IMG_%1.HEIC").arg(4012 + i), sizes[i]);
-    Page page;
-    page.table.addFiles(paths);
-    page.clickRow(1);
-    page.clickRow(3);
-    page.grid()->selectRow(3);
-    TestSupport::saveToGallery(&page.table, "batch-page");
 }
 
 QTEST_MAIN(TestHeicFileTable)

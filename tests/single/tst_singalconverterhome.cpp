@@ -49,7 +49,6 @@ private slots:
     void acceptance();
     void form();
     void realDialogCancelledInMultiMode();
-    void gallery();
 };
 
 void TestSingalConverterHome::cleanup()
@@ -277,19 +276,6 @@ void TestSingalConverterHome::realDialogCancelledInMultiMode()
     QCOMPARE(filters, QStringList{"Image Files(*.HEIC)"});
     QCOMPARE(files.count(), 1);
     QVERIFY(files.at(0).at(0).value<QVector<QString>>().isEmpty());
-}
-
-void TestSingalConverterHome::gallery()
-{
-    SingalConverterHome single;
-    single.setMultiFileMode(false);
-    TestSupport::saveToGallery(&single, "single-drop-page-single");
-
-    SingalConverterHome batch;
-    batch.setMultiFileMode(true);
-    batch.setSelectTipText("Select Files");
-    batch.setDropTipText("Or you can directly drop the HEIC files here.");
-    TestSupport::saveToGallery(&batch, "single-drop-page-batch");
 }
 
 QTEST_MAIN(TestSingalConverterHome)

@@ -65,7 +65,6 @@ private slots:
     void doneDialogStartsFinished();
     void doneDialogProgressThenSuccess();
     void doneDialogButtons();
-    void gallery();
 };
 
 void TestSingleDialogs::photoInfoShowsWhatItIsGiven()
@@ -208,19 +207,6 @@ void TestSingleDialogs::doneDialogButtons()
     QHoverEvent leave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(5, 5));
     QCoreApplication::sendEvent(ok, &leave);
     QCOMPARE(ok->styleSheet(), QString("color:#3598fe"));
-}
-
-void TestSingleDialogs::gallery()
-{
-    PhotoInfo info;
-    info.setName("IMG_7.HEIC");
-    info.setCreateDate("12-09-2026");
-    info.setFileSize("1.50MB");
-    info.setResolution("4032*3024");
-    TestSupport::saveToGallery(&info, "single-photo-info");
-
-    SingleConverting done;
-    TestSupport::saveToGallery(&done, "single-done-dialog");
 }
 
 QTEST_MAIN(TestSingleDialogs)

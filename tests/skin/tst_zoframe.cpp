@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "ZoShadowFrame.h"
 #include "ZoSkin.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleDialog.h"
@@ -145,6 +146,43 @@ private slots:
         dialog.render(&image, QPoint(10, 10), QRegion(), QWidget::DrawChildren);
         for (const QPoint &p : {QPoint(9, 110), QPoint(310, 110), QPoint(160, 9), QPoint(160, 210), QPoint(0, 0)})
             QCOMPARE(image.pixelColor(p).alpha(), 0);
+    }
+
+    void plainFrameIsOpaqueWithOneBorder()
+    {
+        // Where translucent windows would show black, every pixel is opaque:
+        // white inside, one border row along the edge, no ring.
+        struct PlainWidget : QWidget {
+            void paintEvent(QPaintEvent *) override { ZoShadowFrame().paintFrame(this, ZoShadowFrame::Plain); }
+        } widget;
+        widget.resize(300, 200);
+        QImage image(300, 200, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 300; ++x)
+                QVERIFY2(qAlpha(image.pixel(x, y)) == 255, qPrintable(QString("(%1,%2)").arg(x).arg(y)));
+        const QColor border(150, 173, 196);
+        for (const QPoint &p : {QPoint(0, 0), QPoint(299, 199), QPoint(150, 0), QPoint(0, 100), QPoint(299, 100),
+                                QPoint(150, 199)})
+            QCOMPARE(image.pixelColor(p), border);
+        for (const QPoint &p : {QPoint(1, 1), QPoint(4, 100), QPoint(298, 198), QPoint(150, 3), QPoint(150, 100)})
+            QCOMPARE(image.pixelColor(p), QColor(Qt::white));
+    }
+
+    void framePicksShadowWhereTranslucencyShows()
+    {
+        // The offscreen platform renders into images with alpha, like a
+        // composited desktop: the dialogs keep their ring there.
+        QCOMPARE(QGuiApplication::platformName(), QString("offscreen"));
+        QVERIFY(ZoShadowFrame::translucentWindowsAvailable());
+        ZoStyleDialog dialog;
+        dialog.resize(100, 80);
+        QImage image(100, 80, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        dialog.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        QVERIFY(qAlpha(image.pixel(0, 40)) < 255);
     }
 
     void dragMovesWithinBounds_data()

@@ -3,6 +3,7 @@
 #include "filenamecodec.h"
 #include "SingleInstanceGuard.h"
 #include "Vantrope.h"
+#include "ZoSkin.h"
 
 #include <QApplication>
 #include <QMetaType>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     EngineMemory::tuneAllocator();
     PlatformText::installFileNameCodec(); // file names that are not UTF-8 stay byte for byte
     EngineMessages::installCodecChatterFilter();
+    ZoSkin::enableHighDpi();
     QApplication a(argc, argv);
 
     SingleInstanceGuard guard;

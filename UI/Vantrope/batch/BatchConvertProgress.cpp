@@ -2,6 +2,7 @@
 #include "ui_BatchConvertProgress.h"
 
 #include "TipDialog.h"
+#include "ZoHoverCaption.h"
 
 #include <QEvent>
 
@@ -34,11 +35,7 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
 
     ui->progressBar->setTextVisible(false);
 
-    for (ZoStyleButton *button : {ui->pushButton_Cancel, ui->pushButton_OpenFolder}) {
-        // Hover events reach the filter only with WA_Hover, whatever the style.
-        button->setAttribute(Qt::WA_Hover, true);
-        button->installEventFilter(this);
-    }
+    ZoHoverCaption::install(this, {ui->pushButton_Cancel, ui->pushButton_OpenFolder});
 
     ui->pushButton_OpenFolder->hide();
     ui->pushButton_OK->hide();
@@ -127,20 +124,3 @@ void BatchConvertProgress::slot_Close()
     close();
 }
 
-bool BatchConvertProgress::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->pushButton_Cancel || watched == ui->pushButton_OpenFolder) {
-        auto *button = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::HoverEnter)
-            button->setStyleSheet("color:#ffffff");
-        else if (event->type() == QEvent::HoverLeave)
-            button->setStyleSheet("color:#3598fe");
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void BatchConvertProgress::paintEvent(QPaintEvent *event)
-{
-    frame.paintFrame(this);
-    QWidget::paintEvent(event);
-}

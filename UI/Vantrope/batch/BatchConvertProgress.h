@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ZoShadowFrame.h"
 #include "ZoSkin.h"
 #include "ZoStyleDialog.h"
 
@@ -38,14 +37,9 @@ public slots:
     void slot_OpenFolder();
     void slot_Close();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     Ui::BatchConvertProgress *ui;
     ZoSkin skin;
-    ZoShadowFrame frame;
     TipDialog *cancelTip;
     bool completed;
 };

@@ -1,6 +1,8 @@
 #include "ConvertsionSet.h"
 #include "ui_ConvertsionSet.h"
 
+#include "ZoHoverCaption.h"
+
 #include <QEvent>
 #include <QFileDialog>
 #include <QSignalBlocker>
@@ -48,9 +50,7 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
 
     ui->Slider->setStyleSheet(sliderStyle);
 
-    // Hover events reach the filter only with WA_Hover, whatever the style.
-    ui->pushButton_OpenFolder->setAttribute(Qt::WA_Hover, true);
-    ui->pushButton_OpenFolder->installEventFilter(this);
+    ZoHoverCaption::install(this, {ui->pushButton_OpenFolder});
 
     connect(ui->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
     connect(ui->pushButton_Convert, SIGNAL(clicked()), this, SLOT(slot_Convert()));
@@ -86,21 +86,4 @@ void ConvertsionSet::slot_setQualityValue(int nValue)
 {
     ui->label_QualityVakue->setText(QString::number(nValue) + "%");
     emit signal_SetConvertQuality(nValue);
-}
-
-bool ConvertsionSet::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->pushButton_OpenFolder) {
-        if (event->type() == QEvent::HoverEnter)
-            ui->pushButton_OpenFolder->setStyleSheet("color:#ffffff");
-        else if (event->type() == QEvent::HoverLeave)
-            ui->pushButton_OpenFolder->setStyleSheet("color:#3598fe");
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void ConvertsionSet::paintEvent(QPaintEvent *event)
-{
-    frame.paintFrame(this);
-    QWidget::paintEvent(event);
 }

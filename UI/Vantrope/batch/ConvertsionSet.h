@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ZoShadowFrame.h"
 #include "ZoSkin.h"
 #include "ZoStyleDialog.h"
 
@@ -33,12 +32,7 @@ public slots:
     void slot_Convert();
     void slot_setQualityValue(int nValue);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     Ui::ConvertsionSet *ui;
     ZoSkin skin;
-    ZoShadowFrame frame;
 };

@@ -1,6 +1,8 @@
 #include "TipDialog.h"
 #include "ui_TipDialog.h"
 
+#include "ZoHoverCaption.h"
+
 #include <QEvent>
 #include <QPixmap>
 
@@ -22,11 +24,8 @@ TipDialog::TipDialog(QWidget *parent)
     for (ZoStyleButton *button : {ui->pushButton_Yes, ui->pushButton_OK}) {
         button->setImages(dir + "/Button/button100_normal.png", dir + "/Button/button100_hover.png",
                           dir + "/Button/button100_pressing.png");
-        // Hover events reach the filter only with WA_Hover, whatever the style.
-        button->setAttribute(Qt::WA_Hover, true);
     }
-    ui->pushButton_OK->installEventFilter(this);
-    ui->pushButton_Yes->installEventFilter(this);
+    ZoHoverCaption::install(this, {ui->pushButton_OK, ui->pushButton_Yes});
 
     ui->widget_Title->setTitleText(tr("Attention"));
 }
@@ -38,7 +37,7 @@ TipDialog::~TipDialog()
 
 void TipDialog::setStatusImage(const QString &skinPath)
 {
-    ui->label_StatesImage->setPixmap(QPixmap(skin.skinDir() + skinPath));
+    ui->label_StatesImage->setPixmap(ZoSkin::pixmap(skin.skinDir() + skinPath));
 }
 
 void TipDialog::setCancelConfirmMode()
@@ -111,22 +110,4 @@ void TipDialog::slot_Exit()
 {
     emit signal_ExitApp();
     close();
-}
-
-bool TipDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->pushButton_OK || watched == ui->pushButton_Yes) {
-        auto *button = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::HoverEnter)
-            button->setStyleSheet("color:#ffffff");
-        else if (event->type() == QEvent::HoverLeave)
-            button->setStyleSheet("color:#3598fe");
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TipDialog::paintEvent(QPaintEvent *event)
-{
-    frame.paintFrame(this);
-    QWidget::paintEvent(event);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ZoShadowFrame.h"
 #include "ZoSkin.h"
 #include "ZoStyleDialog.h"
 
@@ -45,15 +44,10 @@ public slots:
     void slot_Close();
     void slot_Exit();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     void setStatusImage(const QString &skinPath);
 
     Ui::TipDialog *ui;
-    ZoShadowFrame frame;
     ZoSkin skin;
     int convertedCount;
 };

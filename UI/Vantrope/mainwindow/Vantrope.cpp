@@ -61,7 +61,7 @@ Vantrope::Vantrope(QWidget *parent)
     const QString skinDir = skin.skinDir();
     setWindowIcon(QIcon(skinDir + "/main/48x48.png"));
     ui->title_Widget->setDragTarget(this, QPoint(5, 5), true);
-    ui->label_Icon->setPixmap(QPixmap(skinDir + "/main/heic_icon_26.png"));
+    ui->label_Icon->setPixmap(ZoSkin::pixmap(skinDir + "/main/heic_icon_26.png"));
 
     ui->pushButton_Menu->setImages(skinDir + "/Button/tools_icon_normal.png",
                                    skinDir + "/Button/tools_icon_hover.png",

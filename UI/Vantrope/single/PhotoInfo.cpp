@@ -61,9 +61,3 @@ void PhotoInfo::slot_Close()
 {
     close();
 }
-
-void PhotoInfo::paintEvent(QPaintEvent *event)
-{
-    frame.paintFrame(this);
-    QWidget::paintEvent(event);
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ZoShadowFrame.h"
 #include "ZoSkin.h"
 #include "ZoStyleDialog.h"
 
@@ -29,9 +28,6 @@ public:
 public slots:
     void slot_Close();
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     Ui::PhotoInfo *form;
     ZoSkin skin;
@@ -39,5 +35,4 @@ private:
     QString createDate;
     QString fileSize;
     QString resolution;
-    ZoShadowFrame frame;
 };

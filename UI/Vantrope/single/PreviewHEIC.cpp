@@ -5,6 +5,7 @@
 #include "HEICTojpg.h"
 #include "OutputLocation.h"
 #include "SingleConverting.h"
+#include "ZoHoverCaption.h"
 #include "filedialogs.h"
 
 #include <QDateTime>
@@ -61,8 +62,7 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
                                         skinFolder + QStringLiteral("/Button/big_button_pressing.png"));
 
     form->Slider_PhotoQuality->setValue(100);
-    form->pushButton_SelectFolder->setAttribute(Qt::WA_Hover);
-    form->pushButton_SelectFolder->installEventFilter(this);
+    ZoHoverCaption::install(this, {form->pushButton_SelectFolder});
 
     connect(form->pushButton_PhotoInfo, SIGNAL(clicked()), this, SLOT(slot_PhotoInfo()));
     connect(form->pushButton_SelectFolder, SIGNAL(clicked()), this, SLOT(slot_SelectSaveFolder()));
@@ -178,15 +178,4 @@ void PreviewHEIC::slot_SaveJpg()
 void PreviewHEIC::slot_OpenFolder()
 {
     DesktopOpener::openFolder(QFileInfo(savePath).absoluteFilePath());
-}
-
-bool PreviewHEIC::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == form->pushButton_SelectFolder) {
-        if (event->type() == QEvent::HoverEnter)
-            form->pushButton_SelectFolder->setStyleSheet(QStringLiteral("color:#ffffff"));
-        else if (event->type() == QEvent::HoverLeave)
-            form->pushButton_SelectFolder->setStyleSheet(QStringLiteral("color:#3598fe"));
-    }
-    return QObject::eventFilter(watched, event);
 }

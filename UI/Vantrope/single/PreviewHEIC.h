@@ -57,9 +57,6 @@ public slots:
     void slot_SaveJpg();
     void slot_OpenFolder();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     Ui::PreviewHEIC *form;
     ZoSkin skin;

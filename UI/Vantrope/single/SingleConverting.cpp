@@ -1,6 +1,8 @@
 #include "SingleConverting.h"
 #include "ui_SingleConverting.h"
 
+#include "ZoHoverCaption.h"
+
 #include <QEvent>
 #include <QPoint>
 
@@ -9,10 +11,6 @@ SingleConverting::SingleConverting(QWidget *parent)
     , form(new Ui::SingleConverting)
 {
     form->setupUi(this);
-
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
-    setAttribute(Qt::WA_TranslucentBackground);
 
     form->widget_Title->setDragTarget(this, QPoint(5, 5), false);
 
@@ -27,9 +25,8 @@ SingleConverting::SingleConverting(QWidget *parent)
                           skinFolder + QStringLiteral("/Button/button100_hover.png"),
                           skinFolder + QStringLiteral("/Button/button100_pressing.png"));
         button->setFont(skin.font(34));
-        button->setAttribute(Qt::WA_Hover);
-        button->installEventFilter(this);
     }
+    ZoHoverCaption::install(this, {form->pushButton_OpenFolder, form->pushButton_Ok});
 
     form->progressBar->setValue(100);
     form->progressBar->setTextVisible(false);
@@ -66,22 +63,4 @@ void SingleConverting::slot_Close()
 void SingleConverting::slot_OpenFolder()
 {
     emit signal_OpenFolder();
-}
-
-void SingleConverting::paintEvent(QPaintEvent *event)
-{
-    frame.paintFrame(this);
-    QWidget::paintEvent(event);
-}
-
-bool SingleConverting::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == form->pushButton_OpenFolder || watched == form->pushButton_Ok) {
-        auto *button = static_cast<ZoStyleButton *>(watched);
-        if (event->type() == QEvent::HoverEnter)
-            button->setStyleSheet(QStringLiteral("color:#ffffff"));
-        else if (event->type() == QEvent::HoverLeave)
-            button->setStyleSheet(QStringLiteral("color:#3598fe"));
-    }
-    return QDialog::eventFilter(watched, event);
 }

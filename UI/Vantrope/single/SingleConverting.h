@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ZoShadowFrame.h"
 #include "ZoSkin.h"
 #include "ZoStyleDialog.h"
 
@@ -31,12 +30,7 @@ public slots:
     void slot_Close();
     void slot_OpenFolder();
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     Ui::SingleConverting *form;
     ZoSkin skin;
-    ZoShadowFrame frame;
 };

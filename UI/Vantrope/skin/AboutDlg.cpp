@@ -242,7 +242,7 @@ void AboutDlg::ZoTranslateUI()
 
 void AboutDlg::applySkin()
 {
-    label_logo_img->setPixmap(QPixmap(skin.skinDir() + QStringLiteral("/main/48x48.png")));
+    label_logo_img->setPixmap(ZoSkin::pixmap(skin.skinDir() + QStringLiteral("/main/48x48.png")));
     LabelQuorvixName->setFont(skin.font(43));
     LabelApplicationName->setFont(skin.font(32));
     for (QLabel *label : {LabelNameTitle, LabelNameText, LabelVersionTitle, LabelVersionText,

@@ -1,17 +1,50 @@
 #include "ZoShadowFrame.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidget>
 
+#ifdef VANTROPE_HAVE_X11EXTRAS
+#include <QX11Info>
+#endif
+
 #include <cmath>
 
+bool ZoShadowFrame::translucentWindowsAvailable()
+{
+#ifdef VANTROPE_HAVE_X11EXTRAS
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return QX11Info::isCompositingManagerRunning();
+#endif
+    return true;
+}
+
 void ZoShadowFrame::paintFrame(QWidget *widget) const
+{
+    paintFrame(widget, translucentWindowsAvailable() ? Shadow : Plain);
+}
+
+void ZoShadowFrame::paintFrame(QWidget *widget, Style style) const
 {
     if (!widget)
         return;
     const int w = widget->width();
     const int h = widget->height();
+
+    if (style == Plain) {
+        // The colour the innermost ring shows on white, opaque.
+        const QColor border(150, 173, 196);
+        QPainter painter(widget);
+        painter.fillRect(QRect(0, 0, w, h), Qt::white);
+        if (w < 2 || h < 2)
+            return;
+        painter.fillRect(QRect(0, 0, w, 1), border);
+        painter.fillRect(QRect(0, h - 1, w, 1), border);
+        painter.fillRect(QRect(0, 1, 1, h - 2), border);
+        painter.fillRect(QRect(w - 1, 1, 1, h - 2), border);
+        return;
+    }
 
     QPainterPath body;
     body.setFillRule(Qt::WindingFill);

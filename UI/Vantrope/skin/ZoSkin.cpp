@@ -1,6 +1,8 @@
 #include "ZoSkin.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
 
 static void prepareSkin()
 {
@@ -66,4 +68,32 @@ QFont ZoSkin::font(int style) const
     if (antialias)
         font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+void ZoSkin::enableHighDpi()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+}
+
+QPixmap ZoSkin::pixmap(const QString &path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0 && !path.isEmpty()) {
+        const QFileInfo file(path);
+        const QString doubled = file.path() + QLatin1Char('/') + file.completeBaseName()
+                                + QStringLiteral("@2x.") + file.suffix();
+        if (QFileInfo::exists(doubled)) {
+            QPixmap image(doubled);
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(2.0);
+                return image;
+            }
+        }
+    }
+    return QPixmap(path);
+}
+
+QPixmap ZoSkin::pixmap(const QString &path)
+{
+    return pixmap(path, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPixmap>
 #include <QString>
 
 // The look shared by every skinned widget: the font family, the skin folder
@@ -22,6 +23,21 @@ public:
     // The font of a style number (0 to 56); any other number gives the
     // default font (Normal, 15 px).
     QFont font(int style) const;
+
+    // Turns on Qt's high-DPI scaling and high-DPI pixmaps, so a screen scaled
+    // 200 % shows the windows at twice the pixels and the skin's @2x images.
+    // Call it in main before the QApplication is constructed.
+    static void enableHighDpi();
+
+    // The image at path for a device pixel ratio: where the ratio is above 1
+    // and "name@2x.ext" lies beside "name.ext" (skin folder or compiled-in
+    // resource), that file with device pixel ratio 2, else the file itself.
+    // Use it wherever a skin image becomes a QPixmap; style sheets and QIcon
+    // pick the @2x file by themselves.
+    static QPixmap pixmap(const QString &path, qreal devicePixelRatio);
+    // The same for the application's device pixel ratio (the highest of its
+    // screens), for labels and other places that keep the pixmap.
+    static QPixmap pixmap(const QString &path);
 
 private:
     QString fontFamily;

@@ -1,4 +1,5 @@
 #include "ZoStyleButton.h"
+#include "ZoSkin.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,7 +89,7 @@ void ZoStyleButton::paintEvent(QPaintEvent *event)
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const QPixmap image(images[shown]);
+    const QPixmap image = ZoSkin::pixmap(images[shown], devicePixelRatioF());
     painter.drawPixmap(QRectF(rect()), image, QRectF());
     painter.drawText(QRectF(rect()), text(), textOption);
 }

@@ -1,4 +1,5 @@
 #include "ZoStyleWidget.h"
+#include "ZoSkin.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -88,7 +89,7 @@ void ZoStyleWidget::paintEvent(QPaintEvent *event)
     option.initFrom(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 
-    const QPixmap image(backgroundImage);
+    const QPixmap image = ZoSkin::pixmap(backgroundImage, devicePixelRatioF());
     if (!image.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.drawPixmap(QRectF(rect()), image, QRectF());

@@ -40,7 +40,7 @@ ZoStyleWidgetTitle::ZoStyleWidgetTitle(QWidget *parent)
     const QString prefix = QCoreApplication::applicationDirPath() + QStringLiteral("/Skin/");
     backgroundPath = prefix + QStringLiteral("Label/win_title_bg.png");
     setBackgroundImage(backgroundPath);
-    iconLabel->setPixmap(QPixmap(logoPath));
+    iconLabel->setPixmap(ZoSkin::pixmap(logoPath));
     closeButton->setImages(prefix + QStringLiteral("Button/win_close_icon_normal.png"),
                            prefix + QStringLiteral("Button/win_icon_hover.png"),
                            prefix + QStringLiteral("Button/win_close_icon_pressing.png"));

@@ -6,6 +6,11 @@
 //   vantrope-skinpainter --resources <folder>   writes <folder>/Vantrope/Resources/...
 //                                               and <folder>/ZoRSC/logo.png
 //
+// Every image is painted twice from the same vector drawing: "name.png" at its
+// layout size and "name@2x.png" at twice the pixels, for screens scaled 200 %
+// (the toolkit picks the @2x file there). Drawing code works in layout pixels;
+// the canvas carries the device pixel ratio.
+//
 // Palette: the program's blue #3598fe, a lighter blue for hover, a deeper one
 // for pressing, and the greys the pages use for text (#484848, #666666,
 // #787878) and lines (#dddddd, #eeeeee).
@@ -44,12 +49,26 @@ const QColor disabledInk(0xb4, 0xba, 0xc1);
 enum class State { Normal, Hover, Pressing, Disable };
 
 QString g_failed;
+// Device pixels per layout pixel of the images being painted: 1 or 2.
+int g_scale = 1;
 
+// A canvas of w x h layout pixels. Its device pixel ratio makes a painter on
+// it scale every drawing call, so the same code paints both resolutions.
 QImage canvas(int w, int h, const QColor &fill = Qt::transparent)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w * g_scale, h * g_scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(g_scale);
     image.fill(fill);
     return image;
+}
+
+// "Button/x.png" -> "Button/x@2x.png" when painting at scale 2.
+QString scaledName(const QString &path)
+{
+    if (g_scale == 1)
+        return path;
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@%1x").arg(g_scale) + path.mid(dot);
 }
 
 void begin(QPainter &p, QImage &image)
@@ -60,8 +79,9 @@ void begin(QPainter &p, QImage &image)
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-bool save(const QImage &image, const QString &path, const char *format = "PNG", int quality = -1)
+bool save(const QImage &image, const QString &layoutPath, const char *format = "PNG", int quality = -1)
 {
+    const QString path = scaledName(layoutPath);
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!image.save(path, format, quality)) {
         g_failed += path + QLatin1Char('\n');
@@ -571,9 +591,12 @@ QImage homeBackground();
 // opaque without a box showing around the card.
 QImage tileCanvas(int index)
 {
-    static const QImage backdrop = homeBackground();
-    return backdrop.copy(index == 0 ? 146 : 146 + 290 + 128, 94, 290, 350)
-        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage backdrop = homeBackground();
+    const QRect piece(index == 0 ? 146 : 146 + 290 + 128, 94, 290, 350);
+    QImage tile = backdrop.copy(QRect(piece.topLeft() * g_scale, piece.size() * g_scale))
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    tile.setDevicePixelRatio(g_scale);
+    return tile;
 }
 
 // A white card with a soft shadow, inside a 290 x 350 tile. hover: blue edge,
@@ -707,11 +730,11 @@ QImage homeBackground()
     QRadialGradient glow(QPointF(960, -40), 420);
     glow.setColorAt(0, QColor(0xe3, 0xf0, 0xff));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRect(0, 0, 1000, 569), glow);
     QRadialGradient glow2(QPointF(30, 600), 380);
     glow2.setColorAt(0, QColor(0xe8, 0xf3, 0xff));
     glow2.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(image.rect(), glow2);
+    p.fillRect(QRect(0, 0, 1000, 569), glow2);
 
     auto wave = [&](qreal base, qreal amp, qreal phase, const QColor &c) {
         QPainterPath path;
@@ -847,10 +870,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: vantrope-skinpainter --skin|--resources <folder>\n");
         return 2;
     }
-    if (args[1] == QLatin1String("--skin"))
-        writeSkin(args[2]);
-    else
-        writeResources(args[2]);
+    for (int scale : {1, 2}) {
+        g_scale = scale;
+        if (args[1] == QLatin1String("--skin"))
+            writeSkin(args[2]);
+        else
+            writeResources(args[2]);
+    }
     if (!g_failed.isEmpty()) {
         std::fprintf(stderr, "could not write:\n%s", qPrintable(g_failed));
         return 1;

@@ -421,13 +421,6 @@ void TestBatchControl::cancelAfterTwo()
         QTRY_COMPARE_WITH_TIMEOUT(labelText(progress, "label_Progress"), QString("2/8"), 60000);
         QVERIFY(entered.tryAcquire(6, 30000)); // 2 passed, 4 held
         whenModal<TipDialog>([&](TipDialog *confirm) {
-            click(confirm, "pushButton_Yes");
-            // The files in hand are still being finished: the dialog says so,
-            // and the interface thread runs on meanwhile.
-            cancellingText = labelText(progress, "label_Converting");
-            convertEnabledWhileCancelling = convert->isEnabled();
-            queueEmpty = !convertQueue().pop().has_value();
-            TestSupport::saveToGallery(progress, "batch-progress-cancelling");
             whenModal<TipDialog>([&](TipDialog *notice) {
                 cancelledText = labelText(notice, "label_StatesText");
                 convertedText = labelText(notice, "label_SuccessText");
@@ -436,6 +429,13 @@ void TestBatchControl::cancelAfterTwo()
                 convertEnabledAtNotice = convert->isEnabled();
                 click(notice, "pushButton_OK");
             }, 60000, confirm);
+            click(confirm, "pushButton_Yes");
+            // The files in hand are still being finished: the dialog says so,
+            // and the interface thread runs on meanwhile.
+            cancellingText = labelText(progress, "label_Converting");
+            convertEnabledWhileCancelling = convert->isEnabled();
+            queueEmpty = !convertQueue().pop().has_value();
+            TestSupport::saveToGallery(progress, "batch-progress-cancelling");
             gate.release(openGate);
         });
         if (how == "Cancel") {

@@ -457,6 +457,7 @@ void TestHeicFileTable::selectAllKeepsItsSkinWhenDisabled()
     QVERIFY(*answered);
     QVERIFY(!page.selectAll()->isEnabled());
     QCOMPARE(page.selectAll()->grab().toImage(), enabled);
+    TestSupport::saveToGallery(&page.table, "batch-page-cleared");
 }
 
 void TestHeicFileTable::longNamesStayOnOneLine()

@@ -195,10 +195,14 @@ void TestHeicFileTable::addFilesBuildsRowsAndSkipsMissing()
     QVERIFY(page.enabled("pushButton_Clear"));
     QVERIFY(!page.enabled("pushButton_Convert")); // nothing checked yet
 
-    // A second hand-over appends.
-    page.table.addFiles({a});
-    QCOMPARE(page.grid()->rowCount(), 3);
-    QCOMPARE(page.label("label_FileCount"), QString("3 File(s), "));
+    // A second hand-over appends; a folder stands for the photos in it.
+    files.folder("more/inner");
+    const QString inner = files.make("more/inner/c.hif");
+    files.make("more/notes.txt");
+    page.table.addFiles({a, files.dir.path() + "/more"});
+    QCOMPARE(page.grid()->rowCount(), 4);
+    QCOMPARE(page.grid()->item(3, 3)->text(), inner);
+    QCOMPARE(page.label("label_FileCount"), QString("4 File(s), "));
 }
 
 void TestHeicFileTable::sizeTexts_data()

@@ -14,6 +14,7 @@
 #include "testsupport.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -143,7 +144,9 @@ private slots:
     void fiveFilesProgressAndCompletion();
     void failedFilesStillComplete_data();
     void failedFilesStillComplete();
+    void cancelAfterTwo_data();
     void cancelAfterTwo();
+    void escapeAndNoLetsTheBatchComplete();
     void settingsDialogShowsQualityInForce();
     void nothingCheckedStartsNothing();
     void openFolder_data();
@@ -274,7 +277,9 @@ void TestBatchControl::queueServesCheckingOrder()
     resetGate(0);
 
     QStringList waiting;
+    QString firstText;
     auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        firstText = labelText(progress, "label_Progress"); // before any file is done
         QVERIFY(entered.tryAcquire(4, 30000));
         while (std::optional<QString> path = convertQueue().pop())
             waiting << *path;
@@ -286,6 +291,7 @@ void TestBatchControl::queueServesCheckingOrder()
     });
     page.table.slot_StartConvert();
     QVERIFY(*done);
+    QCOMPARE(firstText, QString("0/7"));
     QCOMPARE(waiting, QStringList({paths[4], paths[0], paths[2]}));
     QCOMPARE(photos.outputs().size(), 7);
 }
@@ -382,10 +388,20 @@ void TestBatchControl::failedFilesStillComplete()
     QCOMPARE(photos.outputs().size(), good);
 }
 
+void TestBatchControl::cancelAfterTwo_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Cancel button") << "Cancel";
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("window manager's close") << "window manager";
+}
+
 void TestBatchControl::cancelAfterTwo()
 {
     // Two conversions pass the gate; the four workers then hold four files and
-    // two stay queued. Cancel drops those two; the four in hand are written.
+    // two stay queued. Cancel drops those two; the four in hand are written
+    // and counted, and the notice comes once the workers have stopped.
+    QFETCH(QString, how);
     Photos photos;
     Page page;
     GateOpener openAtEnd;
@@ -394,8 +410,12 @@ void TestBatchControl::cancelAfterTwo()
     page.table.slot_SavePath(photos.dir.path());
     page.checkAll(8);
     resetGate(2);
+    auto *convert = child<ZoStyleButton>(&page.table, "pushButton_Convert");
 
-    QString cancelledText, convertedText, okCaption;
+    QString cancellingText, cancelledText, convertedText, okCaption;
+    int writtenAtNotice = -1;
+    bool convertEnabledWhileCancelling = true;
+    bool convertEnabledAtNotice = false;
     bool queueEmpty = false;
     auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
         QTRY_COMPARE_WITH_TIMEOUT(labelText(progress, "label_Progress"), QString("2/8"), 60000);
@@ -405,25 +425,43 @@ void TestBatchControl::cancelAfterTwo()
                 cancelledText = labelText(notice, "label_StatesText");
                 convertedText = labelText(notice, "label_SuccessText");
                 okCaption = child<ZoStyleButton>(notice, "pushButton_OK")->text();
-                queueEmpty = !convertQueue().pop().has_value();
-                gate.release(openGate);
+                writtenAtNotice = photos.outputs().size();
+                convertEnabledAtNotice = convert->isEnabled();
                 click(notice, "pushButton_OK");
-            }, 20000, confirm);
+            }, 60000, confirm);
             click(confirm, "pushButton_Yes");
+            // The files in hand are still being finished: the dialog says so,
+            // and the interface thread runs on meanwhile.
+            cancellingText = labelText(progress, "label_Converting");
+            convertEnabledWhileCancelling = convert->isEnabled();
+            queueEmpty = !convertQueue().pop().has_value();
+            TestSupport::saveToGallery(progress, "batch-progress-cancelling");
+            gate.release(openGate);
         });
-        click(progress, "pushButton_Cancel");
+        if (how == "Cancel") {
+            click(progress, "pushButton_Cancel");
+        } else if (how == "Escape") {
+            QTest::keyClick(progress, Qt::Key_Escape);
+        } else {
+            QCloseEvent close;
+            QCoreApplication::sendEvent(progress->windowHandle(), &close);
+        }
     });
     page.table.slot_StartConvert();
     QVERIFY(*done);
-    QCOMPARE(cancelledText, QString("Conversion Cancelled!"));
-    QCOMPARE(convertedText, QString("2 files have been successfully converted."));
-    QCOMPARE(okCaption, QString("OK"));
+    QCOMPARE(cancellingText, QString("Cancelling: finishing the photos in hand..."));
+    QVERIFY(!convertEnabledWhileCancelling);
     QVERIFY(queueEmpty);
+    QCOMPARE(cancelledText, QString("Conversion Cancelled!"));
+    QCOMPARE(convertedText, QString("6 files have been successfully converted."));
+    QCOMPARE(writtenAtNotice, 6); // 2 before the cancel, 4 that were in hand
+    QVERIFY(convertEnabledAtNotice);
+    QCOMPARE(okCaption, QString("OK"));
     QTRY_VERIFY(page.table.findChildren<BatchConvertProgress *>().isEmpty());
     QVERIFY(page.table.findChildren<TipDialog *>().isEmpty());
+    QCOMPARE(photos.outputs().size(), 6);
 
-    // The next batch counts from 0, and the late reports of the four files
-    // that were in hand count in no batch.
+    // The next batch counts from 0.
     Photos more;
     page.table.addFiles(more.make(2, 0, "NEXT_"));
     page.table.slot_SavePath(more.dir.path());
@@ -446,8 +484,38 @@ void TestBatchControl::cancelAfterTwo()
     QVERIFY(*second);
     QCOMPARE(texts, QStringList({"1/2", "2/2"}));
     QCOMPARE(message, QString("2 files have been successfully converted!"));
-    QCOMPARE(photos.outputs().size(), 6); // 2 before the cancel, 4 that were in hand
+    QCOMPARE(photos.outputs().size(), 6);
     QCOMPARE(more.outputs().size(), 2);
+}
+
+void TestBatchControl::escapeAndNoLetsTheBatchComplete()
+{
+    Photos photos;
+    Page page;
+    GateOpener openAtEnd;
+    page.table.addFiles(photos.make(3));
+    page.table.setDecoder(gatedDecoder);
+    page.table.slot_SavePath(photos.dir.path());
+    page.checkAll(3);
+    resetGate(0);
+
+    QString message;
+    bool visibleAfterNo = false;
+    auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        auto asked = whenModal<TipDialog>([](TipDialog *confirm) { click(confirm, "pushButton_OK"); });
+        QTest::keyClick(progress, Qt::Key_Escape);
+        QVERIFY(*asked);
+        visibleAfterNo = progress->isVisible() && QApplication::activeModalWidget() == progress;
+        gate.release(openGate);
+        QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
+        message = labelText(progress, "label_Converting");
+        click(progress, "pushButton_OK");
+    });
+    page.table.slot_StartConvert();
+    QVERIFY(*done);
+    QVERIFY(visibleAfterNo);
+    QCOMPARE(message, QString("3 files have been successfully converted!"));
+    QCOMPARE(photos.outputs().size(), 3);
 }
 
 void TestBatchControl::settingsDialogShowsQualityInForce()

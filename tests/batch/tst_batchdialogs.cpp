@@ -11,6 +11,7 @@
 #include "testsupport.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QHoverEvent>
 #include <QLabel>
@@ -75,8 +76,9 @@ private slots:
     void progressCompletionMessage_data();
     void progressCompletionMessage();
     void progressCancelNoKeepsRunAndReusesConfirmation();
-    void progressTitleCloseAsksWhileRunning();
-    void progressTitleCloseOnlyClosesWhenComplete();
+    void progressClosing_data();
+    void progressClosing();
+    void progressCancelConfirmationIsCentred();
     void progressCompletionWhileAskingEndsTheQuestion();
 
 };
@@ -491,28 +493,76 @@ void TestBatchDialogs::progressCancelNoKeepsRunAndReusesConfirmation()
     QCOMPARE(cancel.count(), 1);
 }
 
-void TestBatchDialogs::progressTitleCloseAsksWhileRunning()
+// Every way a user closes the dialog: while the batch runs each one asks
+// first (the answer here is No), in the completion view each one just
+// closes, and once a cancel is under way none does anything.
+void TestBatchDialogs::progressClosing_data()
 {
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<bool>("staysOpen");
+    for (const char *how : {"Escape", "window manager", "title bar"}) {
+        QTest::addRow("running, %s", how) << "running" << how << true << true;
+        QTest::addRow("completed, %s", how) << "completed" << how << false << false;
+        QTest::addRow("cancelling, %s", how) << "cancelling" << how << false << true;
+    }
+}
+
+void TestBatchDialogs::progressClosing()
+{
+    QFETCH(QString, view);
+    QFETCH(QString, how);
+    QFETCH(bool, asks);
+    QFETCH(bool, staysOpen);
+
     BatchConvertProgress progress;
     progress.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&progress));
+    progress.activateWindow();
+    if (view == "completed")
+        progress.showSuccess(3);
+    else if (view == "cancelling")
+        progress.showCancelling();
     QSignalSpy cancel(&progress, &BatchConvertProgress::signal_CancelConvert);
-    auto asked = whenModal<TipDialog>([](TipDialog *tip) { child<ZoStyleButton>(tip, "pushButton_OK")->click(); });
-    child<ZoStyleButton>(&progress, "closeButton")->click();
-    QVERIFY(*asked);
-    QVERIFY(progress.isVisible());
+
+    QString question;
+    auto asked = whenModal<TipDialog>([&](TipDialog *tip) {
+        question = text(tip, "label_StatesText");
+        child<ZoStyleButton>(tip, "pushButton_OK")->click();
+    });
+    if (how == "Escape") {
+        QTest::keyClick(&progress, Qt::Key_Escape);
+    } else if (how == "window manager") {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(progress.windowHandle(), &close);
+    } else {
+        child<ZoStyleButton>(&progress, "closeButton")->click();
+    }
+    asked.cancel();
+
+    QCOMPARE(*asked, asks);
+    if (asks)
+        QCOMPARE(question, QString("Are you sure to cancel the file conversion?"));
+    QCOMPARE(progress.isVisible(), staysOpen);
     QCOMPARE(cancel.count(), 0);
 }
 
-void TestBatchDialogs::progressTitleCloseOnlyClosesWhenComplete()
+void TestBatchDialogs::progressCancelConfirmationIsCentred()
 {
     BatchConvertProgress progress;
+    progress.move(300, 200);
     progress.show();
-    progress.showSuccess(3);
-    QSignalSpy cancel(&progress, &BatchConvertProgress::signal_CancelConvert);
-    child<ZoStyleButton>(&progress, "closeButton")->click();
-    QVERIFY(!progress.isVisible());
-    QCOMPARE(cancel.count(), 0);
-    QVERIFY(progress.findChildren<TipDialog *>().isEmpty());
+    QVERIFY(QTest::qWaitForWindowExposed(&progress));
+    QRect asked;
+    auto answered = whenModal<TipDialog>([&](TipDialog *tip) {
+        asked = tip->frameGeometry();
+        child<ZoStyleButton>(tip, "pushButton_OK")->click();
+    });
+    child<ZoStyleButton>(&progress, "pushButton_Cancel")->click();
+    QVERIFY(*answered);
+    QCOMPARE(asked.size(), progress.frameGeometry().size());
+    QCOMPARE(asked.center(), progress.frameGeometry().center());
 }
 
 void TestBatchDialogs::progressCompletionWhileAskingEndsTheQuestion()

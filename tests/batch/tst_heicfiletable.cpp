@@ -2,6 +2,7 @@
 // buttons and the summary line.
 
 #include "HeicFileTable.h"
+#include "PhotoFiles.h"
 #include "TipDialog.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleCheckBox.h"
@@ -13,7 +14,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QTableWidget>
+#include <QUrl>
+#include <QWindow>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +69,13 @@ struct Files
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
+    QString folder(const QString &name)
+    {
+        const QString path = dir.path() + "/" + name;
+        if (!QDir().mkpath(path))
+            qFatal("cannot make %s", qPrintable(path));
+        return path;
+    }
     QVector<QString> make(int count, qint64 bytes = 1000)
     {
         QVector<QString> paths;
@@ -72,6 +84,51 @@ struct Files
         return paths;
     }
 };
+
+// Drags paths over the page's window and drops them at pos (page
+// coordinates), the way a file manager does: the window finds the widget
+// under the cursor that takes drops. Returns whether the drop was taken.
+bool dropOn(QWidget *page, QPoint pos, const QStringList &paths)
+{
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    QMimeData mime;
+    mime.setUrls(urls);
+    QWindow *window = page->window()->windowHandle();
+    const QPoint at = page->mapTo(page->window(), pos);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &move);
+    if (!enter.isAccepted() || !move.isAccepted()) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window, &leave);
+        return false;
+    }
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    return drop.isAccepted();
+}
+
+// Chooses an entry of the Add menu with the mouse, once it is open.
+void chooseFromAddMenu(const QString &entry, const QString &galleryName = QString())
+{
+    QTimer::singleShot(0, [entry, galleryName] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            qFatal("the Add menu did not open");
+        if (!galleryName.isEmpty())
+            TestSupport::saveToGallery(menu, galleryName);
+        for (QAction *action : menu->actions()) {
+            if (action->text() == entry) {
+                QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+                return;
+            }
+        }
+        menu->close();
+    });
+}
 
 } // namespace
 
@@ -94,7 +151,13 @@ private slots:
     void clear_data();
     void clear();
     void vanishedFileLeavesBlankRow();
+    void deleteWithVanishedFilesKeepsUncheckedRows();
+    void selectAllKeepsItsSkinWhenDisabled();
+    void longNamesStayOnOneLine();
     void addButtonFileDialog();
+    void addFolderSearchesRecursively();
+    void drops_data();
+    void drops();
 };
 
 void TestHeicFileTable::startsEmpty()
@@ -131,10 +194,14 @@ void TestHeicFileTable::addFilesBuildsRowsAndSkipsMissing()
     QVERIFY(page.enabled("pushButton_Clear"));
     QVERIFY(!page.enabled("pushButton_Convert")); // nothing checked yet
 
-    // A second hand-over appends.
-    page.table.addFiles({a});
-    QCOMPARE(page.grid()->rowCount(), 3);
-    QCOMPARE(page.label("label_FileCount"), QString("3 File(s), "));
+    // A second hand-over appends; a folder stands for the photos in it.
+    files.folder("more/inner");
+    const QString inner = files.make("more/inner/c.hif");
+    files.make("more/notes.txt");
+    page.table.addFiles({a, files.dir.path() + "/more"});
+    QCOMPARE(page.grid()->rowCount(), 4);
+    QCOMPARE(page.grid()->item(3, 3)->text(), inner);
+    QCOMPARE(page.label("label_FileCount"), QString("4 File(s), "));
 }
 
 void TestHeicFileTable::sizeTexts_data()
@@ -361,10 +428,61 @@ void TestHeicFileTable::vanishedFileLeavesBlankRow()
     QCOMPARE(page.selectAll()->checkState(), 2);
 }
 
+void TestHeicFileTable::deleteWithVanishedFilesKeepsUncheckedRows()
+{
+    Files files;
+    const QString a = files.make("a.HEIC");
+    const QString b = files.make("b.HEIC");
+    const QString c = files.make("c.HEIC");
+    Page page;
+    page.table.addFiles({a, b, c});
+    QVERIFY(QFile::remove(b));
+    QVERIFY(QFile::remove(c));
+
+    page.clickRow(1);
+    page.button("pushButton_Delete")->click();
+    QCOMPARE(page.grid()->rowCount(), 2);
+    QCOMPARE(page.grid()->item(0, 1)->text(), QString("a.HEIC"));
+    QVERIFY(!page.grid()->item(1, 1)); // c: gone from disk, still listed
+    QCOMPARE(page.label("label_FileCount"), QString("2 File(s), "));
+}
+
+void TestHeicFileTable::selectAllKeepsItsSkinWhenDisabled()
+{
+    Files files;
+    Page page;
+    page.table.addFiles(files.make(2));
+    page.table.show();
+    const QImage enabled = page.selectAll()->grab().toImage();
+
+    auto answered = whenModal<TipDialog>([](TipDialog *tip) { child<ZoStyleButton>(tip, "pushButton_Yes")->click(); });
+    page.button("pushButton_Clear")->click();
+    QVERIFY(*answered);
+    QVERIFY(!page.selectAll()->isEnabled());
+    QCOMPARE(page.selectAll()->grab().toImage(), enabled);
+    TestSupport::saveToGallery(&page.table, "batch-page-cleared");
+}
+
+void TestHeicFileTable::longNamesStayOnOneLine()
+{
+    Files files;
+    const QString name = "IMG-2024-05-17-holiday-on-the-beach-with-family-and-friends-0042.heic";
+    const QString path = files.make(name);
+    Page page;
+    page.table.addFiles({path, files.make("b.HEIC")});
+    QCOMPARE(page.grid()->item(0, 1)->text(), name);
+    QCOMPARE(page.grid()->item(0, 1)->toolTip(), path);
+    QCOMPARE(page.grid()->item(0, 3)->toolTip(), path);
+    QVERIFY(!page.grid()->wordWrap());
+    QCOMPARE(page.grid()->textElideMode(), Qt::ElideMiddle);
+    page.grid()->selectRow(1);
+    TestSupport::saveToGallery(&page.table, "batch-page-long-names");
+}
+
 void TestHeicFileTable::addButtonFileDialog()
 {
     Files files;
-    const QString a = files.make("a.HEIC", 2621440);
+    const QString a = files.make("a.heif", 2621440);
     Page page;
 
     QString caption;
@@ -374,10 +492,11 @@ void TestHeicFileTable::addButtonFileDialog()
         filters = dialog->nameFilters();
         dialog->reject();
     });
+    chooseFromAddMenu("Add Photos...");
     page.button("pushButton_Add")->click();
     QVERIFY(*cancelled);
     QCOMPARE(caption, QString("Choose Images"));
-    QCOMPARE(filters, QStringList({"Image Files(*.HEIC)"}));
+    QCOMPARE(filters, QStringList({"Image Files (*.heic *.heif *.hif *.HEIC *.HEIF *.HIF)"}));
     QCOMPARE(page.grid()->rowCount(), 0);
     QCOMPARE(page.label("label_FileCount"), QString("Files"));
     QVERIFY(!page.enabled("pushButton_Convert"));
@@ -396,6 +515,7 @@ void TestHeicFileTable::addButtonFileDialog()
         if (dialog->isVisible())
             dialog->reject(); // a refused choice fails the test instead of hanging it
     });
+    chooseFromAddMenu("Add Photos...");
     page.button("pushButton_Add")->click();
     QVERIFY(*chosen);
     QCOMPARE(page.grid()->rowCount(), 1);
@@ -412,10 +532,97 @@ void TestHeicFileTable::addButtonFileDialog()
         startFolder = dialog->directory().absolutePath();
         dialog->reject();
     });
+    chooseFromAddMenu("Add Photos...");
     page.button("pushButton_Add")->click();
     QVERIFY(*again);
     QCOMPARE(startFolder, QDir(files.dir.path()).absolutePath());
     QCOMPARE(page.grid()->rowCount(), 1);
+}
+
+void TestHeicFileTable::addFolderSearchesRecursively()
+{
+    Files files;
+    files.folder("trip/day2");
+    const QString top = files.make("trip/IMG_1.HEIC");
+    const QString deep = files.make("trip/day2/IMG_2.hif");
+    files.make("trip/day2/notes.txt");
+    files.make("trip/day2/IMG_3.jpg");
+    Page page;
+    page.table.addFiles({files.make("first.heic")});
+    page.clickRow(0);
+
+    QString caption;
+    auto chosen = whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        caption = dialog->windowTitle();
+        QVERIFY(dialog->testOption(QFileDialog::ShowDirsOnly));
+        dialog->setDirectory(files.dir.path() + "/trip");
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    chooseFromAddMenu("Add Folder...", "batch-add-menu");
+    page.button("pushButton_Add")->click();
+    QVERIFY(*chosen);
+    QCOMPARE(caption, QString("Choose a Folder"));
+    QCOMPARE(page.grid()->rowCount(), 3);
+    QCOMPARE(page.grid()->item(1, 3)->text(), top);
+    QCOMPARE(page.grid()->item(2, 3)->text(), deep);
+    QCOMPARE(page.table.checkedRowOrder(), QList<int>({0})); // checks are kept
+    QCOMPARE(page.selectAll()->checkState(), 1);
+    QVERIFY(page.enabled("pushButton_Convert"));
+}
+
+// Drops on the table, one after another, as Add takes them: HEIF photos in
+// any letter case, folders searched recursively, anything else refused.
+void TestHeicFileTable::drops_data()
+{
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<bool>("secondTaken");
+    QTest::addColumn<QStringList>("names"); // the rows afterwards
+
+    QTest::newRow("every HEIF suffix, any case")
+        << QStringList{"a.heic", "b.HEIC"} << QStringList{"c.heif", "d.hif", "e.HIF", "f.HeIf"} << true
+        << QStringList{"a.heic", "b.HEIC", "c.heif", "d.hif", "e.HIF", "f.HeIf"};
+    QTest::newRow("other files are left out") << QStringList{"a.heic"} << QStringList{"x.jpg", "y.HEIC.txt", "z.heic"}
+                                              << true << QStringList{"a.heic", "z.heic"};
+    QTest::newRow("nothing HEIF is refused")
+        << QStringList{"a.heic"} << QStringList{"x.jpg", "heic"} << false << QStringList{"a.heic"};
+    QTest::newRow("a folder, recursively")
+        << QStringList{"a.heic"} << QStringList{"album/"} << true
+        << QStringList{"a.heic", "IMG_1.HEIC", "IMG_2.heic", "IMG_3.hif"};
+}
+
+void TestHeicFileTable::drops()
+{
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(bool, secondTaken);
+    QFETCH(QStringList, names);
+
+    Files files;
+    files.folder("album/deeper");
+    for (const char *name : {"album/IMG_1.HEIC", "album/IMG_2.heic", "album/deeper/IMG_3.hif", "album/x.png"})
+        files.make(name);
+    auto paths = [&](const QStringList &names) {
+        QStringList out;
+        for (const QString &name : names)
+            out << (name.endsWith('/') ? files.folder(name.chopped(1)) : files.make(name));
+        return out;
+    };
+
+    Page page;
+    page.table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page.table));
+    const QPoint overTable = page.grid()->geometry().center();
+    QVERIFY(dropOn(&page.table, overTable, paths(first)));
+    page.clickRow(0);
+    QCOMPARE(dropOn(&page.table, overTable, paths(second)), secondTaken);
+
+    QStringList shown;
+    for (int row = 0; row < page.grid()->rowCount(); ++row)
+        shown << page.grid()->item(row, 1)->text();
+    QCOMPARE(shown, names);
+    QCOMPARE(page.label("label_FileCount"), QString("%1 File(s), ").arg(names.size()));
+    QCOMPARE(page.table.checkedRowOrder(), QList<int>({0})); // a drop keeps the checks
 }
 
 QTEST_MAIN(TestHeicFileTable)

@@ -1,6 +1,7 @@
 #include "BatchConvertProgress.h"
 #include "ui_BatchConvertProgress.h"
 
+#include "DialogPlacement.h"
 #include "TipDialog.h"
 #include "ZoHoverCaption.h"
 
@@ -11,6 +12,7 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
     , ui(new Ui::BatchConvertProgress)
     , cancelTip(nullptr)
     , completed(false)
+    , cancelling(false)
 {
     ui->setupUi(this);
 
@@ -87,17 +89,41 @@ void BatchConvertProgress::showSuccess(int count, int failedCount)
     ui->label_files->hide();
 }
 
+void BatchConvertProgress::showCancelling()
+{
+    cancelling = true;
+    if (cancelTip && cancelTip->isVisible())
+        cancelTip->close();
+    ui->label_Converting->setText(tr("Cancelling: finishing the photos in hand..."));
+    ui->label_Progress->hide();
+    ui->label_files->hide();
+    ui->pushButton_Cancel->hide();
+}
+
+void BatchConvertProgress::reject()
+{
+    if (completed) {
+        ZoStyleDialog::reject();
+        return;
+    }
+    slot_isCancelView();
+}
+
 void BatchConvertProgress::slot_isCancelView()
 {
     if (completed) {
         close();
         return;
     }
+    // Already cancelled, or already asking: one question at a time.
+    if (cancelling || (cancelTip && cancelTip->isVisible()))
+        return;
     if (!cancelTip) {
         cancelTip = new TipDialog(this);
         cancelTip->setCancelConfirmMode();
         connect(cancelTip, SIGNAL(signal_CancelConver()), this, SLOT(slot_CancelConvert()));
     }
+    DialogPlacement::centreOver(cancelTip, this);
     cancelTip->exec();
 }
 
@@ -105,7 +131,7 @@ void BatchConvertProgress::slot_CancelConvert()
 {
     if (cancelTip)
         cancelTip->hide();
-    if (!completed)
+    if (!completed && !cancelling)
         emit signal_CancelConvert();
     if (cancelTip) {
         cancelTip->close();

@@ -14,8 +14,11 @@ class BatchConvertProgress;
 // it into the completion view: the converted count, and how many files could
 // not be converted when some failed, with Open Folder and OK.
 //
-// While the batch runs, the title-bar close goes through the same cancel
-// confirmation as Cancel; in the completion view it just closes the dialog.
+// While the batch runs, every way of closing the dialog (Cancel, the title-bar
+// close, Escape, the window manager's close) goes through the same cancel
+// confirmation; in the completion view they just close the dialog. After a
+// confirmed cancel, showCancelling() says that the files in hand are being
+// finished, and nothing closes the dialog but its owner.
 class BatchConvertProgress : public ZoStyleDialog
 {
     Q_OBJECT
@@ -26,6 +29,8 @@ public:
     void setProgress(int nValue, const QString &strText);
     // count: files converted; failedCount: files processed without a result.
     void showSuccess(int count, int failedCount = 0);
+    // The cancellation was confirmed and the workers finish the files in hand.
+    void showCancelling();
 
 signals:
     void signal_CancelConvert();
@@ -37,9 +42,14 @@ public slots:
     void slot_OpenFolder();
     void slot_Close();
 
+public:
+    // Escape and the window manager's close end here (through closeEvent).
+    void reject() override;
+
 private:
     Ui::BatchConvertProgress *ui;
     ZoSkin skin;
     TipDialog *cancelTip;
     bool completed;
+    bool cancelling;
 };

@@ -5,18 +5,27 @@
 #include "ConvertQueue.h"
 #include "ConvertThread.h"
 #include "ConvertsionSet.h"
+#include "DialogPlacement.h"
+#include "PhotoFiles.h"
 #include "TipDialog.h"
 #include "ZoStyleCheckBox.h"
 #include "desktopopener.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
 #include <QMutexLocker>
 #include <QPointer>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTableWidgetItem>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +37,30 @@ const char *const workerTempFileNames[4] = {"temp1.hevc", "temp2.hevc", "temp3.h
 QString sizeText(double bytes)
 {
     return QString::number(bytes / 1024 / 1024, 'f', 1) + "MB";
+}
+
+// The local paths of a drag, or none when it carries no local file.
+QStringList localPaths(const QMimeData *mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl &url : mime->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    return paths;
+}
+
+// A drag is worth accepting when it brings a folder or a HEIF photo; what a
+// folder holds is looked at only when it is dropped.
+bool mayHoldPhotos(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir() || (info.isFile() && PhotoFiles::isHeifPhotoName(info.fileName())))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -45,7 +78,10 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     , progressDialog(nullptr)
     , stopTip(nullptr)
     , failedCount(0)
-    , acceptingReports(false)
+    , batchTotal(0)
+    , activeWorkers(0)
+    , batchState(BatchState::Idle)
+    , addMenu(nullptr)
 {
     ui->setupUi(this);
 
@@ -76,9 +112,10 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     table->setRowCount(fileList.size());
     table->setHorizontalHeaderLabels(QStringList() << QString() << tr("Name") << tr("Size")
                                                    << tr("File Directory"));
+    // The left padding puts each caption over the text of its column.
     table->horizontalHeader()->setStyleSheet(
         "QHeaderView::section {background-color: #ffffff;color: #484848;border: 0px solid #eeeeee;"
-        "border-width: 0px 0px 1px 0px;border-color: #eeeeee;}");
+        "border-width: 0px 0px 1px 0px;border-color: #eeeeee;padding-left: 4px;}");
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table->setFrameShape(QFrame::NoFrame);
     table->setShowGrid(false);
@@ -92,11 +129,21 @@ HeicFileTable::HeicFileTable(QWidget *parent)
         table->setColumnWidth(column, columnWidths[column]);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Long names and folders stay on one line, shortened in the middle so
+    // that both the start and the suffix show; the tooltip has the full path.
+    table->setWordWrap(false);
+    table->setTextElideMode(Qt::ElideMiddle);
 
     selectAllBox = new ZoStyleCheckBox(0, this);
+    // The disabled rules keep the skin while there is nothing to select
+    // (without them the platform's own indicator would show).
     selectAllBox->setBoxStyleSheet(
         rowBoxStyleSheet() + "QCheckBox::indicator:enabled::indeterminate{image:url(" + dir
-        + "/CheckBox/checkbox_half_selected.png" + ");}");
+        + "/CheckBox/checkbox_half_selected.png" + ");}"
+        + "QCheckBox::indicator:disabled{image:url(" + dir + "/CheckBox/checkbox_normal.png" + ");}"
+        + "QCheckBox::indicator:disabled:checked{image:url(" + dir + "/CheckBox/checkbox_selected.png" + ");}"
+        + "QCheckBox::indicator:disabled:indeterminate{image:url(" + dir + "/CheckBox/checkbox_half_selected.png"
+        + ");}");
     selectAllBox->setMaximumSize(14, 14);
     selectAllBox->show();
     selectAllBox->move(33, 58);
@@ -104,9 +151,25 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     for (int k = 0; k < 4; ++k)
         workers[k] = new ConvertThread(this);
 
+    setAcceptDrops(true);
+
+    // Add offers photos or a whole folder: one file dialog cannot pick both.
+    addMenu = new QMenu(this);
+    addMenu->setFont(skin.font(1));
+    addMenu->setStyleSheet(QStringLiteral(
+        "QMenu{background:#ffffff;border:1px solid #d5e6f8;padding:4px 0px;}"
+        "QMenu::item{color:#484848;padding:6px 28px 6px 18px;}"
+        "QMenu::item:selected{background:#eaf4ff;color:#3598fe;}"));
+    QAction *addPhotos = addMenu->addAction(tr("Add Photos..."));
+    addPhotos->setObjectName(QStringLiteral("action_AddPhotos"));
+    QAction *addFolderAction = addMenu->addAction(tr("Add Folder..."));
+    addFolderAction->setObjectName(QStringLiteral("action_AddFolder"));
+    connect(addPhotos, SIGNAL(triggered()), this, SLOT(slot_AddItem()));
+    connect(addFolderAction, &QAction::triggered, this, &HeicFileTable::addFolder);
+
     connect(ui->pushButton_Clear, SIGNAL(clicked()), this, SLOT(slot_ClearTableView()));
     connect(ui->pushButton_Delete, SIGNAL(clicked()), this, SLOT(slot_DeleteTableItem()));
-    connect(ui->pushButton_Add, SIGNAL(clicked()), this, SLOT(slot_AddItem()));
+    connect(ui->pushButton_Add, &QPushButton::clicked, this, &HeicFileTable::showAddMenu);
     connect(selectAllBox, SIGNAL(signal_StateChanged(int, int)), this, SLOT(slot_setAllCheckBoxState(int, int)));
     connect(ui->pushButton_Convert, SIGNAL(clicked()), this, SLOT(slot_BatchConvert()));
 
@@ -115,6 +178,9 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     for (ConvertThread *worker : workers) {
         connect(worker, SIGNAL(signal_ConvertSuccess()), this, SLOT(slot_ConvertProgress()));
         connect(worker, SIGNAL(signal_ConvertFailed()), this, SLOT(slot_ConvertFailed()));
+        // Queued after the worker's last report, so every report is in when
+        // the last worker's finished() arrives.
+        connect(worker, &QThread::finished, this, &HeicFileTable::workerFinished);
     }
 }
 
@@ -145,14 +211,19 @@ void HeicFileTable::addFiles(QVector<QString> vStrPath)
     fileList.reserve(fileList.size() + vStrPath.size());
     for (const QString &path : vStrPath) {
         const QFileInfo info(path);
-        if (info.exists() && info.isFile())
+        if (info.isDir()) {
+            for (const QString &photo : PhotoFiles::collect(QStringList{path}, true).photos)
+                fileList.append(QFileInfo(photo));
+        } else if (info.exists() && info.isFile()) {
             fileList.append(info);
+        }
     }
     if (!fileList.isEmpty()) {
         refreshTable();
         // Rebuilt rows start unchecked, also when files were listed before.
         selectAllBox->setCheckState(Qt::Unchecked);
-        ui->pushButton_Convert->setEnabled(false);
+        selectAllBox->setEnabled(true);
+        settleConvertButton();
     }
 }
 
@@ -169,6 +240,8 @@ void HeicFileTable::buildRow(int row, const QFileInfo &info)
     for (int column = 1; column <= 3; ++column) {
         auto *item = new QTableWidgetItem(texts[column - 1]);
         item->setForeground(QColor(120, 120, 120));
+        if (column != 2)
+            item->setToolTip(info.filePath());
         item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         table->setItem(row, column, item);
     }
@@ -228,6 +301,7 @@ void HeicFileTable::slot_ClearTableView()
     clearTip = new TipDialog(this);
     clearTip->setClearConfirmMode();
     connect(clearTip, SIGNAL(signal_ClearTable()), this, SLOT(slot_ClearTable()));
+    DialogPlacement::centreOver(clearTip, this);
     QPointer<TipDialog> tip = clearTip;
     tip->exec();
     // Answered No (or closed): the confirmation is not needed any more.
@@ -259,13 +333,16 @@ void HeicFileTable::slot_ClearTable()
 
 void HeicFileTable::slot_DeleteTableItem()
 {
-    QVector<QFileInfo> doomed;
-    for (int index : checkedRows)
+    // Duplicates of a checked file go with it. Paths, not QFileInfo
+    // equality: that compares canonical paths, which are all empty (and so
+    // all equal) for files that have vanished from disk.
+    QSet<QString> doomed;
+    for (int index : qAsConst(checkedRows))
         if (index >= 0 && index < fileList.size())
-            doomed.append(fileList.at(index));
-    // Duplicates of a checked file go with it.
-    for (const QFileInfo &info : doomed)
-        fileList.removeAll(info);
+            doomed.insert(fileList.at(index).absoluteFilePath());
+    fileList.erase(std::remove_if(fileList.begin(), fileList.end(),
+                                  [&](const QFileInfo &info) { return doomed.contains(info.absoluteFilePath()); }),
+                   fileList.end());
 
     rowCheckBoxes.clear();
     checkedRows.clear();
@@ -273,24 +350,49 @@ void HeicFileTable::slot_DeleteTableItem()
     slot_setSelectAllCheckBoxState();
 
     selectAllBox->setEnabled(!fileList.isEmpty());
-    ui->pushButton_Convert->setEnabled(!checkedRows.isEmpty());
+    settleConvertButton();
     repaint();
+}
+
+void HeicFileTable::showAddMenu()
+{
+    QPushButton *add = ui->pushButton_Add;
+    addMenu->exec(add->mapToGlobal(QPoint(0, add->height() + 2)));
 }
 
 void HeicFileTable::slot_AddItem()
 {
     const QStringList chosen = QFileDialog::getOpenFileNames(
         this, tr("Choose Images"), lastFilePath.isEmpty() ? QStringLiteral(".") : lastFilePath,
-        tr("Image Files(*.HEIC)"));
+        PhotoFiles::fileDialogFilter(tr("Image Files")));
     if (chosen.isEmpty())
         return;
+    const QVector<QString> added = appendPhotos(chosen);
+    if (!added.isEmpty())
+        lastFilePath = added.last();
+}
 
-    for (const QString &path : chosen) {
+void HeicFileTable::addFolder()
+{
+    QString start = QStringLiteral(".");
+    if (!lastFilePath.isEmpty()) {
+        const QFileInfo last(lastFilePath);
+        start = last.isDir() ? last.filePath() : last.path();
+    }
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Choose a Folder"), start,
+                                                             QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return;
+    appendPhotos(QStringList{folder});
+    lastFilePath = folder;
+}
+
+QVector<QString> HeicFileTable::appendPhotos(const QStringList &paths)
+{
+    const QVector<QString> photos = PhotoFiles::collect(paths, true).photos;
+    for (const QString &path : photos) {
         const QFileInfo info(path);
-        if (!info.exists())
-            continue;
         fileList.append(info);
-        lastFilePath = info.filePath();
         ui->tableWidget->setRowCount(fileList.size());
         buildRow(fileList.size() - 1, info);
     }
@@ -303,12 +405,39 @@ void HeicFileTable::slot_AddItem()
     if (fileList.isEmpty()) {
         ui->pushButton_Convert->setEnabled(false);
         ui->pushButton_Clear->setEnabled(false);
-        return;
+        return photos;
     }
     selectAllBox->setEnabled(true);
-    ui->pushButton_Convert->setEnabled(true);
     ui->pushButton_Clear->setEnabled(true);
     slot_setSelectAllCheckBoxState();
+    return photos;
+}
+
+void HeicFileTable::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!batchBusy() && mayHoldPhotos(localPaths(event->mimeData())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void HeicFileTable::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!batchBusy() && mayHoldPhotos(localPaths(event->mimeData())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void HeicFileTable::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = localPaths(event->mimeData());
+    if (batchBusy() || !mayHoldPhotos(paths)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    appendPhotos(paths);
 }
 
 void HeicFileTable::slot_setAllCheckBoxState(int State, int nIndex)
@@ -320,9 +449,8 @@ void HeicFileTable::slot_setAllCheckBoxState(int State, int nIndex)
         else if (State == Qt::Unchecked)
             box->setCheckState(Qt::Unchecked);
     }
-    const bool any = !checkedRows.isEmpty();
-    ui->pushButton_Convert->setEnabled(any);
-    ui->pushButton_Delete->setEnabled(any);
+    ui->pushButton_Delete->setEnabled(!checkedRows.isEmpty());
+    settleConvertButton();
 }
 
 void HeicFileTable::slot_setSelectAllCheckBoxState()
@@ -344,13 +472,22 @@ void HeicFileTable::slot_setSelectAllCheckBoxState()
     }
 
     if (checkedRows.isEmpty()) {
-        ui->pushButton_Convert->setEnabled(false);
         ui->pushButton_Delete->setEnabled(false);
     } else {
         ui->pushButton_Delete->setEnabled(true);
         ui->pushButton_Clear->setEnabled(true);
-        ui->pushButton_Convert->setEnabled(true);
     }
+    settleConvertButton();
+}
+
+void HeicFileTable::settleConvertButton()
+{
+    ui->pushButton_Convert->setEnabled(!checkedRows.isEmpty() && activeWorkers == 0);
+}
+
+bool HeicFileTable::batchBusy() const
+{
+    return batchState != BatchState::Idle;
 }
 
 void HeicFileTable::slot_BatchConvert()
@@ -361,6 +498,7 @@ void HeicFileTable::slot_BatchConvert()
     connect(dialog, SIGNAL(signal_SendSavePath(QString)), this, SLOT(slot_SavePath(QString)));
     connect(dialog, SIGNAL(signal_SetConvertQuality(int)), this, SLOT(slot_ConvertQuality(int)));
     connect(dialog, SIGNAL(signal_Convert()), this, SLOT(slot_StartConvert()));
+    DialogPlacement::centreOver(dialog, this);
     dialog->exec();
     // Closed without Convert: nothing else refers to it.
     if (dialog && dialog == settingsDialog) {
@@ -386,19 +524,16 @@ void HeicFileTable::slot_StartConvert()
         settingsDialog->deleteLater();
         settingsDialog = nullptr;
     }
-    // A batch of no file would never complete.
-    if (checkedRows.isEmpty())
+    // A batch of no file would never complete. While workers of the last
+    // batch are still ending, Convert is disabled; a start now would have to
+    // wait for them.
+    if (checkedRows.isEmpty() || activeWorkers > 0 || batchBusy())
         return;
 
-    // Workers of a stopped batch finish the file in hand first; what they
-    // report about it belongs to no batch and is dropped here.
-    for (ConvertThread *worker : workers)
-        worker->wait();
-    acceptingReports = false;
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     successCount = 0;
     failedCount = 0;
-    acceptingReports = true;
+    batchTotal = checkedRows.size();
+    batchState = BatchState::Running;
 
     convertQueue().beginBatch();
     for (int index : qAsConst(checkedRows))
@@ -414,26 +549,27 @@ void HeicFileTable::slot_StartConvert()
         workers[k]->setTempFileName(workerTempFileNames[k]);
     for (ConvertThread *worker : workers)
         worker->setStop(false);
+    activeWorkers = 4;
     for (ConvertThread *worker : workers)
         worker->start(QThread::InheritPriority);
+    settleConvertButton();
 
-    if (progressDialog) {
-        progressDialog->exec();
-        return;
-    }
     QPointer<BatchConvertProgress> dialog = new BatchConvertProgress(this);
     progressDialog = dialog;
     connect(dialog, SIGNAL(signal_CancelConvert()), this, SLOT(slot_StopConvert()));
     connect(dialog, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
+    // The count is known from the start, before the first file is done.
+    dialog->setProgress(0, "0/" + QString::number(batchTotal));
+    DialogPlacement::centreOver(dialog, this);
     dialog->exec();
-    // Completed and closed with OK: the controller let go of it already.
+    // Completed and closed with OK, or cancelled: the controller let go of it.
     if (dialog && dialog != progressDialog)
         dialog->deleteLater();
 }
 
 void HeicFileTable::slot_ConvertProgress()
 {
-    if (!acceptingReports)
+    if (!batchBusy())
         return;
     QMutexLocker locker(&progressMutex);
     ++successCount;
@@ -442,7 +578,7 @@ void HeicFileTable::slot_ConvertProgress()
 
 void HeicFileTable::slot_ConvertFailed()
 {
-    if (!acceptingReports)
+    if (!batchBusy())
         return;
     QMutexLocker locker(&progressMutex);
     ++failedCount;
@@ -452,22 +588,50 @@ void HeicFileTable::slot_ConvertFailed()
 void HeicFileTable::slot_SetConvertProgress(int nCurProgress)
 {
     const int processed = nCurProgress + failedCount;
-    const int total = checkedRows.size();
+    const int total = batchTotal;
     const QString text = QString::number(processed) + "/" + QString::number(total);
     if (progressDialog && total > 0)
         progressDialog->setProgress(int(double(processed) / double(total) * 100.0), text);
-    if (processed == total)
+    // A cancelled batch ends with the cancelled notice, also when the files
+    // in hand were the last ones.
+    if (processed == total && batchState == BatchState::Running)
         emit signal_ConvertSuccessAll();
 }
 
 void HeicFileTable::slot_StopConvert()
 {
-    acceptingReports = false;
+    if (batchState != BatchState::Running)
+        return;
+    batchState = BatchState::Cancelling;
     for (ConvertThread *worker : workers)
         if (worker->isRunning())
             worker->setStop(true);
     convertQueue().clear();
 
+    if (progressDialog)
+        progressDialog->showCancelling();
+    // Normally the last worker's finished() brings the notice; with none
+    // left running it comes once the confirmation has gone.
+    if (activeWorkers == 0)
+        QMetaObject::invokeMethod(this, &HeicFileTable::showCancelledNotice, Qt::QueuedConnection);
+}
+
+void HeicFileTable::workerFinished()
+{
+    if (activeWorkers > 0)
+        --activeWorkers;
+    if (activeWorkers > 0)
+        return;
+    if (batchState == BatchState::Cancelling)
+        showCancelledNotice();
+    settleConvertButton();
+}
+
+void HeicFileTable::showCancelledNotice()
+{
+    if (batchState != BatchState::Cancelling)
+        return;
+    batchState = BatchState::Idle;
     if (progressDialog) {
         progressDialog->hide();
         progressDialog->deleteLater();
@@ -484,6 +648,8 @@ void HeicFileTable::slot_StopConvert()
         stopTip->setConvertedCount(converted);
         connect(stopTip, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
     }
+    settleConvertButton();
+    DialogPlacement::centreOver(stopTip, this);
     stopTip->exec();
     delete stopTip;
     stopTip = nullptr;
@@ -491,7 +657,9 @@ void HeicFileTable::slot_StopConvert()
 
 void HeicFileTable::slot_ConvertSuccess()
 {
-    acceptingReports = false;
+    if (batchState != BatchState::Running)
+        return;
+    batchState = BatchState::Idle;
     if (progressDialog)
         progressDialog->showSuccess(successCount, failedCount);
     successCount = 0;

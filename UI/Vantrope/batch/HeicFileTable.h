@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class BatchConvertProgress;
+class QMenu;
 class ConvertThread;
 class ConvertsionSet;
 class TipDialog;
@@ -31,6 +32,15 @@ class HeicFileTable;
 // every processed file (converted or failed) until all are done or the user
 // cancels. Quality and output folder live as long as the page.
 //
+// Photos come in through Add (a small menu: photos through a file dialog, or
+// a whole folder, searched recursively) and by dropping files or folders on
+// the page; only HEIF photos are taken (PhotoFiles).
+//
+// The interface thread never waits for the workers while the page lives. A
+// cancelled batch lets the workers finish the files in hand; the cancelled
+// notice shows once all of them have stopped and counts every file written.
+// Convert stays disabled until every worker of the last batch has finished.
+//
 // Destroying the page stops the workers, drops the paths nobody took yet and
 // waits for the files in hand, so no half-written output is left behind.
 class HeicFileTable : public QWidget
@@ -49,6 +59,11 @@ public:
     // The indices of the checked rows, in the order in which they became
     // checked: the order in which a batch converts them.
     QList<int> checkedRowOrder() const { return checkedRows; }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 signals:
     void signal_ConvertSuccessCount(int nCount);
@@ -78,6 +93,22 @@ public slots:
     void slot_ConvertFailed();
 
 private:
+    enum class BatchState {
+        Idle,       // no batch, or its last report is in (workers may still be ending)
+        Running,    // the progress dialog follows the reports
+        Cancelling  // confirmed cancel: the files in hand are being finished
+    };
+
+    void showAddMenu();
+    void addFolder();
+    // Appends the HEIF photos that paths stand for (folders searched
+    // recursively) as new unchecked rows, keeping the checks of the others.
+    // Returns the photos added.
+    QVector<QString> appendPhotos(const QStringList &paths);
+    void settleConvertButton();
+    void workerFinished();
+    void showCancelledNotice();
+    bool batchBusy() const;
     void refreshTable();
     void buildRow(int row, const QFileInfo &info);
     void updateSummary(double totalBytes);
@@ -102,9 +133,12 @@ private:
     TipDialog *stopTip;
     // Files of the running batch that could not be converted.
     int failedCount;
-    // False outside a running batch: reports of files that a cancelled batch
-    // still had in hand are not counted in any batch.
-    bool acceptingReports;
+    // Files in the running batch, fixed when it starts.
+    int batchTotal;
+    // Workers started for the last batch that have not reported finished().
+    int activeWorkers;
+    BatchState batchState;
+    QMenu *addMenu;
 
     QString lastFilePath;
 };

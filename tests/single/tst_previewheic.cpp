@@ -1,5 +1,6 @@
 #include "HEICTojpg.h"
 #include "Heif2jpg.h"
+#include "PhotoInfo.h"
 #include "PreviewHEIC.h"
 #include "SingleConverting.h"
 #include "ZoMessageBox.h"
@@ -129,6 +130,8 @@ public:
                     m_answeredBoxes.append(box);
                     // Paths carry zero-width break points for wrapping.
                     m_messages.append(box->findChild<QLabel *>("label")->text().remove(QChar(0x200B)));
+                    if (!m_boxPicture.isEmpty())
+                        TestSupport::saveToGallery(box, m_boxPicture);
                     QTest::mouseClick(box->findChild<QPushButton *>("pushButton_ok"), Qt::LeftButton);
                     continue;
                 }
@@ -145,6 +148,7 @@ public:
     }
     int answered() const { return m_answered.size(); }
     QStringList messages() const { return m_messages; }
+    void setBoxPicture(const QString &name) { m_boxPicture = name; }
 
 private:
     bool m_openFolder;
@@ -152,6 +156,7 @@ private:
     QList<QPointer<SingleConverting>> m_answered;
     QList<QPointer<ZoMessageBox>> m_answeredBoxes;
     QStringList m_messages;
+    QString m_boxPicture;
 };
 
 // Drops local files on the widget as the window system delivers a drag:
@@ -469,6 +474,7 @@ void TestPreviewHEIC::convertOnlyWhenThereIsWorkToDo()
     DoneDialogAnswerer answerer(false);
     QTest::mouseClick(convert, Qt::LeftButton);
     QVERIFY(!convert->isEnabled());
+    QCOMPARE(convert->text(), QString("Converting…"));
     TestSupport::saveToGallery(&page, "single-preview-page-converting");
     QTest::mouseClick(convert, Qt::LeftButton);
     QVERIFY(waitForDecodes(&page));
@@ -477,6 +483,7 @@ void TestPreviewHEIC::convertOnlyWhenThereIsWorkToDo()
     QCOMPARE(page.findChildren<SingleConverting *>().size(), 1);
     QCOMPARE(QImage(desktopDir() + "/Quorvix/IMG_7.jpg").size(), QSize(300, 200));
     QVERIFY(convert->isEnabled());
+    QCOMPARE(convert->text(), QString("Convert"));
 
     // Space on the focused button converts again, once.
     convert->setFocus();
@@ -520,10 +527,17 @@ void TestPreviewHEIC::undecodablePhotoSaysWhy()
     const QString shown = previewBox(&page)->text();
     QVERIFY2(shown.startsWith("This photo cannot be shown or converted.") && shown.contains(reason),
              qPrintable(shown));
-    if (QTest::currentDataTag() == QLatin1String("damaged photo"))
+    const QStringList info = photoInfo(&page);
+    QCOMPARE(info.value(3), QString("Unknown (not decoded)"));
+    if (QTest::currentDataTag() == QLatin1String("damaged photo")) {
         TestSupport::saveToGallery(&page, "single-preview-page-undecodable");
-    const QString resolution = photoInfo(&page).value(3);
-    QCOMPARE(resolution, QString("Unknown (the photo could not be decoded)"));
+        PhotoInfo dialog;
+        dialog.setName(info[0]);
+        dialog.setCreateDate(info[1]);
+        dialog.setFileSize(info[2]);
+        dialog.setResolution(info[3]);
+        TestSupport::saveToGallery(&dialog, "single-photo-info-undecodable");
+    }
 
     // Convert stays disabled; even a direct start converts nothing.
     QVERIFY(!convertButton(&page)->isEnabled());
@@ -542,9 +556,12 @@ void TestPreviewHEIC::conversionFailureSaysWhereAndWhy_data()
     QTest::addColumn<QString>("where");   // relative to the temporary folder, "~" for the desktop
     QTest::addColumn<QString>("why");
     QTest::newRow("target name taken by a folder")
-        << "target is a folder" << "~/Quorvix/IMG_7.jpg" << "The JPEG file could not be saved.";
+        << "target is a folder" << "~/Quorvix/IMG_7.jpg" << "IMG_7.jpg could not be saved.";
     QTest::newRow("folder cannot be made")
         << "chosen folder is a file" << "blocker/Quorvix/IMG_7.jpg" << "could not be created";
+    const QString deep = "Photos from the summer holiday/Second week by the sea/Evening walks/";
+    QTest::newRow("deep folder cannot be made")
+        << "chosen folder is a file" << deep + "blocker/Quorvix/IMG_7.jpg" << "could not be created";
     QTest::newRow("photo gone before converting")
         << "photo removed" << "IMG_7.HEIC" << "cannot open the file";
 }
@@ -560,10 +577,12 @@ void TestPreviewHEIC::conversionFailureSaysWhereAndWhy()
     PreviewHEIC page(path("IMG_7.HEIC"));
     page.setDecoder(fakeDecoder);
     if (fault == "chosen folder is a file") {
-        QVERIFY(writeBytes(path("blocker"), 10));
+        const QString blocker = path(where.left(where.indexOf("/Quorvix/")));
+        QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
+        QVERIFY(writeBytes(blocker, 10));
         FileDialogs::Hooks hooks;
-        hooks.existingDirectory = [&](QWidget *, const QString &, const QString &, QFileDialog::Options) {
-            return path("blocker");
+        hooks.existingDirectory = [=](QWidget *, const QString &, const QString &, QFileDialog::Options) {
+            return blocker;
         };
         FileDialogs::setHooks(hooks);
         page.slot_SelectSaveFolder();
@@ -574,13 +593,16 @@ void TestPreviewHEIC::conversionFailureSaysWhereAndWhy()
         QVERIFY(QFile::remove(path("IMG_7.HEIC")));
 
     DoneDialogAnswerer answerer(false);
+    answerer.setBoxPicture(QStringLiteral("single-preview-failure-") + QTest::currentDataTag());
     QTest::mouseClick(convertButton(&page), Qt::LeftButton);
     QVERIFY(waitForDecodes(&page));
     QTRY_COMPARE(answerer.messages().size(), 1);
 
-    const QString expectedWhere = where.startsWith("~") ? desktopDir() + where.mid(1) : path(where);
+    const QFileInfo expectedWhere(where.startsWith("~") ? desktopDir() + where.mid(1) : path(where));
     const QString message = answerer.messages().at(0);
-    QVERIFY2(message.contains(QDir::toNativeSeparators(expectedWhere)) && message.contains(why),
+    QVERIFY2(message.startsWith(expectedWhere.fileName() + " could not be")
+                 && message.contains("Folder: " + QDir::toNativeSeparators(expectedWhere.path()))
+                 && message.contains(why),
              qPrintable(message));
     QCOMPARE(answerer.answered(), 0);
     QVERIFY(page.findChildren<SingleConverting *>().isEmpty());

@@ -237,8 +237,10 @@ void TestSingalConverterHome::acceptance()
         // A drop that was taken but held no photo says so; anything else
         // leaves the page as it was.
         const QString tip = page->findChild<QLabel *>("label_DropTip")->text();
-        if (dragAccepted)
+        if (dragAccepted) {
             QCOMPARE(tip, QString("No HEIC photos were found in what you dropped."));
+            TestSupport::saveToGallery(page, "single-drop-page-no-photos");
+        }
         else
             QCOMPARE(tip, dropTip);
         delete page;

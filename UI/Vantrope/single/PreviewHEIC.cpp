@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QLayout>
 
 namespace {
 
@@ -182,6 +183,7 @@ void PreviewHEIC::updateConvertButton()
 {
     const bool canConvert = photoState == PhotoState::Shown && !convertDecode;
     form->pushButton_Convert->setEnabled(canConvert);
+    form->pushButton_Convert->setText(convertDecode ? tr("Converting…") : tr("Convert"));
     form->pushButton_Convert->setCursor(canConvert ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
@@ -235,7 +237,7 @@ void PreviewHEIC::slot_GetJpgInfo(QPixmap pix, int nWidth, int nHeight)
     previewDecode = nullptr;
     if (pix.isNull()) {
         photoState = PhotoState::Failed;
-        resolution = tr("Unknown (the photo could not be decoded)");
+        resolution = tr("Unknown (not decoded)");
         const QString why = failure.isEmpty() ? tr("the photo could not be decoded") : failure;
         showInBox(tr("This photo cannot be shown or converted.\n\nReason: %1").arg(why));
     } else {
@@ -277,7 +279,7 @@ void PreviewHEIC::slot_SaveJpg()
     QString failure;
     bool written = false;
     if (!folderReady) {
-        failure = tr("the folder does not exist and could not be created");
+        failure = tr("the folder could not be created");
     } else {
         // Written through a temporary file and renamed into place: an
         // interrupted or failed write never leaves a broken JPEG, and the
@@ -308,10 +310,17 @@ void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath,
     if (why.isEmpty())
         why = tr("unknown");
 
-    const QString text = bWriting
-        ? tr("The JPEG file could not be saved.\nWhere: %1\nWhy: %2").arg(wrappablePath(strPath), why)
-        : tr("The photo could not be converted.\nPhoto: %1\nWhy: %2").arg(wrappablePath(strPath), why);
+    const QFileInfo file(strPath);
+    const QString text = (bWriting ? tr("%1 could not be saved.\nFolder: %2\nReason: %3")
+                                   : tr("%1 could not be converted.\nFolder: %2\nReason: %3"))
+                             .arg(file.fileName(), wrappablePath(file.path()), why);
     ZoMessageBox box(text, tr("Convert"), ZoMessageBox::Ok, this);
+    // A deep folder takes more lines than the box's usual height holds.
+    const int needed = box.layout()->totalHeightForWidth(box.width());
+    if (needed > box.height()) {
+        box.setMaximumHeight(needed);
+        box.setMinimumHeight(needed);
+    }
     box.exec();
 }
 

@@ -1,7 +1,9 @@
 #include "HEICTojpg.h"
 #include "Heif2jpg.h"
+#include "PhotoInfo.h"
 #include "PreviewHEIC.h"
 #include "SingleConverting.h"
+#include "ZoMessageBox.h"
 #include "desktopopener.h"
 #include "filedialogs.h"
 #include "heicfixture.h"
@@ -11,10 +13,13 @@
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -110,7 +115,8 @@ bool waitForDecodes(PreviewHEIC *page, int timeoutMs = 60000)
     }
 }
 
-// Answers each done dialog as a user would: optionally "Open Folder", then "OK".
+// Answers each done dialog as a user would: optionally "Open Folder", then
+// "OK"; and each message box with "OK", keeping its text.
 class DoneDialogAnswerer : public QObject
 {
 public:
@@ -119,6 +125,16 @@ public:
         m_poll.setInterval(20);
         connect(&m_poll, &QTimer::timeout, this, [this] {
             for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<ZoMessageBox *>(w);
+                if (box && box->isVisible() && !m_answeredBoxes.contains(box)) {
+                    m_answeredBoxes.append(box);
+                    // Paths carry zero-width break points for wrapping.
+                    m_messages.append(box->findChild<QLabel *>("label")->text().remove(QChar(0x200B)));
+                    if (!m_boxPicture.isEmpty())
+                        TestSupport::saveToGallery(box, m_boxPicture);
+                    QTest::mouseClick(box->findChild<QPushButton *>("pushButton_ok"), Qt::LeftButton);
+                    continue;
+                }
                 auto *dialog = qobject_cast<SingleConverting *>(w);
                 if (!dialog || !dialog->isVisible() || m_answered.contains(dialog))
                     continue;
@@ -131,12 +147,36 @@ public:
         m_poll.start();
     }
     int answered() const { return m_answered.size(); }
+    QStringList messages() const { return m_messages; }
+    void setBoxPicture(const QString &name) { m_boxPicture = name; }
 
 private:
     bool m_openFolder;
     QTimer m_poll;
     QList<QPointer<SingleConverting>> m_answered;
+    QList<QPointer<ZoMessageBox>> m_answeredBoxes;
+    QStringList m_messages;
+    QString m_boxPicture;
 };
+
+// Drops local files on the widget as the window system delivers a drag:
+// enter, then drop at the same point. Returns whether the drag was accepted.
+bool dropFiles(QWidget *target, const QStringList &paths)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    mime.setUrls(urls);
+    const QPoint at(200, 200);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
 
 QStringList photoInfo(PreviewHEIC *page)
 {
@@ -178,10 +218,12 @@ private slots:
     void chosenFolder_data();
     void chosenFolder();
     void qualityReachesDecoder();
-    void convertBeforePreviewArrives_data();
-    void convertBeforePreviewArrives();
-    void brokenDecodeGivesEmptyBox();
-    void unwritableTargetShowsNothing();
+    void convertOnlyWhenThereIsWorkToDo();
+    void undecodablePhotoSaysWhy_data();
+    void undecodablePhotoSaysWhy();
+    void conversionFailureSaysWhereAndWhy_data();
+    void conversionFailureSaysWhereAndWhy();
+    void droppedPhotoReplacesShownOne();
     void inputInTargetFolderIsKept();
     void destroyedWhileDecoding_data();
     void destroyedWhileDecoding();
@@ -326,7 +368,8 @@ void TestPreviewHEIC::defaultFolderOnFirstConversion()
     QCOMPARE(QImage(folder + "/IMG_7.jpg").size(), QSize(640, 480));
     QCOMPARE(page.outputFolder(), folder);
     QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
-    QCOMPARE(photoInfo(&page).value(0), QString("IMG_7.jpg"));
+    // Photo Info goes on describing the photo, not the file written.
+    QCOMPARE(photoInfo(&page).value(0), QString("IMG_7.HEIC"));
     QCOMPARE(photoInfo(&page).value(3), QString("640*480"));
     QCOMPARE(page.findChildren<SingleConverting *>().size(), 1);
 }
@@ -403,71 +446,209 @@ void TestPreviewHEIC::qualityReachesDecoder()
     QCOMPARE(fakeLastQuality.load(), 0);
 }
 
-void TestPreviewHEIC::convertBeforePreviewArrives_data()
+void TestPreviewHEIC::convertOnlyWhenThereIsWorkToDo()
 {
-    QTest::addColumn<int>("clicks");
-    QTest::newRow("one click") << 1;
-    QTest::newRow("two clicks") << 2;
-}
-
-void TestPreviewHEIC::convertBeforePreviewArrives()
-{
-    QFETCH(int, clicks);
-    QVERIFY(writeFakePhoto(path("IMG_7.HEIC"), 300, 200, 100));
+    QVERIFY(writeFakePhoto(path("IMG_7.HEIC"), 300, 200, 200));
     PreviewHEIC page(path("IMG_7.HEIC"));
     page.setDecoder(fakeDecoder);
-    DoneDialogAnswerer answerer(false);
-    page.slot_Preview();
-    for (int i = 0; i < clicks; ++i)
-        QTest::mouseClick(convertButton(&page), Qt::LeftButton);
-    QVERIFY(waitForDecodes(&page));
+    page.show();
+    QPushButton *convert = convertButton(&page);
+    QVERIFY(!convert->isEnabled()); // nothing decoded yet
 
-    // Whichever result arrives first is the preview; every other one is written.
-    QTRY_COMPARE(answerer.answered(), clicks);
+    // While the preview decodes the box says so, and Convert does nothing.
+    const int started = fakeCallsStarted;
+    page.slot_Preview();
+    QCOMPARE(previewBox(&page)->text(), QString("Loading…"));
+    TestSupport::saveToGallery(&page, "single-preview-page-loading");
+    QVERIFY(!convert->isEnabled());
+    QTest::mouseClick(convert, Qt::LeftButton);
+    page.slot_Preview(); // a second start is refused as well
+    QVERIFY(waitForDecodes(&page));
+    QCOMPARE(fakeCallsStarted.load(), started + 1);
     QCOMPARE(previewBox(&page)->pixmap(Qt::ReturnByValue).size(), QSize(510, 340));
+    QVERIFY(previewBox(&page)->text().isEmpty());
+    QVERIFY(convert->isEnabled());
+
+    // A double click converts once: the second click meets a disabled button,
+    // which stays so until the decode and the write have ended.
+    DoneDialogAnswerer answerer(false);
+    QTest::mouseClick(convert, Qt::LeftButton);
+    QVERIFY(!convert->isEnabled());
+    QCOMPARE(convert->text(), QString("Converting…"));
+    TestSupport::saveToGallery(&page, "single-preview-page-converting");
+    QTest::mouseClick(convert, Qt::LeftButton);
+    QVERIFY(waitForDecodes(&page));
+    QTRY_COMPARE(answerer.answered(), 1);
+    QCOMPARE(fakeCallsStarted.load(), started + 2);
+    QCOMPARE(page.findChildren<SingleConverting *>().size(), 1);
     QCOMPARE(QImage(desktopDir() + "/Quorvix/IMG_7.jpg").size(), QSize(300, 200));
-    QCOMPARE(page.findChildren<SingleConverting *>().size(), clicks);
+    QVERIFY(convert->isEnabled());
+    QCOMPARE(convert->text(), QString("Convert"));
+
+    // Space on the focused button converts again, once.
+    convert->setFocus();
+    QTest::keyClick(convert, Qt::Key_Space);
+    QTest::keyClick(convert, Qt::Key_Space);
+    QVERIFY(waitForDecodes(&page));
+    QTRY_COMPARE(answerer.answered(), 2);
+    QCOMPARE(fakeCallsStarted.load(), started + 3);
 }
 
-void TestPreviewHEIC::brokenDecodeGivesEmptyBox()
+void TestPreviewHEIC::undecodablePhotoSaysWhy_data()
 {
+    QTest::addColumn<QByteArray>("content"); // "-" for no file at all
+    QTest::addColumn<bool>("withDecoder");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("damaged photo") << QByteArray("FAKE broken") << true << "decoder error";
+    QTest::newRow("empty file") << QByteArray() << true << "the file is empty";
+    QTest::newRow("missing file") << QByteArray("-") << true << "cannot open the file";
+    QTest::newRow("no decoder library") << QByteArray("FAKE 64 48 0") << false << "no decoder";
+}
+
+void TestPreviewHEIC::undecodablePhotoSaysWhy()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, withDecoder);
+    QFETCH(QString, reason);
     const QString file = path("IMG_7.HEIC");
-    {
+    if (content != "-") {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("FAKE broken");
+        f.write(content);
     }
     PreviewHEIC page(file);
-    page.setDecoder(fakeDecoder);
+    if (withDecoder)
+        page.setDecoder(fakeDecoder);
     page.slot_Preview();
     QVERIFY(waitForDecodes(&page));
-    QVERIFY(previewBox(&page)->pixmap(Qt::ReturnByValue).isNull());
-    QCOMPARE(photoInfo(&page).value(3), QString("0*0"));
 
-    // Converting it writes nothing and shows no dialog.
+    // The box says that the photo cannot be used, and why.
+    QVERIFY(previewBox(&page)->pixmap(Qt::ReturnByValue).isNull());
+    const QString shown = previewBox(&page)->text();
+    QVERIFY2(shown.startsWith("This photo cannot be shown or converted.") && shown.contains(reason),
+             qPrintable(shown));
+    const QStringList info = photoInfo(&page);
+    QCOMPARE(info.value(3), QString("Unknown (not decoded)"));
+    if (QTest::currentDataTag() == QLatin1String("damaged photo")) {
+        TestSupport::saveToGallery(&page, "single-preview-page-undecodable");
+        PhotoInfo dialog;
+        dialog.setName(info[0]);
+        dialog.setCreateDate(info[1]);
+        dialog.setFileSize(info[2]);
+        dialog.setResolution(info[3]);
+        TestSupport::saveToGallery(&dialog, "single-photo-info-undecodable");
+    }
+
+    // Convert stays disabled; even a direct start converts nothing.
+    QVERIFY(!convertButton(&page)->isEnabled());
+    const int started = fakeCallsStarted;
     QTest::mouseClick(convertButton(&page), Qt::LeftButton);
+    page.slot_Preview();
     QVERIFY(waitForDecodes(&page));
+    QCOMPARE(fakeCallsStarted.load(), started);
     QVERIFY(page.findChildren<SingleConverting *>().isEmpty());
-    QVERIFY(QDir(desktopDir() + "/Quorvix").entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QVERIFY(!QFileInfo::exists(desktopDir() + "/Quorvix"));
 }
 
-void TestPreviewHEIC::unwritableTargetShowsNothing()
+void TestPreviewHEIC::conversionFailureSaysWhereAndWhy_data()
 {
-    // The target name is taken by a folder: the write fails, and it leaves
-    // neither a done dialog nor a half-written or temporary file behind.
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("where");   // relative to the temporary folder, "~" for the desktop
+    QTest::addColumn<QString>("why");
+    QTest::newRow("target name taken by a folder")
+        << "target is a folder" << "~/Quorvix/IMG_7.jpg" << "IMG_7.jpg could not be saved.";
+    QTest::newRow("folder cannot be made")
+        << "chosen folder is a file" << "blocker/Quorvix/IMG_7.jpg" << "could not be created";
+    const QString deep = "Photos from the summer holiday/Second week by the sea/Evening walks/";
+    QTest::newRow("deep folder cannot be made")
+        << "chosen folder is a file" << deep + "blocker/Quorvix/IMG_7.jpg" << "could not be created";
+    QTest::newRow("photo gone before converting")
+        << "photo removed" << "IMG_7.HEIC" << "cannot open the file";
+}
+
+void TestPreviewHEIC::conversionFailureSaysWhereAndWhy()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, where);
+    QFETCH(QString, why);
     QVERIFY(writeFakePhoto(path("IMG_7.HEIC"), 640, 480));
-    const QString folder = desktopDir() + "/Quorvix";
-    QVERIFY(QDir().mkpath(folder + "/IMG_7.jpg"));
+    if (fault == "target is a folder")
+        QVERIFY(QDir().mkpath(desktopDir() + "/Quorvix/IMG_7.jpg"));
     PreviewHEIC page(path("IMG_7.HEIC"));
     page.setDecoder(fakeDecoder);
+    if (fault == "chosen folder is a file") {
+        const QString blocker = path(where.left(where.indexOf("/Quorvix/")));
+        QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
+        QVERIFY(writeBytes(blocker, 10));
+        FileDialogs::Hooks hooks;
+        hooks.existingDirectory = [=](QWidget *, const QString &, const QString &, QFileDialog::Options) {
+            return blocker;
+        };
+        FileDialogs::setHooks(hooks);
+        page.slot_SelectSaveFolder();
+    }
     page.slot_Preview();
     QVERIFY(waitForDecodes(&page));
+    if (fault == "photo removed")
+        QVERIFY(QFile::remove(path("IMG_7.HEIC")));
+
+    DoneDialogAnswerer answerer(false);
+    answerer.setBoxPicture(QStringLiteral("single-preview-failure-") + QTest::currentDataTag());
     QTest::mouseClick(convertButton(&page), Qt::LeftButton);
     QVERIFY(waitForDecodes(&page));
+    QTRY_COMPARE(answerer.messages().size(), 1);
+
+    const QFileInfo expectedWhere(where.startsWith("~") ? desktopDir() + where.mid(1) : path(where));
+    const QString message = answerer.messages().at(0);
+    QVERIFY2(message.startsWith(expectedWhere.fileName() + " could not be")
+                 && message.contains("Folder: " + QDir::toNativeSeparators(expectedWhere.path()))
+                 && message.contains(why),
+             qPrintable(message));
+    QCOMPARE(answerer.answered(), 0);
     QVERIFY(page.findChildren<SingleConverting *>().isEmpty());
-    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{"IMG_7.jpg"});
-    QVERIFY(QFileInfo(folder + "/IMG_7.jpg").isDir());
+    QVERIFY(convertButton(&page)->isEnabled());
+    if (fault == "target is a folder") {
+        // Nothing half-written or temporary is left behind.
+        QCOMPARE(QDir(desktopDir() + "/Quorvix").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"IMG_7.jpg"});
+        QVERIFY(QFileInfo(desktopDir() + "/Quorvix/IMG_7.jpg").isDir());
+    }
+}
+
+void TestPreviewHEIC::droppedPhotoReplacesShownOne()
+{
+    QVERIFY(writeFakePhoto(path("first.HEIC"), 640, 480));
+    QVERIFY(writeFakePhoto(path("slow.heic"), 300, 300, 300));
+    QVERIFY(writeFakePhoto(path("second.heic"), 3024, 1512));
+    QVERIFY(writeBytes(path("notes.txt"), 10));
+    PreviewHEIC page(path("first.HEIC"));
+    page.setDecoder(fakeDecoder);
+    page.show();
+    page.slot_Preview();
+    QVERIFY(waitForDecodes(&page));
+
+    // Not a photo: refused at the door, nothing changes.
+    QVERIFY(!dropFiles(previewBox(&page), {path("notes.txt"), path("second.heic")}));
+    QCOMPARE(photoInfo(&page).value(0), QString("first.HEIC"));
+
+    // A photo dropped while the previous drop still decodes: the earlier
+    // result, arriving late, is not shown.
+    QVERIFY(dropFiles(previewBox(&page), {path("slow.heic")}));
+    QCOMPARE(previewBox(&page)->text(), QString("Loading…"));
+    QVERIFY(!convertButton(&page)->isEnabled());
+    QVERIFY(dropFiles(previewBox(&page), {path("second.heic"), path("first.HEIC")}));
+    QVERIFY(waitForDecodes(&page));
+    QCOMPARE(previewBox(&page)->pixmap(Qt::ReturnByValue).size(), QSize(510, 255));
+    QCOMPARE(photoInfo(&page).value(0), QString("second.heic"));
+    QCOMPARE(photoInfo(&page).value(3), QString("3024*1512"));
+    QVERIFY(convertButton(&page)->isEnabled());
+    TestSupport::saveToGallery(&page, "single-preview-page-dropped");
+
+    DoneDialogAnswerer answerer(false);
+    QTest::mouseClick(convertButton(&page), Qt::LeftButton);
+    QVERIFY(waitForDecodes(&page));
+    QTRY_COMPARE(answerer.answered(), 1);
+    QCOMPARE(QDir(desktopDir() + "/Quorvix").entryList(QDir::Files), QStringList{"second.jpg"});
 }
 
 void TestPreviewHEIC::inputInTargetFolderIsKept()
@@ -502,7 +683,7 @@ void TestPreviewHEIC::inputInTargetFolderIsKept()
     QCOMPARE(written.size(), 2);
     const QString jpeg = written.at(written.at(0) == "b.Heic" ? 1 : 0);
     QCOMPARE(QImage(folder + "/" + jpeg).size(), QSize(64, 48));
-    QCOMPARE(photoInfo(&page).value(0), jpeg);
+    QCOMPARE(photoInfo(&page).value(0), QString("b.Heic"));
 }
 
 void TestPreviewHEIC::destroyedWhileDecoding_data()
@@ -515,13 +696,19 @@ void TestPreviewHEIC::destroyedWhileDecoding_data()
 void TestPreviewHEIC::destroyedWhileDecoding()
 {
     QFETCH(bool, ownerDestroyed);
-    QVERIFY(writeFakePhoto(path("IMG_7.HEIC"), 640, 480, 300));
+    QVERIFY(writeFakePhoto(path("IMG_7.HEIC"), 640, 480));
+    QVERIFY(writeFakePhoto(path("IMG_8.HEIC"), 640, 480, 300));
     auto *owner = new QWidget;
     QPointer<PreviewHEIC> page = new PreviewHEIC(path("IMG_7.HEIC"), owner);
     page->setDecoder(fakeDecoder);
-    const int started = fakeCallsStarted;
     page->slot_Preview();
+    QVERIFY(waitForDecodes(page));
+
+    // A conversion and, after a drop, the new photo's preview are in flight.
+    QVERIFY(writeFakePhoto(path("IMG_7.HEIC"), 640, 480, 300));
+    const int started = fakeCallsStarted;
     QTest::mouseClick(convertButton(page), Qt::LeftButton);
+    QVERIFY(dropFiles(page, {path("IMG_8.HEIC")}));
     QTRY_COMPARE(fakeCallsStarted.load(), started + 2);
 
     if (ownerDestroyed) {

@@ -1,8 +1,12 @@
+#include "PhotoFiles.h"
 #include "SingalConverterHome.h"
 #include "filedialogs.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -11,6 +15,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -60,63 +65,97 @@ void TestSingalConverterHome::acceptance_data()
 {
     QTest::addColumn<bool>("multi");
     QTest::addColumn<int>("way");
-    QTest::addColumn<QStringList>("offered");   // dialog answer, or the dropped URLs
+    QTest::addColumn<QStringList>("tree");      // files made in a temporary folder first
+    QTest::addColumn<QStringList>("offered");   // dialog answer, or the dropped items
+    QTest::addColumn<bool>("dragAccepted");
     QTest::addColumn<QString>("expect");        // "preview", "files" or "none"
     QTest::addColumn<QStringList>("expectedPaths");
 
-    const QString d = QStringLiteral("/photos/");
+    // Paths are relative to the temporary folder; items with a scheme are URLs.
     const int dialog = int(Way::Dialog), drop = int(Way::Drop), text = int(Way::TextDrag);
+    const QStringList none;
 
-    QTest::newRow("single dialog IMG_1.HEIC") << false << dialog << QStringList{d + "IMG_1.HEIC"}
-                                              << "preview" << QStringList{d + "IMG_1.HEIC"};
-    QTest::newRow("single dialog img_1.heic ignored") << false << dialog << QStringList{d + "img_1.heic"}
-                                                      << "none" << QStringList();
-    QTest::newRow("single dialog cancelled") << false << dialog << QStringList() << "none" << QStringList();
-    QTest::newRow("multi dialog x.jpg unfiltered") << true << dialog << QStringList{d + "x.jpg"}
-                                                   << "files" << QStringList{d + "x.jpg"};
-    QTest::newRow("multi dialog keeps order, no suffix test")
-        << true << dialog << QStringList{d + "b.heic", d + "a.HEIC"}
-        << "files" << QStringList{d + "b.heic", d + "a.HEIC"};
-    QTest::newRow("multi dialog cancelled emits empty") << true << dialog << QStringList()
-                                                        << "files" << QStringList();
+    QTest::newRow("single dialog IMG_1.HEIC") << false << dialog << none << QStringList{"IMG_1.HEIC"}
+                                              << false << "preview" << QStringList{"IMG_1.HEIC"};
+    QTest::newRow("single dialog img_1.heic") << false << dialog << none << QStringList{"img_1.heic"}
+                                              << false << "preview" << QStringList{"img_1.heic"};
+    QTest::newRow("single dialog typed photo.jpg ignored") << false << dialog << none << QStringList{"photo.jpg"}
+                                                           << false << "none" << none;
+    QTest::newRow("single dialog cancelled") << false << dialog << none << none << false << "none" << none;
+    QTest::newRow("multi dialog x.jpg unfiltered") << true << dialog << none << QStringList{"x.jpg"}
+                                                   << false << "files" << QStringList{"x.jpg"};
+    QTest::newRow("multi dialog keeps order") << true << dialog << none << QStringList{"b.heic", "a.HEIC"}
+                                              << false << "files" << QStringList{"b.heic", "a.HEIC"};
+    QTest::newRow("multi dialog cancelled emits empty") << true << dialog << none << none
+                                                        << false << "files" << none;
 
-    QTest::newRow("single drop img_1.heic") << false << drop << QStringList{d + "img_1.heic"}
-                                            << "preview" << QStringList{d + "img_1.heic"};
-    QTest::newRow("single drop IMG_1.HEIC") << false << drop << QStringList{d + "IMG_1.HEIC"}
-                                            << "preview" << QStringList{d + "IMG_1.HEIC"};
-    QTest::newRow("single drop img_1.Heic") << false << drop << QStringList{d + "img_1.Heic"}
-                                            << "none" << QStringList();
-    QTest::newRow("single drop photo.jpg") << false << drop << QStringList{d + "photo.jpg"}
-                                           << "none" << QStringList();
+    // Phones and cameras write every one of these suffixes, in either case.
+    for (const QString name : {"img_1.heic", "IMG_1.HEIC", "img_1.Heic", "IMG_1.heif", "DSC1.HIF", "dsc1.hif"})
+        QTest::newRow(qPrintable("single drop " + name)) << false << drop << QStringList{name}
+                                                         << QStringList{name} << true << "preview"
+                                                         << QStringList{name};
+    QTest::newRow("single drop photo.jpg") << false << drop << QStringList{"photo.jpg"} << QStringList{"photo.jpg"}
+                                           << false << "none" << none;
     QTest::newRow("single drop three, first counts")
-        << false << drop << QStringList{d + "a.HEIC", d + "photo.jpg", d + "c.heic"}
-        << "preview" << QStringList{d + "a.HEIC"};
+        << false << drop << QStringList{"a.HEIC", "photo.jpg", "c.heic"} << QStringList{"a.HEIC", "photo.jpg", "c.heic"}
+        << true << "preview" << QStringList{"a.HEIC"};
     QTest::newRow("single drop three, first fails")
-        << false << drop << QStringList{d + "photo.jpg", d + "b.HEIC", d + "c.heic"}
-        << "none" << QStringList();
-    QTest::newRow("single drop web URL") << false << drop << QStringList{"https://example.org/IMG_1.HEIC"}
-                                         << "none" << QStringList();
-    QTest::newRow("multi drop a.HEIC b.HEIC") << true << drop << QStringList{d + "a.HEIC", d + "b.HEIC"}
-                                              << "files" << QStringList{d + "a.HEIC", d + "b.HEIC"};
-    QTest::newRow("multi drop a.HEIC b.heic rejected") << true << drop
-                                                       << QStringList{d + "a.HEIC", d + "b.heic"}
-                                                       << "none" << QStringList();
-    QTest::newRow("multi drop web URL rejects all")
-        << true << drop << QStringList{d + "a.HEIC", "https://example.org/b.HEIC"}
-        << "none" << QStringList();
-    QTest::newRow("single text-only drag refused") << false << text << QStringList{d + "IMG_1.HEIC"}
-                                                   << "none" << QStringList();
-    QTest::newRow("multi text-only drag refused") << true << text << QStringList{d + "a.HEIC"}
-                                                  << "none" << QStringList();
+        << false << drop << QStringList{"photo.jpg", "b.HEIC", "c.heic"} << QStringList{"photo.jpg", "b.HEIC", "c.heic"}
+        << false << "none" << none;
+    QTest::newRow("single drop web URL") << false << drop << none << QStringList{"https://example.org/IMG_1.HEIC"}
+                                         << false << "none" << none;
+
+    QTest::newRow("multi drop a.HEIC b.HEIC") << true << drop << QStringList{"a.HEIC", "b.HEIC"}
+                                              << QStringList{"a.HEIC", "b.HEIC"}
+                                              << true << "files" << QStringList{"a.HEIC", "b.HEIC"};
+    QTest::newRow("multi drop mixed case, drop order") << true << drop << QStringList{"b.heic", "a.HEIC", "c.hif"}
+                                                       << QStringList{"b.heic", "a.HEIC", "c.hif"}
+                                                       << true << "files" << QStringList{"b.heic", "a.HEIC", "c.hif"};
+    QTest::newRow("multi drop leaves other files out")
+        << true << drop << QStringList{"a.HEIC", "notes.txt", "b.jpg", "c.heif"}
+        << QStringList{"a.HEIC", "notes.txt", "b.jpg", "c.heif"} << true << "files" << QStringList{"a.HEIC", "c.heif"};
+    QTest::newRow("multi drop web URL left out") << true << drop << QStringList{"a.HEIC"}
+                                                 << QStringList{"a.HEIC", "https://example.org/b.HEIC"}
+                                                 << true << "files" << QStringList{"a.HEIC"};
+    QTest::newRow("multi drop nothing usable refused") << true << drop << QStringList{"a.jpg", "b.png"}
+                                                       << QStringList{"a.jpg", "b.png"} << false << "none" << none;
+    QTest::newRow("multi drop folder, recursive")
+        << true << drop << QStringList{"trip/b.HEIC", "trip/a.heic", "trip/day2/c.hif", "trip/list.txt", "z.HEIC"}
+        << QStringList{"trip", "z.HEIC"} << true << "files"
+        << QStringList{"trip/a.heic", "trip/b.HEIC", "trip/day2/c.hif", "z.HEIC"};
+    QTest::newRow("multi drop folder without photos") << true << drop << QStringList{"docs/a.txt"}
+                                                      << QStringList{"docs"} << true << "none" << none;
+    QTest::newRow("single text-only drag refused") << false << text << none << QStringList{"IMG_1.HEIC"}
+                                                   << false << "none" << none;
+    QTest::newRow("multi text-only drag refused") << true << text << none << QStringList{"a.HEIC"}
+                                                  << false << "none" << none;
 }
 
 void TestSingalConverterHome::acceptance()
 {
     QFETCH(bool, multi);
     QFETCH(int, way);
+    QFETCH(QStringList, tree);
     QFETCH(QStringList, offered);
+    QFETCH(bool, dragAccepted);
     QFETCH(QString, expect);
     QFETCH(QStringList, expectedPaths);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const QString &name : tree) {
+        QVERIFY(QDir().mkpath(QFileInfo(dir.filePath(name)).path()));
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    auto absolute = [&](const QStringList &items) {
+        QStringList out;
+        for (const QString &item : items)
+            out.append(item.contains(QLatin1String("://")) ? item : dir.filePath(item));
+        return out;
+    };
+    offered = absolute(offered);
+    expectedPaths = absolute(expectedPaths);
 
     QList<DialogCall> calls;
     FileDialogs::Hooks hooks;
@@ -133,6 +172,7 @@ void TestSingalConverterHome::acceptance()
     QPointer<SingalConverterHome> page = new SingalConverterHome;
     page->setMultiFileMode(multi);
     page->show();
+    const QString dropTip = page->findChild<QLabel *>("label_DropTip")->text();
 
     // Like the main window, the receivers replace the page and dispose of it
     // while the page's handler is still running.
@@ -155,7 +195,7 @@ void TestSingalConverterHome::acceptance()
         QCOMPARE(calls[0].parent, static_cast<QWidget *>(page.data()));
         QCOMPARE(calls[0].caption, multi ? QString("Choose Images") : QString("Choose Image"));
         QCOMPARE(calls[0].dir, QString("."));
-        QCOMPARE(calls[0].filter, QString("Image Files(*.HEIC)"));
+        QCOMPARE(calls[0].filter, PhotoFiles::fileDialogFilter("Image Files"));
     } else {
         // A real drag over the drop panel: enter on the child under the cursor,
         // then the drop there; both must reach the page's handlers.
@@ -173,9 +213,10 @@ void TestSingalConverterHome::acceptance()
         const QPoint at(500, 280);
         QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &enter);
-        QCOMPARE(enter.isAccepted(), Way(way) == Way::Drop);
+        QCOMPARE(enter.isAccepted(), dragAccepted);
         QDropEvent dropEvent(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &dropEvent);
+        QCOMPARE(dropEvent.isAccepted(), expect != "none");
     }
 
     if (expect == "preview") {
@@ -192,6 +233,15 @@ void TestSingalConverterHome::acceptance()
 
     if (expect == "none") {
         QVERIFY(page);
+        // A drop that was taken but held no photo says so; anything else
+        // leaves the page as it was.
+        const QString tip = page->findChild<QLabel *>("label_DropTip")->text();
+        if (dragAccepted) {
+            QCOMPARE(tip, QString("No HEIC photos were found in what you dropped."));
+            TestSupport::saveToGallery(page, "single-drop-page-no-photos");
+        }
+        else
+            QCOMPARE(tip, dropTip);
         delete page;
     } else {
         // The multi-file dialog hands its paths on without remembering them.
@@ -273,7 +323,7 @@ void TestSingalConverterHome::realDialogCancelledInMultiMode()
     poll.stop();
 
     QCOMPARE(caption, QString("Choose Images"));
-    QCOMPARE(filters, QStringList{"Image Files(*.HEIC)"});
+    QCOMPARE(filters, QStringList{PhotoFiles::fileDialogFilter("Image Files")});
     QCOMPARE(files.count(), 1);
     QVERIFY(files.at(0).at(0).value<QVector<QString>>().isEmpty());
 }

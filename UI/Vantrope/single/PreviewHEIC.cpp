@@ -4,13 +4,20 @@
 #include "desktopopener.h"
 #include "HEICTojpg.h"
 #include "OutputLocation.h"
+#include "PhotoFiles.h"
 #include "SingleConverting.h"
 #include "ZoHoverCaption.h"
+#include "ZoMessageBox.h"
+#include "droppedpaths.h"
 #include "filedialogs.h"
 
 #include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QLayout>
 
 namespace {
 
@@ -35,6 +42,20 @@ QDateTime creationTime(const QFileInfo &info)
     return birth.isValid() ? birth : info.metadataChangeTime();
 }
 
+// A path as message text: a zero-width space after each separator lets a
+// word-wrapping label break a long path between folders instead of cutting it.
+QString wrappablePath(const QString &path)
+{
+    QString text = QDir::toNativeSeparators(path);
+    text.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    return text;
+}
+
+bool firstIsPhoto(const QStringList &paths)
+{
+    return !paths.isEmpty() && PhotoFiles::isHeifPhotoName(paths.first());
+}
+
 } // namespace
 
 PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
@@ -57,9 +78,16 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     form->pushButton_SelectFolder->setImages(skinFolder + QStringLiteral("/Button/button100_normal.png"),
                                              skinFolder + QStringLiteral("/Button/button100_hover.png"),
                                              skinFolder + QStringLiteral("/Button/button100_pressing.png"));
+    // Convert is disabled while there is nothing to convert or a conversion
+    // runs; its disable image shows that.
     form->pushButton_Convert->setImages(skinFolder + QStringLiteral("/Button/big_button_normal.png"),
                                         skinFolder + QStringLiteral("/Button/big_button_hover.png"),
-                                        skinFolder + QStringLiteral("/Button/big_button_pressing.png"));
+                                        skinFolder + QStringLiteral("/Button/big_button_pressing.png"),
+                                        skinFolder + QStringLiteral("/Button/big_button_disable.png"));
+    // Texts shown in the box in place of the photo (loading, why it failed).
+    form->label_HEIC->setFont(skin.font(38));
+    form->label_HEIC->setWordWrap(true);
+    form->label_HEIC->setAlignment(Qt::AlignCenter);
 
     form->Slider_PhotoQuality->setValue(100);
     ZoHoverCaption::install(this, {form->pushButton_SelectFolder});
@@ -69,12 +97,11 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     connect(form->Slider_PhotoQuality, SIGNAL(valueChanged(int)), this, SLOT(setChangeQuality(int)));
     connect(form->pushButton_Convert, SIGNAL(clicked()), this, SLOT(slot_Preview()));
 
-    const QFileInfo info(filePath);
-    if (info.exists()) {
-        fileName = info.fileName();
-        fileSize = QString::number(double(info.size()) / 1024 / 1024, 'f', 2) + QStringLiteral("MB");
-        createDate = creationTime(info).toLocalTime().toString(QStringLiteral("MM-dd-yyyy"));
-    }
+    // A photo dropped on the page replaces the one shown.
+    setAcceptDrops(true);
+
+    readFileInformation();
+    updateConvertButton();
 }
 
 PreviewHEIC::~PreviewHEIC()
@@ -94,13 +121,70 @@ void PreviewHEIC::setDecoder(Heif2jpgFunc newDecoder)
         decoder = newDecoder;
 }
 
-void PreviewHEIC::slot_Preview()
+void PreviewHEIC::readFileInformation()
 {
-    previewThread = new HEICTojpg(filePath, decoder, this);
+    fileName.clear();
+    fileSize.clear();
+    createDate.clear();
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return;
+    fileName = info.fileName();
+    fileSize = QString::number(double(info.size()) / 1024 / 1024, 'f', 2) + QStringLiteral("MB");
+    createDate = creationTime(info).toLocalTime().toString(QStringLiteral("MM-dd-yyyy"));
+}
+
+void PreviewHEIC::openPhoto(const QString &strFilePath)
+{
+    filePath = strFilePath;
+    readFileInformation();
+    resolution.clear();
+    photoState = PhotoState::NotStarted;
+    previewDecode = nullptr;
+    form->label_HEIC->clear();
+    slot_Preview();
+}
+
+HEICTojpg *PreviewHEIC::startDecode(const QString &strPhotoPath)
+{
+    previewThread = new HEICTojpg(strPhotoPath, decoder, this);
     previewThread->setQuality(quality);
     connect(previewThread, SIGNAL(signal_SendHeicData(QPixmap, int, int)),
             this, SLOT(slot_GetJpgInfo(QPixmap, int, int)));
     previewThread->start(QThread::InheritPriority);
+    return previewThread;
+}
+
+void PreviewHEIC::slot_Preview()
+{
+    // One decode of each kind at a time: a second preview of the same photo
+    // or a second conversion while one runs would only repeat the work (and
+    // give a second done dialog).
+    switch (photoState) {
+    case PhotoState::NotStarted:
+        photoState = PhotoState::Loading;
+        previewDecode = startDecode(filePath);
+        showInBox(tr("Loading…"));
+        break;
+    case PhotoState::Shown:
+        if (convertDecode)
+            return;
+        convertPhotoPath = filePath;
+        convertDecode = startDecode(filePath);
+        break;
+    case PhotoState::Loading:
+    case PhotoState::Failed:
+        return;
+    }
+    updateConvertButton();
+}
+
+void PreviewHEIC::updateConvertButton()
+{
+    const bool canConvert = photoState == PhotoState::Shown && !convertDecode;
+    form->pushButton_Convert->setEnabled(canConvert);
+    form->pushButton_Convert->setText(convertDecode ? tr("Converting…") : tr("Convert"));
+    form->pushButton_Convert->setCursor(canConvert ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void PreviewHEIC::setChangeQuality(int nValue)
@@ -127,55 +211,136 @@ void PreviewHEIC::slot_PhotoInfo()
 
 void PreviewHEIC::slot_GetJpgInfo(QPixmap pix, int nWidth, int nHeight)
 {
-    pixmap = pix;
-    resolution = QString::number(nWidth) + QStringLiteral("*") + QString::number(nHeight);
-    if (auto *thread = qobject_cast<HEICTojpg *>(sender()))
-        pixmapMetadata = thread->metadata();
-    else
-        pixmapMetadata = JpegMetadata();
+    auto *thread = qobject_cast<HEICTojpg *>(sender());
+    // Called without a decode thread, the result is taken for what the page
+    // is waiting for.
+    const bool isConversion = thread ? thread == convertDecode : photoState == PhotoState::Shown;
+    if (thread && !isConversion && thread != previewDecode)
+        return; // the preview of a photo that has been replaced since
+    const QString failure = thread ? thread->failureReason() : QString();
 
-    if (previewShown) {
+    if (isConversion) {
+        convertDecode = nullptr;
+        pixmap = pix;
+        pixmapMetadata = thread ? thread->metadata() : JpegMetadata();
+        if (pixmap.isNull()) {
+            const QString input = convertPhotoPath.isEmpty() ? filePath : convertPhotoPath;
+            convertPhotoPath.clear();
+            updateConvertButton();
+            reportConversionFailure(false, input, failure);
+            return;
+        }
         slot_SaveJpg();
         return;
     }
 
+    previewDecode = nullptr;
+    if (pix.isNull()) {
+        photoState = PhotoState::Failed;
+        resolution = tr("Unknown (not decoded)");
+        const QString why = failure.isEmpty() ? tr("the photo could not be decoded") : failure;
+        showInBox(tr("This photo cannot be shown or converted.\n\nReason: %1").arg(why));
+    } else {
+        photoState = PhotoState::Shown;
+        resolution = QString::number(nWidth) + QStringLiteral("*") + QString::number(nHeight);
+        showPreview(pix);
+    }
+    updateConvertButton();
+}
+
+void PreviewHEIC::showInBox(const QString &strText)
+{
+    form->label_HEIC->setStyleSheet(
+        QStringLiteral("background-color: rgb(243, 248, 254); color:#787878; padding: 24px;"));
+    form->label_HEIC->setText(strText);
+}
+
+void PreviewHEIC::showPreview(const QPixmap &pix)
+{
     const int boxWidth = form->label_HEIC->width();
     const int boxHeight = form->label_HEIC->height();
-    const double widthRatio = double(pixmap.width()) / boxWidth;
-    const double heightRatio = double(pixmap.height()) / boxHeight;
-    // On a tie the photo is fitted to the box's height. A failed decode
-    // leaves the box empty.
-    if (!pixmap.isNull()) {
-        if (widthRatio > heightRatio)
-            pixmap = pixmap.scaledToWidth(boxWidth, Qt::FastTransformation);
-        else
-            pixmap = pixmap.scaledToHeight(boxHeight, Qt::FastTransformation);
-    }
-
+    const double widthRatio = double(pix.width()) / boxWidth;
+    const double heightRatio = double(pix.height()) / boxHeight;
+    // On a tie the photo is fitted to the box's height.
+    const QPixmap scaled = widthRatio > heightRatio
+                               ? pix.scaledToWidth(boxWidth, Qt::FastTransformation)
+                               : pix.scaledToHeight(boxHeight, Qt::FastTransformation);
+    form->label_HEIC->setStyleSheet(QString());
     form->label_HEIC->setAlignment(Qt::AlignCenter);
-    form->label_HEIC->setPixmap(pixmap);
-    previewShown = true;
+    form->label_HEIC->setPixmap(scaled);
 }
 
 void PreviewHEIC::slot_SaveJpg()
 {
+    const QString input = convertPhotoPath.isEmpty() ? filePath : convertPhotoPath;
+    convertPhotoPath.clear();
     bool folderReady = false;
-    const QString outputPath = OutputLocation::singlePhotoOutputPath(savePath, filePath, &folderReady);
-    fileName = QFileInfo(outputPath).fileName();
-    if (!folderReady)
-        return;
-    // Written through a temporary file and renamed into place: an interrupted
-    // or failed write never leaves a broken JPEG, and the input is never the
-    // target.
-    if (!writeJpegSafely(pixmap, outputPath, quality, pixmapMetadata))
-        return;
+    const QString outputPath = OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady);
+    QString failure;
+    bool written = false;
+    if (!folderReady) {
+        failure = tr("the folder could not be created");
+    } else {
+        // Written through a temporary file and renamed into place: an
+        // interrupted or failed write never leaves a broken JPEG, and the
+        // input is never the target.
+        written = writeJpegSafely(pixmap, outputPath, quality, pixmapMetadata, &failure);
+    }
+    // The full-size image has served its purpose; a 50 MP photo holds 200 MB.
+    pixmap = QPixmap();
+    pixmapMetadata = JpegMetadata();
+    updateConvertButton();
 
+    if (!written) {
+        reportConversionFailure(true, outputPath, failure);
+        return;
+    }
     convertingDialog = new SingleConverting(this);
     connect(convertingDialog, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
     convertingDialog->exec();
 }
 
+void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath, const QString &strReason)
+{
+    // The writer's reason repeats the path; the message names it once.
+    QString why = strReason;
+    const QString pathPrefix = QStringLiteral("cannot write ") + strPath + QStringLiteral(": ");
+    if (why.startsWith(pathPrefix))
+        why = why.mid(pathPrefix.size());
+    if (why.isEmpty())
+        why = tr("unknown");
+
+    const QFileInfo file(strPath);
+    const QString text = (bWriting ? tr("%1 could not be saved.\nFolder: %2\nReason: %3")
+                                   : tr("%1 could not be converted.\nFolder: %2\nReason: %3"))
+                             .arg(file.fileName(), wrappablePath(file.path()), why);
+    ZoMessageBox box(text, tr("Convert"), ZoMessageBox::Ok, this);
+    // A deep folder takes more lines than the box's usual height holds.
+    const int needed = box.layout()->totalHeightForWidth(box.width());
+    if (needed > box.height()) {
+        box.setMaximumHeight(needed);
+        box.setMinimumHeight(needed);
+    }
+    box.exec();
+}
+
 void PreviewHEIC::slot_OpenFolder()
 {
     DesktopOpener::openFolder(QFileInfo(savePath).absoluteFilePath());
+}
+
+void PreviewHEIC::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (firstIsPhoto(DroppedPaths::localPaths(event->mimeData())))
+        event->acceptProposedAction();
+}
+
+void PreviewHEIC::dropEvent(QDropEvent *event)
+{
+    // As on the drop page, only the first dropped item counts.
+    const QStringList paths = DroppedPaths::localPaths(event->mimeData());
+    if (!firstIsPhoto(paths))
+        return;
+    event->acceptProposedAction();
+    openPhoto(paths.first());
 }

@@ -15,16 +15,27 @@ class PreviewHEIC;
 }
 
 class HEICTojpg;
+class QDragEnterEvent;
+class QDropEvent;
 class SingleConverting;
 
-// The single-photo page: shows one HEIC file in a 510 x 340 box and converts it.
+// The single-photo page: shows one HEIF photo in a 510 x 340 box and converts it.
 //
-// Every decode runs on a HEICTojpg thread of its own (slot_Preview starts one):
-// the first result that arrives is scaled into the box as the preview, every
-// later result is the full image of a conversion and is written as a JPEG
-// (slot_SaveJpg), after which the done dialog opens. Converting decodes the
-// photo again with the quality of that moment. Several decodes may be in
-// flight; their results are handled in arrival order.
+// Every decode runs on a HEICTojpg thread of its own. slot_Preview starts the
+// preview decode of the photo (the box says "Loading..." meanwhile); its
+// result is scaled into the box, or, when the photo does not decode, the box
+// says why. Once the preview is shown, slot_Preview (the Convert button)
+// starts a conversion: the photo is decoded again with the quality of that
+// moment and written as a JPEG (slot_SaveJpg), after which the done dialog
+// opens; a failed write opens a message box that says where and why.
+//
+// Convert is enabled only while a decoded photo is shown and no conversion is
+// running (decode and write), so one click gives one file and one dialog.
+//
+// openPhoto (also reached by dropping a photo on the page) replaces the shown
+// photo at any time: a preview decode of the old photo still in flight is
+// ignored when it ends; a conversion of the old photo still in flight is
+// written as asked.
 //
 // The page owns its decode threads. Destroying it (going home, quitting)
 // disconnects them and waits for those still decoding, so no thread object is
@@ -39,6 +50,10 @@ public:
 
     // A null decoder leaves the current one unchanged.
     void setDecoder(Heif2jpgFunc decoder);
+
+    // Shows the photo at strFilePath instead of the current one and starts its
+    // preview decode. Safe while decodes are in flight.
+    void openPhoto(const QString &strFilePath);
 
     // The output folder as the last conversion completed it (empty before).
     QString outputFolder() const { return savePath; }
@@ -57,7 +72,22 @@ public slots:
     void slot_SaveJpg();
     void slot_OpenFolder();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
+    enum class PhotoState { NotStarted, Loading, Shown, Failed };
+
+    HEICTojpg *startDecode(const QString &strPhotoPath);
+    void readFileInformation();
+    void showInBox(const QString &strText);
+    void showPreview(const QPixmap &pix);
+    void updateConvertButton();
+    // A message box: the photo at strPath did not decode (bWriting false), or
+    // its JPEG could not be written to strPath (bWriting true), and why.
+    void reportConversionFailure(bool bWriting, const QString &strPath, const QString &strReason);
+
     Ui::PreviewHEIC *form;
     ZoSkin skin;
     QString filePath;
@@ -69,11 +99,18 @@ private:
     int32_t quality = 100;
     HEICTojpg *previewThread = nullptr;
     Heif2jpgFunc decoder = nullptr;
-    bool previewShown = false;
     QPixmap pixmap;
     SingleConverting *convertingDialog = nullptr;
     QString lastFolder;
 
     // EXIF and ICC of the decode whose pixmap is held, written with it.
     JpegMetadata pixmapMetadata;
+
+    PhotoState photoState = PhotoState::NotStarted;
+    // The decodes whose results are still awaited: the preview of the photo
+    // shown, and the conversion (of the photo that was shown when Convert was
+    // clicked). A result from any other thread belongs to a replaced photo.
+    HEICTojpg *previewDecode = nullptr;
+    HEICTojpg *convertDecode = nullptr;
+    QString convertPhotoPath;
 };

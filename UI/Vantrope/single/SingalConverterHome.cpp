@@ -1,23 +1,36 @@
 #include "SingalConverterHome.h"
 #include "ui_SingalConverterHome.h"
 
+#include "PhotoFiles.h"
+#include "droppedpaths.h"
 #include "filedialogs.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QStringList>
-#include <QUrl>
 
 namespace {
 
 const char kUriListFormat[] = "text/uri-list";
 
-// The suffix tests compare the last five characters exactly, so "x.Heic" and
-// "x.HEIF" fail them; a path shorter than five characters fails as well.
-bool hasSuffix(const QString &path, const QString &suffix)
+// A single-photo drag is usable when its first item is a HEIF photo; the
+// others are not looked at.
+bool firstIsPhoto(const QStringList &paths)
 {
-    return path.right(5) == suffix;
+    return !paths.isEmpty() && PhotoFiles::isHeifPhotoName(paths.first());
+}
+
+// A multi-file drag is usable when it holds a HEIF photo or a folder (which
+// may hold some). Folders are walked only on the drop, never while dragging.
+bool holdsPhotoOrFolder(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (PhotoFiles::isHeifPhotoName(path) || (!path.isEmpty() && QFileInfo(path).isDir()))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -68,11 +81,11 @@ void SingalConverterHome::setDropTipText(const QString &strText)
 
 void SingalConverterHome::slot_SelectHEIC()
 {
-    const QString filter = tr("Image Files(*.HEIC)");
+    const QString filter = PhotoFiles::fileDialogFilter(tr("Image Files"));
     if (!multiFileMode) {
         const QString path = FileDialogs::getOpenFileName(this, tr("Choose Image"),
                                                           QStringLiteral("."), filter);
-        if (path.isEmpty() || !hasSuffix(path, QStringLiteral(".HEIC")))
+        if (path.isEmpty() || !PhotoFiles::isHeifPhotoName(path))
             return;
         currentPath = path;
         emit signal_ToPreviewView(currentPath);
@@ -92,36 +105,36 @@ void SingalConverterHome::slot_SelectHEIC()
 
 void SingalConverterHome::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasFormat(QLatin1String(kUriListFormat)))
+    if (!event->mimeData()->hasFormat(QLatin1String(kUriListFormat)))
+        return;
+    const QStringList paths = DroppedPaths::localPaths(event->mimeData());
+    if (multiFileMode ? holdsPhotoOrFolder(paths) : firstIsPhoto(paths))
         event->acceptProposedAction();
 }
 
 void SingalConverterHome::dropEvent(QDropEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty())
+    const QStringList paths = DroppedPaths::localPaths(event->mimeData());
+    if (paths.isEmpty())
         return;
 
     if (!multiFileMode) {
-        // A URL that is not a local file gives an empty path, which fails the test.
-        const QString path = urls.first().toLocalFile();
-        if (!hasSuffix(path, QStringLiteral(".HEIC")) && !hasSuffix(path, QStringLiteral(".heic")))
+        if (!firstIsPhoto(paths))
             return;
-        currentPath = path;
+        currentPath = paths.first();
         event->acceptProposedAction();
         emit signal_ToPreviewView(currentPath);
         return;
     }
 
-    QVector<QString> vStrPath;
-    vStrPath.reserve(urls.size());
-    for (const QUrl &url : urls) {
-        const QString path = url.toLocalFile();
-        if (!hasSuffix(path, QStringLiteral(".HEIC")))
-            return; // one file that fails rejects the whole drop
-        currentPath = path;
-        vStrPath.append(path);
+    // The photos among the dropped files and inside the dropped folders (at
+    // any depth); everything else is left out.
+    const PhotoFiles::Collected collected = PhotoFiles::collect(paths, true);
+    if (collected.photos.isEmpty()) {
+        form->label_DropTip->setText(tr("No HEIC photos were found in what you dropped."));
+        return;
     }
+    currentPath = collected.photos.last();
     event->acceptProposedAction();
-    emit signal_addHeicFile(vStrPath);
+    emit signal_addHeicFile(collected.photos);
 }

@@ -14,9 +14,12 @@ class QDragEnterEvent;
 class QDropEvent;
 
 // The drop page shown once the user has chosen a way of working and before a
-// file is picked. In single-photo mode it takes one HEIC file and announces it
-// with signal_ToPreviewView; in multi-file mode it takes any number and
-// announces them with signal_addHeicFile. It converts and lists nothing.
+// file is picked. In single-photo mode it takes one HEIF photo (any of the
+// suffixes PhotoFiles knows, in any case) and announces it with
+// signal_ToPreviewView; in multi-file mode it takes any number and announces
+// them with signal_addHeicFile: a drop contributes its photos and those inside
+// its folders, at any depth, and leaves everything else out. A drag is
+// accepted only when it holds something usable. It converts and lists nothing.
 //
 // The receivers of both signals replace this page and dispose of it while the
 // emitting handler is still running; the page must therefore be disposed of

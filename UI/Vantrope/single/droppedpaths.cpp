@@ -1,0 +1,20 @@
+#include "droppedpaths.h"
+
+#include <QMimeData>
+#include <QUrl>
+
+namespace DroppedPaths {
+
+QStringList localPaths(const QMimeData *mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    const QList<QUrl> urls = mime->urls();
+    paths.reserve(urls.size());
+    for (const QUrl &url : urls)
+        paths.append(url.toLocalFile());
+    return paths;
+}
+
+} // namespace DroppedPaths

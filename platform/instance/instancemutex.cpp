@@ -59,10 +59,10 @@ std::string fileNameFor(const wchar_t *name)
     }
     if (out.empty() || out == "." || out == "..")
         return {};
-    return out + ".lock";
+    return out;
 }
 
-std::string pathFor(const wchar_t *name)
+std::string pathFor(const wchar_t *name, const char *suffix = ".lock")
 {
     if (!name)
         return {};
@@ -70,7 +70,7 @@ std::string pathFor(const wchar_t *name)
     const std::string file = fileNameFor(name);
     if (folder.empty() || file.empty())
         return {};
-    return folder + "/" + file;
+    return folder + "/" + file + suffix;
 }
 
 } // namespace
@@ -128,6 +128,13 @@ const char *lockFilePath(const wchar_t *name)
 {
     thread_local std::string path;
     path = pathFor(name);
+    return path.c_str();
+}
+
+const char *channelPath(const wchar_t *name)
+{
+    thread_local std::string path;
+    path = pathFor(name, ".socket");
     return path.c_str();
 }
 

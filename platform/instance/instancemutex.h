@@ -41,4 +41,9 @@ bool CloseHandle(HANDLE handle);
 // usable folder exists.
 const char *lockFilePath(const wchar_t *name);
 
+// Where the copy holding a name listens for later starts (a local socket
+// beside the lock file, "<name>.socket"); empty when no usable folder exists.
+// Only the holder of the lock may create or remove it.
+const char *channelPath(const wchar_t *name);
+
 } // namespace PlatformInstance

@@ -13,6 +13,7 @@
 #include "shellhelpers.h"
 #include "testsupport.h"
 
+#include <QCloseEvent>
 #include <QDesktopWidget>
 #include <QLabel>
 #include <QTableWidget>
@@ -36,6 +37,13 @@ private slots:
     void quitConfirmation_data();
     void quitConfirmation();
 
+    void windowSystemCloseAsksFirst_data();
+    void windowSystemCloseAsksFirst();
+
+    void openFiles_data();
+    void openFiles();
+    void openFilesWaitsForOpenDialog();
+
     void batchAgainGivesFreshTable();
     void cancelledPickStillShowsEmptyTable();
     void secondPhotoGetsNewPreviewAndInfo();
@@ -47,6 +55,8 @@ private:
     }
     QString photoPath(const QString &name) const { return photos.filePath(name); }
     QString photoInfoValues(PreviewHEIC *preview);
+    void goTo(const QString &page);
+    QString shownPage();
 
     QTemporaryDir photos;
     QScopedPointer<Vantrope> window;
@@ -62,6 +72,15 @@ void TestWindow::initTestCase()
     larger.width = 128;
     larger.height = 96;
     QVERIFY(HeicFixture::write(photoPath("IMG_2.HEIC").toStdString(), larger));
+    // A folder of photos as a camera card holds them, with a stray file and
+    // a photo one level down that a folder's own listing does not reach.
+    QVERIFY(QDir(photos.path()).mkpath("card/DCIM"));
+    QVERIFY(HeicFixture::write(photoPath("card/b.heic").toStdString(), small));
+    QVERIFY(HeicFixture::write(photoPath("card/A.HIF").toStdString(), small));
+    QVERIFY(HeicFixture::write(photoPath("card/DCIM/deep.heic").toStdString(), small));
+    QFile note(photoPath("card/notes.txt"));
+    QVERIFY(note.open(QIODevice::WriteOnly));
+    QVERIFY(QDir(photos.path()).mkpath("empty"));
     // Nothing may reach the real desktop from these tests.
     DesktopOpener::setOpener([](const QUrl &) { return true; });
 }
@@ -162,6 +181,158 @@ void TestWindow::quitConfirmation()
         QCOMPARE(window->findChildren<TipDialog *>().size(), 1);
         QVERIFY(window->isVisible());
     }
+}
+
+void TestWindow::windowSystemCloseAsksFirst_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("windowStays");
+    QTest::newRow("No") << "pushButton_OK" << true;
+    QTest::newRow("Yes") << "pushButton_Yes" << false;
+}
+
+void TestWindow::windowSystemCloseAsksFirst()
+{
+    // Alt+F4 and the window list's Close reach the window as a close event
+    // from the window system; it must not end the program unasked.
+    QFETCH(QString, answer);
+    QFETCH(bool, windowStays);
+
+    QString question;
+    auto answered = whenModal<TipDialog>([&](TipDialog *dialog) {
+        question = dialog->findChild<QLabel *>("label_StatesText")->text();
+        dialog->findChild<ZoStyleButton *>(answer)->click();
+    });
+    QCloseEvent close;
+    QApplication::sendEvent(window.data(), &close);
+    QVERIFY(!close.isAccepted());
+    QVERIFY(window->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(*answered, 20000);
+    QCOMPARE(question, QString("Are you sure to quit the program?"));
+    QTRY_COMPARE(window->isVisible(), windowStays);
+
+    if (windowStays) {
+        // Two requests while the question is up ask once.
+        int asked = 0;
+        auto again = whenModal<TipDialog>([&](TipDialog *dialog) {
+            ++asked;
+            QCloseEvent second;
+            QApplication::sendEvent(window.data(), &second);
+            QVERIFY(!second.isAccepted());
+            QTimer::singleShot(300, dialog, &QDialog::reject);
+        });
+        QCloseEvent first;
+        QApplication::sendEvent(window.data(), &first);
+        QTRY_VERIFY_WITH_TIMEOUT(*again, 20000);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QTest::qWait(100);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(asked, 1);
+        QVERIFY(window->isVisible());
+    }
+}
+
+void TestWindow::goTo(const QString &page)
+{
+    if (page == "preview") {
+        button("pushButton_SingleStart")->click();
+        dropFiles(visiblePage<SingalConverterHome>(window.data()), {photoPath("IMG_1.HEIC")});
+    } else if (page == "table") {
+        button("pushButton_BatchStart")->click();
+        dropFiles(visiblePage<SingalConverterHome>(window.data()), {photoPath("IMG_1.HEIC")});
+    } else if (page == "batch drop") {
+        button("pushButton_BatchStart")->click();
+    }
+    flushDeferredDeletes();
+}
+
+// What the content area shows: "home", "drop", "preview <name>" or
+// "table <names>".
+QString TestWindow::shownPage()
+{
+    if (PreviewHEIC *preview = visiblePage<PreviewHEIC>(window.data()))
+        return "preview " + photoInfoValues(preview).section('|', 0, 0);
+    if (HeicFileTable *table = visiblePage<HeicFileTable>(window.data())) {
+        auto *rows = table->findChild<QTableWidget *>("tableWidget");
+        QStringList names;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            names << rows->item(row, 1)->text();
+        return "table " + names.join(',');
+    }
+    if (visiblePage<SingalConverterHome>(window.data()))
+        return "drop";
+    return window->findChild<QWidget *>("widget_Main")->isVisible() ? "home" : "nothing";
+}
+
+void TestWindow::openFiles_data()
+{
+    QTest::addColumn<QString>("startPage");
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("one photo opens its preview") << "home" << QStringList{"IMG_2.HEIC"} << "preview IMG_2.HEIC";
+    QTest::newRow("photos open the table") << "home" << QStringList{"IMG_2.HEIC", "IMG_1.HEIC"}
+                                           << "table IMG_2.HEIC,IMG_1.HEIC";
+    QTest::newRow("a folder gives its own photos") << "home" << QStringList{"card"} << "table A.HIF,b.heic";
+    QTest::newRow("a folder of one photo is still a batch") << "home" << QStringList{"card/DCIM"}
+                                                           << "table deep.heic";
+    QTest::newRow("an empty folder gives an empty table") << "home" << QStringList{"empty"} << "table ";
+    QTest::newRow("no photo: nothing changes") << "home" << QStringList{"card/notes.txt", "missing.heic"}
+                                               << "home";
+    QTest::newRow("a non-photo beside a photo") << "home" << QStringList{"card/notes.txt", "IMG_1.HEIC"}
+                                                << "table IMG_1.HEIC";
+    QTest::newRow("preview is replaced") << "preview" << QStringList{"IMG_2.HEIC"} << "preview IMG_2.HEIC";
+    QTest::newRow("drop page of the other mode") << "batch drop" << QStringList{"IMG_2.HEIC"}
+                                                 << "preview IMG_2.HEIC";
+    QTest::newRow("the table on show keeps its rows") << "table" << QStringList{"IMG_2.HEIC"}
+                                                      << "table IMG_1.HEIC,IMG_2.HEIC";
+    QTest::newRow("the table takes a folder") << "table" << QStringList{"card"}
+                                              << "table IMG_1.HEIC,A.HIF,b.heic";
+}
+
+void TestWindow::openFiles()
+{
+    QFETCH(QString, startPage);
+    QFETCH(QStringList, given);
+    QFETCH(QString, expected);
+
+    goTo(startPage);
+    QStringList paths;
+    for (const QString &name : given)
+        paths << photoPath(name);
+    window->showMinimized();
+    window->slot_OpenFiles(paths);
+    flushDeferredDeletes();
+    QCOMPARE(shownPage(), expected);
+    QVERIFY(!window->isMinimized());
+    // Exactly one page, and the caption of its way of working.
+    QCOMPARE(window->findChildren<PreviewHEIC *>().size() + window->findChildren<HeicFileTable *>().size()
+                 + window->findChildren<SingalConverterHome *>().size(),
+             expected == "home" ? (startPage == "home" ? 0 : 1) : 1);
+    if (expected.startsWith("preview"))
+        QCOMPARE(window->findChild<QLabel *>("label_Caption")->text(), QString("Conver Single Photo"));
+    if (expected.startsWith("table"))
+        QCOMPARE(window->findChild<QLabel *>("label_Caption")->text(), QString("Convert Photos in Batch"));
+}
+
+void TestWindow::openFilesWaitsForOpenDialog()
+{
+    // While a dialog of the window is open (here the quit question; a batch's
+    // progress works the same way) the page under it stays as it is.
+    goTo("table");
+    QString seenWhileOpen;
+    auto answered = whenModal<TipDialog>([&](TipDialog *dialog) {
+        window->slot_OpenFiles({photoPath("IMG_2.HEIC")});
+        window->slot_OpenFiles({photoPath("card")});
+        QTest::qWait(500);
+        seenWhileOpen = shownPage();
+        dialog->findChild<ZoStyleButton *>("pushButton_OK")->click();
+    });
+    button("pushButton_Close")->click();
+    QVERIFY(*answered);
+    QCOMPARE(seenWhileOpen, QString("table IMG_1.HEIC"));
+    // Both hand-overs arrive, in order, once the dialog has closed.
+    QTRY_COMPARE(shownPage(), QString("table IMG_1.HEIC,IMG_2.HEIC,A.HIF,b.heic"));
 }
 
 void TestWindow::batchAgainGivesFreshTable()

@@ -1,6 +1,8 @@
 #include "EngineMemory.h"
 #include "EngineMessages.h"
 #include "filenamecodec.h"
+#include "InstanceChannel.h"
+#include "LaunchFiles.h"
 #include "SingleInstanceGuard.h"
 #include "Vantrope.h"
 #include "ZoSkin.h"
@@ -8,7 +10,11 @@
 #include <QApplication>
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <QVector>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -20,9 +26,25 @@ int main(int argc, char *argv[])
     ZoSkin::enableHighDpi();
     QApplication a(argc, argv);
 
+    // Photos or folders to show (Qt has taken its own options already).
+    const QStringList files = LaunchFiles::fromArguments(QApplication::arguments().mid(1));
+    for (const QString &path : LaunchFiles::unusable(files))
+        std::fprintf(stderr, "vantrope: not a HEIF photo or a folder, left out: %s\n",
+                     path.toLocal8Bit().constData());
+
+    const QString instanceName = QStringLiteral("Vantrope");
     SingleInstanceGuard guard;
-    if (!guard.create(QStringLiteral("Vantrope")))
+    if (!guard.create(instanceName)) {
+        // Without files a second start ends silently; with files it gives them
+        // to the copy that runs, which brings its window forward.
+        if (!files.isEmpty() && !InstanceChannel::handOver(instanceName, files))
+            std::fprintf(stderr, "vantrope: Vantrope is already running and did not take the files.\n");
         return -1;
+    }
+    // Listening before the window is built: a start that comes meanwhile waits
+    // in the socket's queue.
+    InstanceChannel channel(instanceName);
+    channel.listen();
 
     // File lists travel between pages through queued and string-based
     // connections, which need the type registered by name.
@@ -31,7 +53,10 @@ int main(int argc, char *argv[])
     int result = 0;
     {
         Vantrope w;
+        QObject::connect(&channel, &InstanceChannel::filesReceived, &w, &Vantrope::slot_OpenFiles);
         w.show();
+        if (!files.isEmpty())
+            QTimer::singleShot(0, &w, [&w, files]() { w.slot_OpenFiles(files); });
         result = a.exec();
     }
     return result;

@@ -9,18 +9,22 @@
 #include "ZoAbout.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleWidget.h"
+#include "PhotoFiles.h"
 #include "desktopopener.h"
 #include "menutable.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopWidget>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMetaType>
 #include <QPixmap>
 #include <QTextOption>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -164,9 +168,87 @@ void Vantrope::slot_Exit()
     if (!quitDialog) {
         quitDialog = new TipDialog(this);
         quitDialog->setQuitConfirmMode();
+        // Connected first, so the close that follows is let through.
+        connect(quitDialog, &TipDialog::signal_ExitApp, this, [this]() { quitConfirmed = true; });
         connect(quitDialog, SIGNAL(signal_ExitApp()), this, SLOT(close()));
     }
     quitDialog->exec();
+}
+
+void Vantrope::closeEvent(QCloseEvent *event)
+{
+    if (quitConfirmed) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    // Asked once the window system's request has been answered; a second
+    // request while the question is up adds nothing.
+    if (!quitDialog || !quitDialog->isVisible())
+        QTimer::singleShot(0, this, &Vantrope::slot_Exit);
+}
+
+// ---- Files from the command line and from later starts ---------------------
+
+void Vantrope::slot_OpenFiles(QStringList vStrPath)
+{
+    pendingFiles.append(vStrPath);
+    bringToFront();
+    showPendingFiles();
+}
+
+void Vantrope::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Vantrope::showPendingFiles()
+{
+    // A page is never changed under an open dialog: a running batch counts
+    // its rows, a conversion writes the preview's photo, a question waits for
+    // its answer. Look again a little later.
+    if (QApplication::activeModalWidget()) {
+        if (!pendingTimer) {
+            pendingTimer = new QTimer(this);
+            pendingTimer->setSingleShot(true);
+            pendingTimer->setInterval(200);
+            connect(pendingTimer, &QTimer::timeout, this, &Vantrope::showPendingFiles);
+        }
+        pendingTimer->start();
+        return;
+    }
+    while (!pendingFiles.isEmpty())
+        showFiles(pendingFiles.takeFirst());
+}
+
+void Vantrope::showFiles(const QStringList &paths)
+{
+    bool folderGiven = false;
+    for (const QString &path : paths)
+        folderGiven = folderGiven || QFileInfo(path).isDir();
+    const QVector<QString> photos = PhotoFiles::collect(paths, false).photos;
+    if (photos.isEmpty() && !folderGiven)
+        return;
+
+    if (fileTablePage && currentPage == fileTablePage) {
+        fileTablePage->addFiles(photos);
+        return;
+    }
+
+    // The rest goes the way of a file chosen on a fresh drop page.
+    slot_ToHome();
+    const bool onePhoto = paths.size() == 1 && photos.size() == 1 && !folderGiven;
+    if (onePhoto) {
+        slot_SinglePhotoView();
+        emit dropPage->signal_ToPreviewView(photos.first());
+    } else {
+        slot_BatchPhotoView();
+        emit dropPage->signal_addHeicFile(photos);
+    }
 }
 
 // ---- Page navigation -------------------------------------------------------

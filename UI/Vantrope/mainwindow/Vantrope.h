@@ -5,7 +5,9 @@
 #include "ZoSkin.h"
 
 #include <QMainWindow>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace Ui {
@@ -18,6 +20,7 @@ class PreviewHEIC;
 class QAction;
 class QLabel;
 class QMenu;
+class QTimer;
 class SingalConverterHome;
 class TipDialog;
 class ZoStyleButton;
@@ -63,9 +66,22 @@ public slots:
 
     void slot_Exit();
 
+    // Photos or folders given on the command line or handed over by a later
+    // start: brings the window forward and shows them. One photo opens its
+    // preview; several, or a folder, open the batch table with the folders'
+    // photos. While the batch table is on show they are added to it, so a
+    // gathered list is never thrown away. While a dialog of the window is open
+    // (a batch or a conversion in progress, a question) they wait until it
+    // has closed, then come in order. Paths that are no photos are left out;
+    // with nothing left the window only comes forward.
+    void slot_OpenFiles(QStringList vStrPath);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    // A close asked for by the window system (Alt+F4, the window list) goes
+    // through the quit confirmation, as the title bar's close button does.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void enterPageWithCaption(const QString &strCaption);
@@ -73,6 +89,9 @@ private:
     void closeCurrentPage();
     void setCurrentPage(QWidget *page);
     void openLink(int nMenuNumber);
+    void bringToFront();
+    void showPendingFiles();
+    void showFiles(const QStringList &paths);
 
     Ui::VantropeClass *ui;
     ZoSkin skin;
@@ -82,6 +101,12 @@ private:
     ZoStyleButton *batchStartButton = nullptr;
     Heif2jpgFunc decoder = nullptr;
     TipDialog *quitDialog = nullptr;
+    // Set once the user has confirmed quitting: the next close goes through.
+    bool quitConfirmed = false;
+
+    // Files handed in while a dialog was open, one list per hand-over.
+    QList<QStringList> pendingFiles;
+    QTimer *pendingTimer = nullptr;
 
     // Pages and navigation.
     SingalConverterHome *dropPage = nullptr;

@@ -1,0 +1,40 @@
+#include "LaunchFiles.h"
+
+#include "PhotoFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace LaunchFiles {
+
+QStringList fromArguments(const QStringList &arguments)
+{
+    QStringList paths;
+    for (const QString &argument : arguments) {
+        if (argument.isEmpty())
+            continue;
+        QString path = argument;
+        if (argument.startsWith(QLatin1String("file:"))) {
+            path = QUrl(argument).toLocalFile();
+            if (path.isEmpty())
+                continue;
+        }
+        paths << QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    }
+    return paths;
+}
+
+QStringList unusable(const QStringList &paths)
+{
+    QStringList left;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        const bool photo = info.isFile() && PhotoFiles::isHeifPhotoName(path);
+        if (!photo && !info.isDir())
+            left << path;
+    }
+    return left;
+}
+
+} // namespace LaunchFiles

@@ -12,10 +12,10 @@
 #include "filedialogs.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 

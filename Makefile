@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc)
 
-.PHONY: all deps configure build run test install clean
+.PHONY: all deps configure build run test install deb clean
 
 all: build
 
@@ -24,6 +24,10 @@ test: build
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the same files for /usr, in $(BUILD_DIR).
+deb: build
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null && ls -1 "$$PWD"/vantrope_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -28,7 +28,7 @@ done
 
 # The listing, as paths under /usr (links and folders included).
 dpkg-deb -c "$deb" > "$work/listing"
-dpkg-deb -c "$deb" | awk '{ p = $6; sub(/^\./, "", p); sub(/\/$/, "", p); if (p != "" && $1 !~ /^d/) print p }' \
+grep -v '^d' "$work/listing" | sed -E 's/^([^ ]+ +){5}//; s/ -> .*$//; s/^\.//' \
     | sort > "$work/packaged"
 for want in /usr/bin/vantrope /usr/bin/vantrope-convert \
             /usr/lib/vantrope/Vantrope /usr/lib/vantrope/vantrope-convert /usr/lib/vantrope/libTarnwick.so \

@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 PREFIX    ?= /usr/local
 JOBS      ?= $(shell nproc)
 
-.PHONY: all deps configure build run test gallery install clean
+.PHONY: all deps configure build run test gallery install deb clean
 
 all: build
 
@@ -28,6 +28,10 @@ gallery: configure
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the same files for /usr, in $(BUILD_DIR).
+deb: build
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null && ls -1 "$$PWD"/vantrope_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -4,10 +4,14 @@
 # (1.19 opens current phone photos; bookworm's 1.15 cannot); the suite is
 # added with the mirror this machine already uses, and only the libheif
 # packages are taken from it.
+#
+# It says one line per step; apt's own output goes to a log file, which is
+# shown when a step fails.
 set -eu
 
 packages="build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
 libqt5x11extras5-dev libturbojpeg0-dev libjpeg62-turbo-dev xvfb xauth fonts-dejavu-core fonts-open-sans clang libclang-rt-14-dev
+desktop-file-utils appstream dpkg-dev
 gcc-multilib g++-multilib"
 backports="libheif-dev libheif1 libheif-plugin-ffmpegdec libheif-plugin-libde265 libheif-plugin-x265 libheif-examples"
 
@@ -31,9 +35,24 @@ if [ "$(id -u)" != 0 ]; then
 fi
 
 export DEBIAN_FRONTEND=noninteractive
+log=${VANTROPE_DEPS_LOG:-${TMPDIR:-/tmp}/vantrope-install-deps.log}
+: > "$log"
+# step "what is being done" command...: one line on the terminal, the
+# command's output in the log, the log's end on the terminal if it fails.
+step() {
+    what=$1
+    shift
+    echo "==> $what"
+    if ! "$@" >>"$log" 2>&1; then
+        echo "FAILED: $what. The last lines of $log:" >&2
+        tail -n 30 "$log" >&2
+        exit 1
+    fi
+}
+echo "==> Missing packages:$missing"
 
 # The backports suite, on the mirror of the configured bookworm suite.
-if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+add_backports() {
     uri=""
     if [ -f /etc/apt/sources.list.d/debian.sources ]; then
         uri=$(awk '/^URIs:/ {u=$2} /^Suites:/ && / bookworm( |$)/ {print u; exit}' /etc/apt/sources.list.d/debian.sources)
@@ -43,7 +62,7 @@ if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.
     fi
     if [ -z "$uri" ]; then
         echo "No bookworm mirror found in the apt sources; cannot add bookworm-backports." >&2
-        exit 1
+        return 1
     fi
     keyring=/usr/share/keyrings/debian-archive-keyring.gpg
     {
@@ -51,10 +70,15 @@ if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.
         echo "URIs: $uri"
         echo "Suites: bookworm-backports"
         echo "Components: main"
-        [ -f "$keyring" ] && echo "Signed-By: $keyring"
+        if [ -f "$keyring" ]; then echo "Signed-By: $keyring"; fi
     } > /etc/apt/sources.list.d/bookworm-backports.sources
+}
+if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    step "Adding the bookworm-backports suite" add_backports
 fi
 
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends $packages
-apt-get install -y -qq --no-install-recommends -t bookworm-backports $backports
+step "Updating the package lists" apt-get update
+step "Installing the build and test packages" apt-get install -y --no-install-recommends $packages
+step "Installing libheif from bookworm-backports" \
+    apt-get install -y --no-install-recommends -t bookworm-backports $backports
+echo "==> Done (apt's output: $log)"

@@ -62,8 +62,12 @@ void TestHandOver::initTestCase()
     QVERIFY(HeicFixture::write(photos.filePath("my photo.heic").toStdString(), small));
     QVERIFY(QDir(photos.path()).mkpath("sub"));
 
-    // The running copy, wired as the program's main wires it.
+    // The running copy, wired as the program's main wires it; a copy that
+    // crashed left its socket file behind.
     QVERIFY(guard.create("Vantrope"));
+    QFile stale(QFile::decodeName(PlatformInstance::channelPath(L"Vantrope")));
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.close();
     channel.reset(new InstanceChannel("Vantrope"));
     QVERIFY(channel->listen());
     window.reset(new Vantrope);

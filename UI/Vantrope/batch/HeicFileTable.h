@@ -51,7 +51,8 @@ public:
     ~HeicFileTable() override;
 
     // Appends every path that names an existing file, in order, duplicates
-    // included; missing files are skipped silently.
+    // included; a folder stands for the HEIF photos in it and below it.
+    // Missing files are skipped silently. All rows start unchecked.
     void addFiles(QVector<QString> vStrPath);
     // A null decoder leaves the one held unchanged.
     void setDecoder(Heif2jpgFunc func);

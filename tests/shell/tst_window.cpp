@@ -273,7 +273,8 @@ void TestWindow::openFiles_data()
     QTest::newRow("one photo opens its preview") << "home" << QStringList{"IMG_2.HEIC"} << "preview IMG_2.HEIC";
     QTest::newRow("photos open the table") << "home" << QStringList{"IMG_2.HEIC", "IMG_1.HEIC"}
                                            << "table IMG_2.HEIC,IMG_1.HEIC";
-    QTest::newRow("a folder gives its own photos") << "home" << QStringList{"card"} << "table A.HIF,b.heic";
+    QTest::newRow("a folder gives its photos, sub-folders too") << "home" << QStringList{"card"}
+                                                              << "table A.HIF,deep.heic,b.heic";
     QTest::newRow("a folder of one photo is still a batch") << "home" << QStringList{"card/DCIM"}
                                                            << "table deep.heic";
     QTest::newRow("an empty folder gives an empty table") << "home" << QStringList{"empty"} << "table ";
@@ -287,7 +288,7 @@ void TestWindow::openFiles_data()
     QTest::newRow("the table on show keeps its rows") << "table" << QStringList{"IMG_2.HEIC"}
                                                       << "table IMG_1.HEIC,IMG_2.HEIC";
     QTest::newRow("the table takes a folder") << "table" << QStringList{"card"}
-                                              << "table IMG_1.HEIC,A.HIF,b.heic";
+                                              << "table IMG_1.HEIC,A.HIF,deep.heic,b.heic";
 }
 
 void TestWindow::openFiles()

@@ -1,6 +1,7 @@
 #include "LaunchFiles.h"
 
 #include "PhotoFiles.h"
+#include "filenamecodec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +17,7 @@ QStringList fromArguments(const QStringList &arguments)
             continue;
         QString path = argument;
         if (argument.startsWith(QLatin1String("file:"))) {
-            path = QUrl(argument).toLocalFile();
+            path = PlatformText::localFileFromUrl(QUrl(argument));
             if (path.isEmpty())
                 continue;
         }

@@ -6,6 +6,7 @@
 #include "ConvertThread.h"
 #include "ConvertsionSet.h"
 #include "DialogPlacement.h"
+#include "DroppedPaths.h"
 #include "PhotoFiles.h"
 #include "TipDialog.h"
 #include "ZoStyleCheckBox.h"
@@ -37,18 +38,6 @@ const char *const workerTempFileNames[4] = {"temp1.hevc", "temp2.hevc", "temp3.h
 QString sizeText(double bytes)
 {
     return QString::number(bytes / 1024 / 1024, 'f', 1) + "MB";
-}
-
-// The local paths of a drag, or none when it carries no local file.
-QStringList localPaths(const QMimeData *mime)
-{
-    QStringList paths;
-    if (!mime || !mime->hasUrls())
-        return paths;
-    for (const QUrl &url : mime->urls())
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    return paths;
 }
 
 // A drag is worth accepting when it brings a folder or a HEIF photo; what a
@@ -415,7 +404,7 @@ QVector<QString> HeicFileTable::appendPhotos(const QStringList &paths)
 
 void HeicFileTable::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!batchBusy() && mayHoldPhotos(localPaths(event->mimeData())))
+    if (!batchBusy() && mayHoldPhotos(DroppedPaths::localPaths(event->mimeData())))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -423,7 +412,7 @@ void HeicFileTable::dragEnterEvent(QDragEnterEvent *event)
 
 void HeicFileTable::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!batchBusy() && mayHoldPhotos(localPaths(event->mimeData())))
+    if (!batchBusy() && mayHoldPhotos(DroppedPaths::localPaths(event->mimeData())))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -431,7 +420,7 @@ void HeicFileTable::dragMoveEvent(QDragMoveEvent *event)
 
 void HeicFileTable::dropEvent(QDropEvent *event)
 {
-    const QStringList paths = localPaths(event->mimeData());
+    const QStringList paths = DroppedPaths::localPaths(event->mimeData());
     if (batchBusy() || !mayHoldPhotos(paths)) {
         event->ignore();
         return;

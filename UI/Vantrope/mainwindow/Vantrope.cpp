@@ -230,7 +230,7 @@ void Vantrope::showFiles(const QStringList &paths)
     bool folderGiven = false;
     for (const QString &path : paths)
         folderGiven = folderGiven || QFileInfo(path).isDir();
-    const QVector<QString> photos = PhotoFiles::collect(paths, false).photos;
+    const QVector<QString> photos = PhotoFiles::collect(paths, true).photos;
     if (photos.isEmpty() && !folderGiven)
         return;
 

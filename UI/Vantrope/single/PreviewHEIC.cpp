@@ -8,7 +8,7 @@
 #include "SingleConverting.h"
 #include "ZoHoverCaption.h"
 #include "ZoMessageBox.h"
-#include "droppedpaths.h"
+#include "DroppedPaths.h"
 #include "filedialogs.h"
 
 #include <QDateTime>

@@ -2,7 +2,7 @@
 #include "ui_SingalConverterHome.h"
 
 #include "PhotoFiles.h"
-#include "droppedpaths.h"
+#include "DroppedPaths.h"
 #include "filedialogs.h"
 
 #include <QDragEnterEvent>

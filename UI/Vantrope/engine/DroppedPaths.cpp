@@ -1,4 +1,6 @@
-#include "droppedpaths.h"
+#include "DroppedPaths.h"
+
+#include "filenamecodec.h"
 
 #include <QMimeData>
 #include <QUrl>
@@ -13,7 +15,7 @@ QStringList localPaths(const QMimeData *mime)
     const QList<QUrl> urls = mime->urls();
     paths.reserve(urls.size());
     for (const QUrl &url : urls)
-        paths.append(url.toLocalFile());
+        paths.append(PlatformText::localFileFromUrl(url));
     return paths;
 }
 

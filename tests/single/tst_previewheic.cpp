@@ -653,8 +653,8 @@ void TestPreviewHEIC::droppedPhotoReplacesShownOne()
 
 void TestPreviewHEIC::inputInTargetFolderIsKept()
 {
-    // b.Heic keeps its name under the naming rule; converting it inside the
-    // output folder must not replace the photo with its JPEG.
+    // Converting a photo inside the output folder must never replace the
+    // photo with its JPEG (b.Heic becomes b.jpg beside it).
     const QString folder = m_dir->filePath("Quorvix");
     QVERIFY(QDir().mkpath(folder));
     const QString input = folder + "/b.Heic";

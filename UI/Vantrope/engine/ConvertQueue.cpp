@@ -129,6 +129,10 @@ void ConvertQueue::clear()
 
 void ConvertQueue::beginBatch()
 {
+    std::lock_guard<std::mutex> queue(m_mutex);
+    // Paths a stopped batch left behind are named again with the new batch.
+    for (Item &item : m_items)
+        item.outputPath.clear();
     std::lock_guard<std::mutex> lock(m_namesMutex);
     m_reservedOutputs.clear();
     m_batchInputs.clear();

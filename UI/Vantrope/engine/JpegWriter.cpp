@@ -333,7 +333,7 @@ bool writeFileReplacing(const QString &path, const QVector<Piece> &pieces, const
     }
     // On disk before it takes the target's name: a crash leaves the old file
     // or the new one, never an empty one.
-    if (::fsync(fd) != 0 && errno != EINVAL)
+    if (::fdatasync(fd) != 0 && errno != EINVAL)
         return abandon(errno);
     if (fileTime.isValid()) {
         const qint64 ms = fileTime.toMSecsSinceEpoch();

@@ -56,12 +56,15 @@ void TestOutputLocation::outputName_data()
     QTest::newRow("heif") << "a.heif" << "a.jpg";
     QTest::newRow("camera HIF") << "x.HIF" << "x.jpg";
     QTest::newRow("mixed case after replaced") << "x.heic.Heic" << "x.jpg.jpg";
-    QTest::newRow("suffix only") << ".HEIF" << ".HEIF";
+    QTest::newRow("suffix only") << ".HEIF" << ".HEIF.jpg";
     QTest::newRow("jpeg input") << "c.jpg" << "c.jpg";
     QTest::newRow("twice lower") << "x.heic.heic" << "x.jpg.jpg";
     QTest::newRow("upper then lower") << "trip.HEIC.heic" << "trip.jpg.jpg";
     QTest::newRow("inside the name") << "my.HEICphoto.HEIC" << "my.jpgphoto.jpg";
-    QTest::newRow("no extension") << "exit" << "exit";
+    QTest::newRow("no extension") << "exit" << "exit.jpg";
+    QTest::newRow("other image suffix") << "photo.png" << "photo.png.jpg";
+    QTest::newRow("jpeg upper") << "C.JPG" << "C.JPG";
+    QTest::newRow("jpeg long") << "d.jpeg" << "d.jpeg";
     QTest::newRow("unicode") << QString::fromUtf8("фото 照片.HEIC") << QString::fromUtf8("фото 照片.jpg");
 }
 
@@ -150,12 +153,12 @@ void TestOutputLocation::inputInsideTargetFolderIsNeverTheOutput()
     const QString folder = root.path() + "/Quorvix";
     QVERIFY(QDir().mkpath(folder));
     // Names the rule leaves as they are would name the input itself.
-    for (const QString &name : {QStringLiteral("c.jpg"), QStringLiteral("exit")}) {
+    for (const QString &name : {QStringLiteral("c.jpg"), QStringLiteral("d.JPEG")}) {
         QFile f(folder + "/" + name);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("input");
         f.close();
-        const QString numbered = name == "exit" ? "exit (2)" : "c (2).jpg";
+        const QString numbered = name == "d.JPEG" ? "d (2).JPEG" : "c (2).jpg";
         QString savePath = folder;
         QCOMPARE(OutputLocation::batchOutputPath(savePath, folder + "/" + name), folder + "/" + numbered);
         // Also when the input is named through another spelling of the folder.

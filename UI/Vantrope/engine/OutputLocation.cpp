@@ -28,6 +28,11 @@ QString outputName(const QString &fileName)
             }
         }
     }
+    // Whatever was given (a renamed photo, a name without suffix), what is
+    // written is a JPEG and its name must say so.
+    if (!name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)
+        && !name.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive))
+        name += QLatin1String(".jpg");
     return name;
 }
 

@@ -27,7 +27,8 @@ namespace OutputLocation {
 enum class Form { Batch, SinglePhoto };
 
 // IMG_0001.HEIC -> IMG_0001.jpg, x.heic.heic -> x.jpg.jpg, b.Heic -> b.jpg,
-// x.HIF -> x.jpg; a name without a HEIF suffix keeps it (exit -> exit).
+// x.HIF -> x.jpg; a name that is still no JPEG name gets ".jpg" appended
+// (exit -> exit.jpg, photo.png -> photo.png.jpg; c.jpg and d.JPEG stay).
 QString outputName(const QString &fileName);
 
 // "IMG_1.jpg", 2 -> "IMG_1 (2).jpg"; the suffix is what follows the last dot

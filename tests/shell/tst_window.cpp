@@ -333,7 +333,7 @@ void TestWindow::openFilesWaitsForOpenDialog()
     QVERIFY(*answered);
     QCOMPARE(seenWhileOpen, QString("table IMG_1.HEIC"));
     // Both hand-overs arrive, in order, once the dialog has closed.
-    QTRY_COMPARE(shownPage(), QString("table IMG_1.HEIC,IMG_2.HEIC,A.HIF,b.heic"));
+    QTRY_COMPARE(shownPage(), QString("table IMG_1.HEIC,IMG_2.HEIC,A.HIF,deep.heic,b.heic"));
 }
 
 void TestWindow::batchAgainGivesFreshTable()

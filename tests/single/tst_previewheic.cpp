@@ -501,7 +501,7 @@ void TestPreviewHEIC::undecodablePhotoSaysWhy_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("damaged photo") << QByteArray("FAKE broken") << true << "decoder error";
     QTest::newRow("empty file") << QByteArray() << true << "the file is empty";
-    QTest::newRow("missing file") << QByteArray("-") << true << "cannot open the file";
+    QTest::newRow("missing file") << QByteArray("-") << true << "the file does not exist";
     QTest::newRow("no decoder library") << QByteArray("FAKE 64 48 0") << false << "no decoder";
 }
 
@@ -563,7 +563,7 @@ void TestPreviewHEIC::conversionFailureSaysWhereAndWhy_data()
     QTest::newRow("deep folder cannot be made")
         << "chosen folder is a file" << deep + "blocker/Quorvix/IMG_7.jpg" << "could not be created";
     QTest::newRow("photo gone before converting")
-        << "photo removed" << "IMG_7.HEIC" << "cannot open the file";
+        << "photo removed" << "IMG_7.HEIC" << "the file does not exist";
 }
 
 void TestPreviewHEIC::conversionFailureSaysWhereAndWhy()

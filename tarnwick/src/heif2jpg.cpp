@@ -5,7 +5,7 @@
 //   jpeginput     a renamed JPEG, checked and passed through
 //   container     the HEIF container and its primary image
 //   metadata      ICC profile and EXIF (with its orientation)
-//   imagetojpeg   decode (decode, hevcdecoders), upright (transform),
+//   imagetojpeg   decode (decode, decoderplugins), upright (transform),
 //                 colour (colour) and JPEG encoding (jpegencode)
 //   jpegsegments  metadata segments inserted, result written
 #include "Tarnwick.h"

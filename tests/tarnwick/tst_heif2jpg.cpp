@@ -1326,6 +1326,21 @@ void TestHeif2Jpg::codecMessagesStayOffStderr()
     Bytes truncatedJpeg = makeJpeg(160, 120);
     truncatedJpeg.resize(truncatedJpeg.size() / 2);
     inputs.push_back(truncatedJpeg);
+    // A JPEG-coded image with a stray restart marker in its data.
+    HeicFixture::Options jpegCoded;
+    jpegCoded.jpegCoded = true;
+    jpegCoded.exif = false;
+    jpegCoded.width = 160;
+    jpegCoded.height = 120;
+    jpegCoded.pattern = HeicFixture::Pattern::Noise;
+    Bytes damagedJpegItem = HeicFixture::encode(jpegCoded);
+    if (!damagedJpegItem.empty()) {
+        const size_t middle = (find4cc(damagedJpegItem, "mdat") + damagedJpegItem.size()) / 2;
+        damagedJpegItem[middle] = 0xFF;
+        damagedJpegItem[middle + 1] = 0xD3;
+        inputs.push_back(damagedJpegItem);
+        QCOMPARE(convert(damagedJpegItem).result, int32_t(TARNWICK_ERR_DECODE));
+    }
 
     std::fflush(stderr);
     FILE *capture = std::tmpfile();

@@ -18,29 +18,33 @@
  *    segment. XMP and other metadata are not carried (XMP may repeat the
  *    old orientation);
  *  - input that already is a JPEG stream (a renamed .jpg) is returned
- *    unchanged.
+ *    unchanged once it has decoded cleanly within the limits below; a
+ *    truncated (TARNWICK_ERR_TRUNCATED) or damaged (TARNWICK_ERR_CORRUPT)
+ *    JPEG is refused.
+ *  - a photo whose orientation is kept only in EXIF (no rotation or mirror
+ *    in the container) is turned by its EXIF Orientation; with a container
+ *    rotation or mirror, the container's orientation holds.
+ *  - any file whose primary still image libheif can read is taken,
+ *    whatever brands it declares (image sequences with a still image,
+ *    "mif2"); HEVC-, AV1- and JPEG-coded images are decoded.
  *
  * Result, in the manner of snprintf:
  *  - > 0 and <= outputCapacity: the JPEG's length; output[0 .. result) holds it.
  *  - > outputCapacity: the JPEG did not fit; NOTHING was written and the
  *    result is the length it needs, so the caller can retry with a buffer
- *    of at least that size (the same input gives the same length). One
- *    exception: HEVC data that the preferred decoder rejects goes to
- *    libheif's default decoder, which reports success on some damaged
- *    streams while leaving parts of the picture unwritten. Such a picture is
- *    decoded twice and refused (TARNWICK_ERR_DECODE) when the two differ.
- *    That test depends on what the memory held: it misses unwritten parts
- *    when both decodes found the same content there, and another call with
- *    such a damaged file may give another length or that error.
+ *    of at least that size (the same input gives the same length: decoded
+ *    pictures live in memory cleared for the call, and pictures the decoder
+ *    reports as damaged are refused with TARNWICK_ERR_DECODE).
  *  - < 0: one of the TARNWICK_ERR_ codes below; nothing was written.
  * No byte at or past output[outputCapacity] is ever written, whatever the
  * input. output may be NULL when outputCapacity is 0 (a size query).
  *
  * Untrusted input: any byte sequence is safe to pass. Limits enforced:
  *  - inputLength: 1 .. INT32_MAX;
- *  - decoded image: width and height each at most TARNWICK_MAX_SIDE and at
- *    most TARNWICK_MAX_PIXELS pixels (admits 200-megapixel photos);
- *    libheif's own security limits apply as well;
+ *  - decoded image (also a JPEG passed through): width and height each at
+ *    most TARNWICK_MAX_SIDE and at most TARNWICK_MAX_PIXELS pixels (admits
+ *    200-megapixel photos); libheif's own security limits apply as well,
+ *    except that one memory block may hold a whole image of that size;
  *  - calls running at the same time share a process-wide budget of
  *    TARNWICK_PIXEL_BUDGET decoded pixels; a call whose image does not fit
  *    into what is left waits until earlier calls finish, so several large
@@ -53,12 +57,15 @@
  * photo decoded alone gets its grid tiles decoded on all cores, calls running
  * together one thread each). No exception leaves the library.
  *
- * HEVC is decoded with libheif's ffmpeg plugin when it is installed (faster),
- * else with libheif's default decoder, which also takes over for files the
- * plugin rejects. For benchmarks, the environment variables
- * TARNWICK_HEVC_DECODER (a plugin id: "ffmpeg", "libde265") and
- * TARNWICK_DECODING_THREADS (tile threads per call) override both choices;
- * they are read once, at the first call.
+ * HEVC is decoded by the library's own decoder built on libavcodec, whose
+ * picture memory is cleared before decoding, so nothing a decoder leaves
+ * unwritten can show earlier memory. For tests and benchmarks the
+ * environment variables TARNWICK_HEVC_DECODER ("libde265": decode with
+ * libde265 instead, which keeps most pictures in memory of its own, so that
+ * guarantee does not hold there) and TARNWICK_DECODING_THREADS (tile threads
+ * per call) change that; TARNWICK_CODEC_LOG (any value but "0") lets the
+ * codec libraries' messages through to stderr, which the library otherwise
+ * keeps silent. They are read once, at the first call.
  *
  * tempFileName is accepted for the caller's convenience and never used:
  * decoding happens entirely in memory, no file is created, read or deleted.

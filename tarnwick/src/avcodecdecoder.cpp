@@ -1,9 +1,9 @@
 // The libavcodec HEVC decoder as a libheif decoder plugin (see
-// hevcdecoders.h): frame buffers come from libavcodec's pool and are zeroed
+// decoderplugins.h): frame buffers come from libavcodec's pool and are zeroed
 // before decoding; bitstream errors stop decoding (AV_EF_EXPLODE) and frames
 // flagged corrupt or with decode errors are refused.
-#include "hevcdecoders.h"
-#include "hevcpicture.h"
+#include "decoderplugins.h"
+#include "decodedpicture.h"
 
 #include <libheif/heif_plugin.h>
 

@@ -11,16 +11,18 @@
 #include "heifowners.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace tarnwick {
 
 struct Container {
+    std::vector<uint8_t> relabelled; // the input with brands libheif reads, when it needed them
     Context context;
     Handle primary;
 };
 
-// Reads from memory without copying: input must outlive the result. Throws
-// Failure.
+// Reads from memory without copying (except to relabel the brands): input
+// must outlive the result. Throws Failure.
 Container openContainer(const unsigned char *input, int32_t length, int tileThreads);
 
 } // namespace tarnwick

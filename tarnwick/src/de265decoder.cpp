@@ -1,4 +1,4 @@
-// libde265 as a libheif decoder plugin (see hevcdecoders.h), used only when
+// libde265 as a libheif decoder plugin (see decoderplugins.h), used only when
 // asked for (TARNWICK_HEVC_DECODER=libde265). Any decoding error or warning
 // libde265 reports refuses the picture. Picture planes are allocated here
 // and zeroed, but libde265 takes that allocation only for streams without
@@ -7,8 +7,8 @@
 // stream that raises no warning can still show stale memory. That is why
 // this decoder is not the default. libde265 decodes in the calling thread
 // (no worker threads): grid tiles are spread over threads by libheif.
-#include "hevcdecoders.h"
-#include "hevcpicture.h"
+#include "decoderplugins.h"
+#include "decodedpicture.h"
 
 #include <libde265/de265.h>
 #include <libheif/heif_plugin.h>

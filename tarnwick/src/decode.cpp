@@ -2,13 +2,35 @@
 
 #include "Tarnwick.h"
 #include "errors.h"
+#include "decoderplugins.h"
 #include "settings.h"
+
+#include <libheif/heif_items.h>
 
 #include <memory>
 
 namespace tarnwick {
 
-Image decode(heif_image_handle *handle, heif_colorspace colorspace, heif_chroma chroma, bool applyTransformations)
+namespace {
+
+// Whether the image (or, for a grid, its first tile) is JPEG-coded: libheif
+// passes over a decoder id that does not take the image's codec.
+bool isJpegCoded(const heif_context *context, const heif_image_handle *handle)
+{
+    heif_item_id id = heif_image_handle_get_item_id(handle);
+    if (heif_item_get_item_type(context, id) == heif_fourcc('g', 'r', 'i', 'd')) {
+        heif_item_id tile = 0;
+        if (heif_image_handle_get_grid_image_tile_id(handle, 0, 0, 0, &tile).code != heif_error_Ok)
+            return false;
+        id = tile;
+    }
+    return heif_item_get_item_type(context, id) == heif_fourcc('j', 'p', 'e', 'g');
+}
+
+} // namespace
+
+Image decode(const heif_context *context, heif_image_handle *handle, heif_colorspace colorspace, heif_chroma chroma,
+             bool applyTransformations)
 {
     std::unique_ptr<heif_decoding_options, void (*)(heif_decoding_options *)> options(
         heif_decoding_options_alloc(), heif_decoding_options_free);
@@ -17,7 +39,7 @@ Image decode(heif_image_handle *handle, heif_colorspace colorspace, heif_chroma 
     options->convert_hdr_to_8bit = 1;
     options->ignore_transformations = applyTransformations ? 0 : 1;
     const Settings &s = settings();
-    options->decoder_id = s.hevcDecoder.c_str();
+    options->decoder_id = isJpegCoded(context, handle) ? kJpegDecoderId : s.hevcDecoder.c_str();
 
     auto attempt = [&](heif_image **out) {
         *out = nullptr;
@@ -31,7 +53,7 @@ Image decode(heif_image_handle *handle, heif_colorspace colorspace, heif_chroma 
     heif_image *raw = nullptr;
     heif_error e = attempt(&raw);
     if (e.code == heif_error_Plugin_loading_error) {
-        // Our decoders take HEVC only: another codec in a HEIF container.
+        // Neither HEVC nor JPEG (AV1): libheif's choice.
         options->decoder_id = nullptr;
         e = attempt(&raw);
     }

@@ -1,9 +1,10 @@
 // Decoding the primary image's pixels through libheif.
 //
-// HEVC goes to our own decoder (hevcdecoders.h), never to libheif's: it
+// HEVC goes to our own decoder (decoderplugins.h), never to libheif's: it
 // refuses data it finds damaged and otherwise decodes into memory cleared
-// for the photo, so what it leaves unwritten is never another photo's. Other
-// codecs (AV1, JPEG) go to whichever decoder libheif has for them.
+// for the photo, so what it leaves unwritten is never another photo's.
+// JPEG-coded images go to our TurboJPEG decoder (same rules), other codecs
+// (AV1) to whichever decoder libheif has for them.
 #pragma once
 
 #include "heifowners.h"
@@ -13,6 +14,7 @@ namespace tarnwick {
 // The decoded image in the colourspace and chroma asked for, 8 bits per
 // sample at most; with applyTransformations, libheif applies the file's
 // rotation, mirroring and crop. Throws Failure when nothing decodes.
-Image decode(heif_image_handle *handle, heif_colorspace colorspace, heif_chroma chroma, bool applyTransformations);
+Image decode(const heif_context *context, heif_image_handle *handle, heif_colorspace colorspace, heif_chroma chroma,
+             bool applyTransformations);
 
 } // namespace tarnwick

@@ -5,7 +5,7 @@
 //   jpeginput     a renamed JPEG, checked and passed through
 //   container     the HEIF container and its primary image
 //   metadata      ICC profile and EXIF (with its orientation)
-//   imagetojpeg   decode (decode, hevcdecoders), upright (transform),
+//   imagetojpeg   decode (decode, decoderplugins), upright (transform),
 //                 colour (colour) and JPEG encoding (jpegencode)
 //   jpegsegments  metadata segments inserted, result written
 #include "Tarnwick.h"
@@ -56,12 +56,14 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
     const int exifOrientation =
         hasContainerOrientation(container.context.get(), primary) ? 0 : exif.orientation;
 
-    // The stored picture before any crop is what gets decoded.
-    const int64_t storedWidth = std::max<int64_t>(width, heif_image_handle_get_ispe_width(primary));
-    const int64_t storedHeight = std::max<int64_t>(height, heif_image_handle_get_ispe_height(primary));
-    if (storedWidth * storedHeight > TARNWICK_MAX_PIXELS)
+    // The stored picture before any crop (and before rotation) is what gets
+    // decoded.
+    const int64_t storedPixels = std::max<int64_t>(
+        width * height,
+        int64_t(heif_image_handle_get_ispe_width(primary)) * int64_t(heif_image_handle_get_ispe_height(primary)));
+    if (storedPixels > TARNWICK_MAX_PIXELS)
         throw Failure{TARNWICK_ERR_TOO_LARGE};
-    const PixelReservation reservation(uint64_t(storedWidth) * uint64_t(storedHeight));
+    const PixelReservation reservation(uint64_t(storedPixels));
     TjBuffer jpeg;
     encodePrimaryImage(container.context.get(), primary, quality, exifOrientation, jpeg);
     if (!jpeg.data || jpeg.size == 0)

@@ -19,9 +19,10 @@ bool needsExifOrientation(int orientation)
 
 // Grey photos keep one component. False when alpha is not delivered with the
 // grey plane: the caller goes via RGB.
-bool encodeMonochrome(heif_image_handle *handle, int quality, int exifOrientation, Encoder &encoder, TjBuffer &jpeg)
+bool encodeMonochrome(const heif_context *context, heif_image_handle *handle, int quality, int exifOrientation,
+                      Encoder &encoder, TjBuffer &jpeg)
 {
-    Image image = decode(handle, heif_colorspace_monochrome, heif_chroma_monochrome, true);
+    Image image = decode(context, handle, heif_colorspace_monochrome, heif_chroma_monochrome, true);
     const bool hasAlpha = heif_image_handle_has_alpha_channel(handle);
     if (hasAlpha && !heif_image_has_channel(image.get(), heif_channel_Alpha))
         return false;
@@ -65,9 +66,10 @@ bool encodeMonochrome(heif_image_handle *handle, int quality, int exifOrientatio
 
 // Straight from the decoded YCbCr planes, with no RGB round trip. False when
 // the decoded planes turn out not to be JPEG's YCbCr: the caller goes via RGB.
-bool encodeYCbCr(heif_image_handle *handle, heif_chroma chroma, int quality, Encoder &encoder, TjBuffer &jpeg)
+bool encodeYCbCr(const heif_context *context, heif_image_handle *handle, heif_chroma chroma, int quality,
+                 Encoder &encoder, TjBuffer &jpeg)
 {
-    Image image = decode(handle, heif_colorspace_YCbCr, chroma, true);
+    Image image = decode(context, handle, heif_colorspace_YCbCr, chroma, true);
     if (heif_image_get_colorspace(image.get()) != heif_colorspace_YCbCr
         || heif_image_get_chroma_format(image.get()) != chroma || !planesAreJpegYCbCr(image.get(), handle))
         return false;
@@ -89,7 +91,7 @@ void encodeRgb(const heif_context *context, heif_image_handle *handle, heif_chro
     const bool ownTransformations = hasCleanAperture(context, handle);
     const bool hasAlpha = heif_image_handle_has_alpha_channel(handle);
     const heif_chroma layout = hasAlpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB;
-    Image image = decode(handle, heif_colorspace_RGB, layout, !ownTransformations);
+    Image image = decode(context, handle, heif_colorspace_RGB, layout, !ownTransformations);
     const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
     const int height = heif_image_get_height(image.get(), heif_channel_interleaved);
     checkSize(width, height);
@@ -152,12 +154,13 @@ void encodePrimaryImage(const heif_context *context, heif_image_handle *handle, 
         chroma = heif_chroma_undefined;
     }
     Encoder encoder;
-    if (colorspace == heif_colorspace_monochrome && encodeMonochrome(handle, quality, exifOrientation, encoder, jpeg))
+    if (colorspace == heif_colorspace_monochrome
+        && encodeMonochrome(context, handle, quality, exifOrientation, encoder, jpeg))
         return;
     if (colorspace == heif_colorspace_YCbCr && !heif_image_handle_has_alpha_channel(handle)
         && (chroma == heif_chroma_420 || chroma == heif_chroma_422 || chroma == heif_chroma_444)
         && !needsExifOrientation(exifOrientation) && !hasCleanAperture(context, handle)
-        && nclxBoxAllowsPlanes(handle) && encodeYCbCr(handle, chroma, quality, encoder, jpeg))
+        && nclxBoxAllowsPlanes(handle) && encodeYCbCr(context, handle, chroma, quality, encoder, jpeg))
         return;
     encodeRgb(context, handle, chroma, quality, exifOrientation, encoder, jpeg);
 }

@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include "hevcdecoders.h"
+#include "decoderplugins.h"
 
 #include <libheif/heif.h>
 

@@ -8,7 +8,7 @@
 namespace tarnwick {
 
 struct Settings {
-    // The HEVC decoder's id (hevcdecoders.h). There is no second decoder for
+    // The HEVC decoder's id (decoderplugins.h). There is no second decoder for
     // data this one refuses: libavcodec reads every valid photo we know of,
     // and libde265 cannot be given its memory for every stream (see
     // de265decoder.cpp), so it is used only when asked for.

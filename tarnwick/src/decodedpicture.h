@@ -1,4 +1,4 @@
-// What the HEVC decoders share: the coded data libheif pushes, and the
+// What the decoder plugins share: the coded data libheif pushes, and the
 // decoded planes copied into a heif_image.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "hevcpicture.h"
+#include "decodedpicture.h"
 
 #include <cstring>
 #include <memory>

@@ -1,7 +1,8 @@
-// HEVC decoders registered with libheif, whose pictures hold nothing but what
-// the decoder wrote for the photo being converted.
+// Decoders registered with libheif (HEVC on libavcodec and libde265, JPEG on
+// TurboJPEG), whose pictures hold nothing but what the decoder wrote for the
+// photo being converted.
 //
-// libheif's own HEVC plugins hand on pictures in memory they do not clear:
+// libheif's own plugins hand on pictures in memory they do not clear:
 // where a damaged stream leaves parts of a picture undecoded, the picture
 // shows whatever the heap held before. These decoders own that memory
 // instead: every picture buffer is zeroed before the decoder writes into it,
@@ -10,7 +11,7 @@
 // So the same bytes always give the same pixels or the same refusal (for
 // libde265, see the limit in de265decoder.cpp).
 //
-// Both register with the lowest priority: libheif uses them only when asked
+// All register with the lowest priority: libheif uses them only when asked
 // by id (the decoding options' decoder_id), so other users of libheif in the
 // process keep their own choice.
 #pragma once
@@ -23,13 +24,16 @@ namespace tarnwick {
 constexpr const char kAvcodecDecoderId[] = "tarnwick-avcodec";
 // libde265: only when asked for; see de265decoder.cpp for its limit.
 constexpr const char kDe265DecoderId[] = "tarnwick-de265";
+// TurboJPEG, for JPEG-coded images (jpegdecoder.cpp).
+constexpr const char kJpegDecoderId[] = "tarnwick-jpeg";
 
-// Registers both decoders; call once, after heif_init.
+// Registers the decoders; call once, after heif_init.
 void registerHevcDecoders();
 
 // The plugin descriptions themselves (one per decoder source file).
 const heif_decoder_plugin *avcodecHevcPlugin();
 const heif_decoder_plugin *de265HevcPlugin();
+const heif_decoder_plugin *jpegPlugin();
 
 // libavcodec's messages ("[hevc @ 0x…] …") go to stderr unless silenced; the
 // decoders keep them silent unless TARNWICK_CODEC_LOG is set (any value but

@@ -1,4 +1,4 @@
-#include "hevcdecoders.h"
+#include "decoderplugins.h"
 
 namespace tarnwick {
 
@@ -7,6 +7,7 @@ void registerHevcDecoders()
     configureCodecLogging();
     heif_register_decoder_plugin(avcodecHevcPlugin());
     heif_register_decoder_plugin(de265HevcPlugin());
+    heif_register_decoder_plugin(jpegPlugin());
 }
 
 } // namespace tarnwick

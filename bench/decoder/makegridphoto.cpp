@@ -1,0 +1,81 @@
+// Writes a 200 MP phone-like photo for the decoder benchmark: a 32 x 24 grid
+// of 512 x 512 HEVC tiles shown 16320 x 12240, turned upright by irot 270,
+// with a BT.709 colour description (so it is converted through RGB). Every
+// tile is the same real picture: a 512 x 512 cut from the middle of a photo.
+//
+//   tarnwick-make-grid-photo <source.heic> <output.heic>
+#include "heicfixture.h"
+
+#include <libheif/heif.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+heif_error toVector(heif_context *, const void *data, size_t size, void *userdata)
+{
+    auto *out = static_cast<std::vector<uint8_t> *>(userdata);
+    out->assign(static_cast<const uint8_t *>(data), static_cast<const uint8_t *>(data) + size);
+    return heif_error{heif_error_Ok, heif_suberror_Unspecified, "ok"};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <source.heic> <output.heic>\n", argv[0]);
+        return 2;
+    }
+    heif_init(nullptr);
+    heif_context *source = heif_context_alloc();
+    heif_image_handle *handle = nullptr;
+    heif_image *decoded = nullptr;
+    if (heif_context_read_from_file(source, argv[1], nullptr).code
+        || heif_context_get_primary_image_handle(source, &handle).code
+        || heif_decode_image(handle, &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGB, nullptr).code) {
+        std::fprintf(stderr, "%s: cannot decode\n", argv[1]);
+        return 1;
+    }
+    const int width = heif_image_get_width(decoded, heif_channel_interleaved);
+    const int height = heif_image_get_height(decoded, heif_channel_interleaved);
+    if (width < 512 || height < 512)
+        return 1;
+    int stride = 0;
+    const uint8_t *pixels = heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
+
+    heif_image *tile = nullptr;
+    heif_image_create(512, 512, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &tile);
+    heif_image_add_plane(tile, heif_channel_interleaved, 512, 512, 8);
+    int tileStride = 0;
+    uint8_t *tilePixels = heif_image_get_plane(tile, heif_channel_interleaved, &tileStride);
+    const int left = (width - 512) / 2, top = (height - 512) / 2;
+    for (int y = 0; y < 512; ++y)
+        std::memcpy(tilePixels + size_t(y) * tileStride, pixels + size_t(top + y) * stride + size_t(left) * 3, 512 * 3);
+
+    heif_context *tileContext = heif_context_alloc();
+    heif_encoder *encoder = nullptr;
+    heif_context_get_encoder_for_format(tileContext, heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, 80);
+    if (heif_context_encode_image(tileContext, tile, encoder, nullptr, nullptr).code)
+        return 1;
+    HeicFixture::GridOptions g;
+    heif_writer writer{};
+    writer.writer_api_version = 1;
+    writer.write = toVector;
+    heif_context_write(tileContext, &writer, &g.tileHeic);
+    g.columns = 32;
+    g.rows = 24;
+    g.width = 16320;
+    g.height = 12240;
+    g.rotationCcw = 270;
+    g.matrixCoefficients = 1;
+    const std::vector<uint8_t> grid = HeicFixture::gridOfOneTile(g);
+    FILE *out = std::fopen(argv[2], "wb");
+    if (grid.empty() || !out || std::fwrite(grid.data(), 1, grid.size(), out) != grid.size())
+        return 1;
+    std::fclose(out);
+    return 0;
+}

@@ -1,0 +1,157 @@
+// TurboJPEG as a libheif decoder plugin for JPEG-coded images, in place of
+// libheif's own JPEG plugin, whose libjpeg prints its warnings to stderr and
+// hands on pictures of damaged streams. Like the HEVC decoders
+// (decoderplugins.h): the picture is decoded into memory allocated and cleared
+// here, and the first warning (a stream cut short, damaged data) refuses it.
+#include "Tarnwick.h"
+#include "decoderplugins.h"
+#include "decodedpicture.h"
+#include "jpegencode.h"
+
+#include <libheif/heif_plugin.h>
+#include <turbojpeg.h>
+
+#include <new>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+struct JpegDecoder {
+    std::vector<uint8_t> data;
+};
+
+const char *pluginName()
+{
+    return "Tarnwick TurboJPEG decoder";
+}
+
+int supportsFormat(heif_compression_format format)
+{
+    return format == heif_compression_JPEG ? 1 : 0;
+}
+
+heif_error outOfMemory()
+{
+    return heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
+}
+
+heif_error newDecoder(void **decoder)
+{
+    *decoder = new (std::nothrow) JpegDecoder;
+    return *decoder ? decoderOk() : outOfMemory();
+}
+
+void freeDecoder(void *decoder)
+{
+    delete static_cast<JpegDecoder *>(decoder);
+}
+
+// libheif pushes the stream as it is (any jpgC tables first).
+heif_error pushData(void *decoder, const void *data, size_t size)
+{
+    try {
+        const auto *bytes = static_cast<const uint8_t *>(data);
+        if (size > 0 && bytes)
+            static_cast<JpegDecoder *>(decoder)->data.insert(static_cast<JpegDecoder *>(decoder)->data.end(), bytes,
+                                                              bytes + size);
+        return decoderOk();
+    } catch (const std::bad_alloc &) {
+        return outOfMemory();
+    }
+}
+
+void setStrictDecoding(void *, int) {}
+
+heif_error decodeImage(void *decoder, heif_image **out)
+{
+    *out = nullptr;
+    const std::vector<uint8_t> &stream = static_cast<JpegDecoder *>(decoder)->data;
+    TjHandle tj(tjInitDecompress());
+    if (!tj)
+        return outOfMemory();
+    int width = 0, height = 0, subsampling = 0, colorspace = 0;
+    if (stream.empty()
+        || tjDecompressHeader3(tj.get(), stream.data(), static_cast<unsigned long>(stream.size()), &width, &height,
+                               &subsampling, &colorspace)
+            != 0
+        || width <= 0 || height <= 0)
+        return decoderError("unreadable JPEG header");
+    // The stream's own size, which need not be the one the container states.
+    if (width > TARNWICK_MAX_SIDE || height > TARNWICK_MAX_SIDE || int64_t(width) * height > TARNWICK_MAX_PIXELS)
+        return heif_error{heif_error_Memory_allocation_error, heif_suberror_Security_limit_exceeded,
+                          "JPEG larger than the limits"};
+    DecodedPicture picture;
+    switch (subsampling) {
+    case TJSAMP_GRAY:
+        picture.chroma = heif_chroma_monochrome;
+        break;
+    case TJSAMP_420:
+        picture.chroma = heif_chroma_420;
+        break;
+    case TJSAMP_422:
+        picture.chroma = heif_chroma_422;
+        break;
+    case TJSAMP_444:
+        picture.chroma = heif_chroma_444;
+        break;
+    default:
+        return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
+                          "unsupported JPEG subsampling"};
+    }
+    if (colorspace != TJCS_YCbCr && colorspace != TJCS_GRAY)
+        return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
+                          "unsupported JPEG colour space"};
+    try {
+        const int planes = picture.chroma == heif_chroma_monochrome ? 1 : 3;
+        std::vector<uint8_t> memory[3];
+        unsigned char *dst[3] = {nullptr, nullptr, nullptr};
+        int strides[3] = {0, 0, 0};
+        for (int c = 0; c < planes; ++c) {
+            strides[c] = tjPlaneWidth(c, width, subsampling);
+            const int rows = tjPlaneHeight(c, height, subsampling);
+            if (strides[c] <= 0 || rows <= 0)
+                return decoderError("JPEG plane size");
+            memory[c].assign(size_t(strides[c]) * size_t(rows), 0);
+            dst[c] = memory[c].data();
+            picture.planes[c] = memory[c].data();
+            picture.strides[c] = strides[c];
+        }
+        if (tjDecompressToYUVPlanes(tj.get(), stream.data(), static_cast<unsigned long>(stream.size()), dst, width,
+                                    strides, height, TJFLAG_STOPONWARNING)
+            != 0)
+            return decoderError("damaged JPEG data");
+        picture.width = width;
+        picture.height = height;
+        picture.bitDepth = 8;
+        // JPEG's own YCbCr: BT.601 matrix, full range.
+        picture.matrixCoefficients = 6;
+        picture.fullRange = true;
+        return toHeifImage(picture, out);
+    } catch (const std::bad_alloc &) {
+        return outOfMemory();
+    }
+}
+
+const heif_decoder_plugin plugin = {
+    3,
+    pluginName,
+    nullptr,
+    nullptr,
+    supportsFormat,
+    newDecoder,
+    freeDecoder,
+    pushData,
+    decodeImage,
+    setStrictDecoding,
+    kJpegDecoderId,
+};
+
+} // namespace
+
+const heif_decoder_plugin *jpegPlugin()
+{
+    return &plugin;
+}
+
+} // namespace tarnwick

@@ -46,14 +46,16 @@
  *    200-megapixel photos); libheif's own security limits apply as well,
  *    except that one memory block may hold a whole image of that size;
  *  - calls running at the same time share a process-wide budget of
- *    TARNWICK_PIXEL_BUDGET decoded pixels; a call whose image does not fit
+ *    TARNWICK_MEMORY_BUDGET_MIB mebibytes: each call counts the most memory
+ *    its image's decoding and encoding hold at one time (decoded planes, the
+ *    transformed copy, RGB pixels, the JPEG), and a call that does not fit
  *    into what is left waits until earlier calls finish, so several large
  *    decodes at once cannot exhaust memory. One image alone always fits.
  * quality is clamped to 1 .. 100.
  *
  * Threads: any number of calls may run at the same time from different
  * threads, each with its own buffers; calls share no state beyond the one-time
- * library initialisation, the pixel budget and a count of running calls (a
+ * library initialisation, the memory budget and a count of running calls (a
  * photo decoded alone gets its grid tiles decoded on all cores, calls running
  * together one thread each). No exception leaves the library.
  *
@@ -93,7 +95,7 @@ extern "C" {
 enum tarnwick_limits {
     TARNWICK_MAX_SIDE = 65500,          /* JPEG cannot hold more than 65535 */
     TARNWICK_MAX_PIXELS = 220000000,    /* per image: 200 MP photos pass */
-    TARNWICK_PIXEL_BUDGET = 440000000   /* all calls in flight together */
+    TARNWICK_MEMORY_BUDGET_MIB = 2048   /* all calls in flight together: two 200 MP photos */
 };
 
 enum tarnwick_error {

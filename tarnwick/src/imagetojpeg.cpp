@@ -7,6 +7,7 @@
 #include "pixelbudget.h"
 #include "transform.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tarnwick {
@@ -141,6 +142,45 @@ void encodeRgb(const heif_context *context, heif_image_handle *handle, heif_chro
 }
 
 } // namespace
+
+uint64_t peakBytes(const heif_context *context, const heif_image_handle *handle, uint64_t storedPixels,
+                   int exifOrientation)
+{
+    heif_colorspace colorspace = heif_colorspace_undefined;
+    heif_chroma chroma = heif_chroma_undefined;
+    if (heif_image_handle_get_preferred_decoding_colorspace(handle, &colorspace, &chroma).code != heif_error_Ok)
+        chroma = heif_chroma_undefined;
+    const bool hasAlpha = heif_image_handle_has_alpha_channel(handle);
+    const int lumaBits = heif_image_handle_get_luma_bits_per_pixel(handle);
+    const int chromaBits = heif_image_handle_get_chroma_bits_per_pixel(handle);
+    const uint64_t sampleBytes = lumaBits > 0 && lumaBits <= 8 && chromaBits <= 8 ? 1 : 2;
+    // Decoded samples per pixel, in quarters: 4:2:0 has one and a half.
+    uint64_t quarters = 12;
+    if (colorspace == heif_colorspace_monochrome || chroma == heif_chroma_monochrome)
+        quarters = 4;
+    else if (chroma == heif_chroma_420)
+        quarters = 6;
+    else if (chroma == heif_chroma_422)
+        quarters = 8;
+    if (hasAlpha)
+        quarters += 4;
+    const uint64_t n = storedPixels;
+    const uint64_t planes = n * quarters * sampleBytes / 4;
+    const uint64_t rgb = n * (hasAlpha ? 4 : 3);
+    // A JPEG of a photo at quality 100 stays under a byte per pixel.
+    const uint64_t jpeg = n;
+    // libheif holds the decoded planes with their rotated or mirrored copy,
+    // then the planes with their 8-bit or RGB conversion; the encoder holds
+    // the pixels and the JPEG growing beside them.
+    uint64_t peak = std::max({2 * planes, planes + rgb, rgb + jpeg});
+    // Alpha, a crop or an EXIF orientation done here: the decoded pixels with
+    // their RGB copy, then that copy with its turned, mirrored or cut one.
+    if (hasAlpha || hasCleanAperture(context, handle) || needsExifOrientation(exifOrientation))
+        peak = std::max({peak, rgb + 3 * n, 6 * n});
+    // Tiles in flight, codec state and the encoder's tables.
+    const uint64_t perCall = uint64_t(16) << 20;
+    return peak + perCall;
+}
 
 void encodePrimaryImage(const heif_context *context, heif_image_handle *handle, int quality, int exifOrientation,
                         TjBuffer &jpeg)

@@ -16,7 +16,15 @@
 
 #include <libheif/heif.h>
 
+#include <cstdint>
+
 namespace tarnwick {
+
+// The most memory encodePrimaryImage holds at one time for an image of
+// storedPixels pixels (before crop and rotation), in bytes, whichever road it
+// takes: what a call reserves from the memory budget before decoding.
+uint64_t peakBytes(const heif_context *context, const heif_image_handle *handle, uint64_t storedPixels,
+                   int exifOrientation);
 
 // exifOrientation: an EXIF Orientation still to apply to the pixels (2 to 8),
 // or 0/1 for none. Throws Failure.

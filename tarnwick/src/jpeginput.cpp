@@ -33,7 +33,7 @@ int32_t passThroughJpeg(const unsigned char *input, int32_t length, unsigned cha
     const int pixelFormat = cmyk ? TJPF_CMYK : TJPF_GRAY;
     const size_t bytesPerPixel = cmyk ? 4 : 1;
     {
-        const PixelReservation reservation(uint64_t(width) * uint64_t(height));
+        const MemoryReservation reservation(uint64_t(width) * uint64_t(height) * bytesPerPixel);
         std::vector<unsigned char> pixels(size_t(width) * size_t(height) * bytesPerPixel);
         if (tjDecompress2(tj.get(), input, static_cast<unsigned long>(length), pixels.data(), width, 0, height,
                           pixelFormat, TJFLAG_STOPONWARNING)

@@ -1,6 +1,6 @@
 // Input that already is a JPEG stream (a renamed .jpg): passed through
 // unchanged, byte for byte, but only after it has proven to be a whole, clean
-// JPEG within the size limits. It is decoded once under the pixel budget,
+// JPEG within the size limits. It is decoded once under the memory budget,
 // stopping at the first warning, so a stream that is truncated or damaged, or
 // declares more pixels than TARNWICK_MAX_PIXELS, is refused rather than
 // handed on for the caller's image loader to fill with grey or to allocate

@@ -10,21 +10,23 @@
 namespace tarnwick {
 namespace {
 
-class PixelBudget {
+constexpr uint64_t kBudgetBytes = uint64_t(TARNWICK_MEMORY_BUDGET_MIB) << 20;
+
+class MemoryBudget {
 public:
-    uint64_t acquire(uint64_t pixels)
+    uint64_t acquire(uint64_t bytes)
     {
-        pixels = std::min<uint64_t>(pixels, TARNWICK_PIXEL_BUDGET);
+        bytes = std::min<uint64_t>(bytes, kBudgetBytes);
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_free.wait(lock, [&] { return m_inUse + pixels <= TARNWICK_PIXEL_BUDGET; });
-        m_inUse += pixels;
-        return pixels;
+        m_free.wait(lock, [&] { return m_inUse + bytes <= kBudgetBytes; });
+        m_inUse += bytes;
+        return bytes;
     }
-    void release(uint64_t pixels)
+    void release(uint64_t bytes)
     {
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            m_inUse -= pixels;
+            m_inUse -= bytes;
         }
         m_free.notify_all();
     }
@@ -35,11 +37,11 @@ private:
     uint64_t m_inUse = 0;
 };
 
-PixelBudget &pixelBudget()
+MemoryBudget &memoryBudget()
 {
     // Deliberately leaked: calls on other threads may still be running while
     // static destructors run at process exit.
-    static PixelBudget *budget = new PixelBudget;
+    static MemoryBudget *budget = new MemoryBudget;
     return *budget;
 }
 
@@ -53,11 +55,11 @@ void checkSize(int64_t width, int64_t height)
         throw Failure{TARNWICK_ERR_TOO_LARGE};
 }
 
-PixelReservation::PixelReservation(uint64_t pixels) : m_pixels(pixelBudget().acquire(pixels)) {}
+MemoryReservation::MemoryReservation(uint64_t bytes) : m_bytes(memoryBudget().acquire(bytes)) {}
 
-PixelReservation::~PixelReservation()
+MemoryReservation::~MemoryReservation()
 {
-    pixelBudget().release(m_pixels);
+    memoryBudget().release(m_bytes);
 }
 
 } // namespace tarnwick

@@ -1,9 +1,10 @@
-// Size limits of one image, and the process-wide budget of decoded pixels.
+// Size limits of one image, and the process-wide memory budget.
 //
-// Decoded pixels in flight across all calls are bounded, so several large
-// photos decoded at once cannot exhaust memory: a call waits until earlier
-// calls have released enough. A single image never needs more than the whole
-// budget, so a call always gets in once the others are done.
+// The memory that calls hold for pixels is bounded across all calls, so
+// several large photos decoded at once cannot exhaust memory: a call waits
+// until earlier calls have released enough. A reservation larger than the
+// whole budget is cut to it, so a call always gets in once the others are
+// done.
 #pragma once
 
 #include <cstdint>
@@ -14,17 +15,17 @@ namespace tarnwick {
 // beyond TARNWICK_MAX_SIDE or TARNWICK_MAX_PIXELS.
 void checkSize(int64_t width, int64_t height);
 
-// Holds `pixels` (at most the whole budget) of the budget while it lives;
+// Holds `bytes` (at most the whole budget) of the budget while it lives;
 // construction waits until they are free.
-class PixelReservation {
+class MemoryReservation {
 public:
-    explicit PixelReservation(uint64_t pixels);
-    ~PixelReservation();
-    PixelReservation(const PixelReservation &) = delete;
-    PixelReservation &operator=(const PixelReservation &) = delete;
+    explicit MemoryReservation(uint64_t bytes);
+    ~MemoryReservation();
+    MemoryReservation(const MemoryReservation &) = delete;
+    MemoryReservation &operator=(const MemoryReservation &) = delete;
 
 private:
-    uint64_t m_pixels;
+    uint64_t m_bytes;
 };
 
 } // namespace tarnwick

@@ -17,11 +17,13 @@
 #include "jpegsegments.h"
 #include "metadata.h"
 #include "pixelbudget.h"
+#include "retrykeep.h"
 #include "settings.h"
 #include "transform.h"
 
 #include <algorithm>
 #include <new>
+#include <vector>
 
 namespace tarnwick {
 namespace {
@@ -36,6 +38,10 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
     if (!input)
         return TARNWICK_ERR_INVALID_ARGUMENT;
     quality = std::clamp(quality, 1, 100);
+
+    int32_t kept = 0;
+    if (takeKeptResult(input, inputLength, quality, output, outputCapacity, &kept))
+        return kept;
 
     if (looksLikeJpeg(input, inputLength))
         return passThroughJpeg(input, inputLength, output, outputCapacity);
@@ -69,7 +75,13 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
     encodePrimaryImage(container.context.get(), primary, quality, exifOrientation, jpeg);
     if (!jpeg.data || jpeg.size == 0)
         return TARNWICK_ERR_ENCODE;
-    return deliver(jpeg.data, jpeg.size, segments, output, outputCapacity);
+    const int32_t result = deliver(jpeg.data, jpeg.size, segments, output, outputCapacity);
+    if (result > outputCapacity) {
+        std::vector<unsigned char> whole(static_cast<size_t>(result));
+        deliver(jpeg.data, jpeg.size, segments, whole.data(), result);
+        keepResult(input, inputLength, quality, std::move(whole));
+    }
+    return result;
 }
 
 } // namespace

@@ -413,6 +413,7 @@ private slots:
     void malformedOversizedExifIsLeftOut();
     void realPhotoWithOversizedExifKeepsItsTags();
     void tooSmallBufferGivesNeededLengthAndRetryFits();
+    void retryAfterTooSmallIsAnsweredOnlyForTheSameCall();
     void renamedJpegComesOutUnchanged();
     void badInputGivesErrorAndWritesNothing_data();
     void badInputGivesErrorAndWritesNothing();
@@ -903,6 +904,40 @@ void TestHeif2Jpg::tooSmallBufferGivesNeededLengthAndRetryFits()
     QCOMPARE(exact.result, needed);
     QVERIFY(!exact.touchedPastCapacity);
     QVERIFY(exact.jpeg() == full.jpeg());
+}
+
+// The JPEG of a call that did not fit is kept for the retry; a following call
+// with other bytes or another quality must get its own picture, never that one.
+void TestHeif2Jpg::retryAfterTooSmallIsAnsweredOnlyForTheSameCall()
+{
+    const Bytes &a = plainFixture();
+    HeicFixture::Options other;
+    other.pattern = HeicFixture::Pattern::Noise;
+    const Bytes b = HeicFixture::encode(other);
+    QVERIFY(!b.empty() && b != a);
+    const Call freshA50 = convert(a, -1, 50);
+    const Call freshB = convert(b);
+    QVERIFY(freshA50.result > 0 && freshB.result > 0);
+
+    QVERIFY(convert(a, 1).result > 1);
+    const Call otherInput = convert(b);
+    QCOMPARE(otherInput.result, freshB.result);
+    QVERIFY(otherInput.jpeg() == freshB.jpeg());
+
+    QVERIFY(convert(a, 1).result > 1);
+    const Call otherQuality = convert(a, -1, 50);
+    QCOMPARE(otherQuality.result, freshA50.result);
+    QVERIFY(otherQuality.jpeg() == freshA50.jpeg());
+
+    // Still too small the second time: the length again, nothing written,
+    // and the retry after that still gets the picture.
+    const int32_t needed = convert(a, 1).result;
+    const Call again = convert(a, needed - 1);
+    QCOMPARE(again.result, needed);
+    QVERIFY(again.untouched());
+    const Call fits = convert(a, needed);
+    QCOMPARE(fits.result, needed);
+    QVERIFY(fits.jpeg() == convert(a).jpeg());
 }
 
 void TestHeif2Jpg::renamedJpegComesOutUnchanged()

@@ -2,6 +2,7 @@
 // decoderplugins.h): frame buffers come from libavcodec's pool and are zeroed
 // before decoding; bitstream errors stop decoding (AV_EF_EXPLODE) and frames
 // flagged corrupt or with decode errors are refused.
+#include "decoderplugin.h"
 #include "decoderplugins.h"
 #include "decodedpicture.h"
 
@@ -23,6 +24,7 @@ namespace {
 
 struct AvcodecDecoder {
     NalUnits nals;
+    heif_error append(const void *bytes, size_t size) { return nals.append(bytes, size); }
 };
 
 struct CodecContextDeleter {
@@ -67,29 +69,6 @@ int supportsFormat(heif_compression_format format)
 {
     return format == heif_compression_HEVC ? 1 : 0;
 }
-
-heif_error newDecoder(void **decoder)
-{
-    *decoder = new (std::nothrow) AvcodecDecoder;
-    return *decoder ? decoderOk()
-                    : heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
-}
-
-void freeDecoder(void *decoder)
-{
-    delete static_cast<AvcodecDecoder *>(decoder);
-}
-
-heif_error pushData(void *decoder, const void *data, size_t size)
-{
-    try {
-        return static_cast<AvcodecDecoder *>(decoder)->nals.append(data, size);
-    } catch (const std::bad_alloc &) {
-        return heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
-    }
-}
-
-void setStrictDecoding(void *, int) {}
 
 // Planar YCbCr or grey, little-endian samples, one depth for all components.
 bool describe(const AVFrame &frame, DecodedPicture &picture)
@@ -143,7 +122,7 @@ heif_error decodeImage(void *decoder, heif_image **out)
         std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
         std::unique_ptr<AVFrame, FrameDeleter> frame(av_frame_alloc());
         if (!context || !packet || !frame)
-            return heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
+            return outOfMemoryError();
         // One picture: threads would only cost memory; grid tiles are spread
         // over threads by libheif.
         context->thread_count = 1;
@@ -158,7 +137,7 @@ heif_error decodeImage(void *decoder, heif_image **out)
         if (units == 0 || nals.totalSize() > size_t(INT32_MAX) - 4 * units - AV_INPUT_BUFFER_PADDING_SIZE)
             return decoderError("no HEVC data");
         if (av_new_packet(packet.get(), int(nals.totalSize() + 4 * units)) < 0)
-            return heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
+            return outOfMemoryError();
         uint8_t *at = packet->data;
         for (const NalUnits::Unit &unit : nals.units()) {
             static const uint8_t startCode[4] = {0, 0, 0, 1};
@@ -178,23 +157,12 @@ heif_error decodeImage(void *decoder, heif_image **out)
                               "unsupported HEVC picture format"};
         return toHeifImage(picture, out);
     } catch (const std::bad_alloc &) {
-        return heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
+        return outOfMemoryError();
     }
 }
 
-const heif_decoder_plugin plugin = {
-    3,
-    pluginName,
-    nullptr,
-    nullptr,
-    supportsFormat,
-    newDecoder,
-    freeDecoder,
-    pushData,
-    decodeImage,
-    setStrictDecoding,
-    kAvcodecDecoderId,
-};
+const heif_decoder_plugin plugin =
+    describeDecoderPlugin<AvcodecDecoder>(pluginName, nullptr, nullptr, supportsFormat, decodeImage, kAvcodecDecoderId);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 // stream that raises no warning can still show stale memory. That is why
 // this decoder is not the default. libde265 decodes in the calling thread
 // (no worker threads): grid tiles are spread over threads by libheif.
+#include "decoderplugin.h"
 #include "decoderplugins.h"
 #include "decodedpicture.h"
 
@@ -25,6 +26,7 @@ namespace {
 
 struct De265Decoder {
     NalUnits nals;
+    heif_error append(const void *bytes, size_t size) { return nals.append(bytes, size); }
 };
 
 // Room past each plane's end: libde265's SIMD code reads a little beyond.
@@ -123,29 +125,6 @@ int supportsFormat(heif_compression_format format)
     return format == heif_compression_HEVC ? 1 : 0;
 }
 
-heif_error newDecoder(void **decoder)
-{
-    *decoder = new (std::nothrow) De265Decoder;
-    return *decoder ? decoderOk()
-                    : heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
-}
-
-void freeDecoder(void *decoder)
-{
-    delete static_cast<De265Decoder *>(decoder);
-}
-
-heif_error pushData(void *decoder, const void *data, size_t size)
-{
-    try {
-        return static_cast<De265Decoder *>(decoder)->nals.append(data, size);
-    } catch (const std::bad_alloc &) {
-        return heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
-    }
-}
-
-void setStrictDecoding(void *, int) {}
-
 struct ContextDeleter {
     void operator()(de265_decoder_context *c) const { de265_free_decoder(c); }
 };
@@ -156,7 +135,7 @@ heif_error decodeImage(void *decoder, heif_image **out)
     const NalUnits &nals = static_cast<De265Decoder *>(decoder)->nals;
     std::unique_ptr<de265_decoder_context, ContextDeleter> context(de265_new_decoder());
     if (!context)
-        return heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
+        return outOfMemoryError();
     de265_set_image_allocation_functions(context.get(), &allocation, nullptr);
     for (const NalUnits::Unit &unit : nals.units()) {
         if (de265_push_NAL(context.get(), unit.data, int(unit.size), 0, nullptr) != DE265_OK)
@@ -241,7 +220,7 @@ heif_error decodeImage(void *decoder, heif_image **out)
             else
                 result = toHeifImage(picture, out);
         } catch (const std::bad_alloc &) {
-            result = heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
+            result = outOfMemoryError();
         }
     }
     if (image)
@@ -249,19 +228,8 @@ heif_error decodeImage(void *decoder, heif_image **out)
     return result;
 }
 
-const heif_decoder_plugin plugin = {
-    3,
-    pluginName,
-    initPlugin,
-    deinitPlugin,
-    supportsFormat,
-    newDecoder,
-    freeDecoder,
-    pushData,
-    decodeImage,
-    setStrictDecoding,
-    kDe265DecoderId,
-};
+const heif_decoder_plugin plugin =
+    describeDecoderPlugin<De265Decoder>(pluginName, initPlugin, deinitPlugin, supportsFormat, decodeImage, kDe265DecoderId);
 
 } // namespace
 

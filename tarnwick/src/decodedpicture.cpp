@@ -10,6 +10,11 @@ heif_error decoderOk()
     return heif_error{heif_error_Ok, heif_suberror_Unspecified, "Success"};
 }
 
+heif_error outOfMemoryError()
+{
+    return heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
+}
+
 heif_error decoderError(const char *staticText)
 {
     return heif_error{heif_error_Decoder_plugin_error, heif_suberror_Unspecified, staticText};

@@ -48,6 +48,7 @@ struct DecodedPicture {
 heif_error toHeifImage(const DecodedPicture &picture, heif_image **out);
 
 heif_error decoderOk();
+heif_error outOfMemoryError();
 // A refusal: heif_error_Decoder_plugin_error with the static text given.
 heif_error decoderError(const char *staticText);
 

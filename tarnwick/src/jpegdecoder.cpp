@@ -4,6 +4,7 @@
 // (decoderplugins.h): the picture is decoded into memory allocated and cleared
 // here, and the first warning (a stream cut short, damaged data) refuses it.
 #include "Tarnwick.h"
+#include "decoderplugin.h"
 #include "decoderplugins.h"
 #include "decodedpicture.h"
 #include "jpegencode.h"
@@ -19,6 +20,14 @@ namespace {
 
 struct JpegDecoder {
     std::vector<uint8_t> data;
+    // libheif pushes the stream as it is (any jpgC tables first).
+    heif_error append(const void *bytes, size_t size)
+    {
+        const auto *first = static_cast<const uint8_t *>(bytes);
+        if (size > 0 && first)
+            data.insert(data.end(), first, first + size);
+        return decoderOk();
+    }
 };
 
 const char *pluginName()
@@ -31,45 +40,13 @@ int supportsFormat(heif_compression_format format)
     return format == heif_compression_JPEG ? 1 : 0;
 }
 
-heif_error outOfMemory()
-{
-    return heif_error{heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
-}
-
-heif_error newDecoder(void **decoder)
-{
-    *decoder = new (std::nothrow) JpegDecoder;
-    return *decoder ? decoderOk() : outOfMemory();
-}
-
-void freeDecoder(void *decoder)
-{
-    delete static_cast<JpegDecoder *>(decoder);
-}
-
-// libheif pushes the stream as it is (any jpgC tables first).
-heif_error pushData(void *decoder, const void *data, size_t size)
-{
-    try {
-        const auto *bytes = static_cast<const uint8_t *>(data);
-        if (size > 0 && bytes)
-            static_cast<JpegDecoder *>(decoder)->data.insert(static_cast<JpegDecoder *>(decoder)->data.end(), bytes,
-                                                              bytes + size);
-        return decoderOk();
-    } catch (const std::bad_alloc &) {
-        return outOfMemory();
-    }
-}
-
-void setStrictDecoding(void *, int) {}
-
 heif_error decodeImage(void *decoder, heif_image **out)
 {
     *out = nullptr;
     const std::vector<uint8_t> &stream = static_cast<JpegDecoder *>(decoder)->data;
     TjHandle tj(tjInitDecompress());
     if (!tj)
-        return outOfMemory();
+        return outOfMemoryError();
     int width = 0, height = 0, subsampling = 0, colorspace = 0;
     if (stream.empty()
         || tjDecompressHeader3(tj.get(), stream.data(), static_cast<unsigned long>(stream.size()), &width, &height,
@@ -129,23 +106,12 @@ heif_error decodeImage(void *decoder, heif_image **out)
         picture.fullRange = true;
         return toHeifImage(picture, out);
     } catch (const std::bad_alloc &) {
-        return outOfMemory();
+        return outOfMemoryError();
     }
 }
 
-const heif_decoder_plugin plugin = {
-    3,
-    pluginName,
-    nullptr,
-    nullptr,
-    supportsFormat,
-    newDecoder,
-    freeDecoder,
-    pushData,
-    decodeImage,
-    setStrictDecoding,
-    kJpegDecoderId,
-};
+const heif_decoder_plugin plugin =
+    describeDecoderPlugin<JpegDecoder>(pluginName, nullptr, nullptr, supportsFormat, decodeImage, kJpegDecoderId);
 
 } // namespace
 

@@ -34,7 +34,10 @@
  *    result is the length it needs, so the caller can retry with a buffer
  *    of at least that size (the same input gives the same length: decoded
  *    pictures live in memory cleared for the call, and pictures the decoder
- *    reports as damaged are refused with TARNWICK_ERR_DECODE).
+ *    reports as damaged are refused with TARNWICK_ERR_DECODE). The JPEG is
+ *    kept on the calling thread for the next call only: a retry from that
+ *    thread with the same input bytes and quality is answered from it without
+ *    decoding again; any other call drops it.
  *  - < 0: one of the TARNWICK_ERR_ codes below; nothing was written.
  * No byte at or past output[outputCapacity] is ever written, whatever the
  * input. output may be NULL when outputCapacity is 0 (a size query).

@@ -58,6 +58,7 @@ void TestDynlib::decoderIsBoundFromProgramFolder()
     const unsigned char junk[] = "not a HEIC file";
     QVERIFY(decoder(junk, sizeof junk, 90, out, sizeof out, "temp1.hevc") < 0);
     QVERIFY(!decoderErrorText(-3).isEmpty());
+    QCOMPARE(decoderErrorText(0), QString("the decoder returned no image")); // no "success" for an empty result
 }
 
 QTEST_GUILESS_MAIN(TestDynlib)

@@ -499,7 +499,7 @@ void TestPreviewHEIC::undecodablePhotoSaysWhy_data()
     QTest::addColumn<QByteArray>("content"); // "-" for no file at all
     QTest::addColumn<bool>("withDecoder");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("damaged photo") << QByteArray("FAKE broken") << true << "decoder error";
+    QTest::newRow("damaged photo") << QByteArray("FAKE broken") << true << "the decoder returned no image";
     QTest::newRow("empty file") << QByteArray() << true << "the file is empty";
     QTest::newRow("missing file") << QByteArray("-") << true << "the file does not exist";
     QTest::newRow("no decoder library") << QByteArray("FAKE 64 48 0") << false << "no decoder";

@@ -22,6 +22,9 @@ Heif2jpgFunc bindDecoder()
 
 QString decoderErrorText(int32_t code)
 {
+    // Not an error code of the decoder's: it wrote nothing and said nothing.
+    if (code == 0)
+        return QStringLiteral("the decoder returned no image");
     if (ErrorTextFunc text = g_errorText.load())
         return QStringLiteral("%1 (decoder error %2)").arg(QString::fromUtf8(text(code))).arg(code);
     return QStringLiteral("decoder error %1").arg(code);

@@ -61,18 +61,13 @@ int main(int argc, char **argv)
     heif_encoder_set_lossy_quality(encoder, 80);
     if (heif_context_encode_image(tileContext, tile, encoder, nullptr, nullptr).code)
         return 1;
-    HeicFixture::GridOptions g;
+    std::vector<uint8_t> tileHeic;
     heif_writer writer{};
     writer.writer_api_version = 1;
     writer.write = toVector;
-    heif_context_write(tileContext, &writer, &g.tileHeic);
-    g.columns = 32;
-    g.rows = 24;
-    g.width = 16320;
-    g.height = 12240;
-    g.rotationCcw = 270;
-    g.matrixCoefficients = 1;
-    const std::vector<uint8_t> grid = HeicFixture::gridOfOneTile(g);
+    heif_context_write(tileContext, &writer, &tileHeic);
+    const std::vector<uint8_t> grid =
+        HeicFixture::gridOfOneTile(HeicFixture::twoHundredMegapixelLayout(std::move(tileHeic)));
     FILE *out = std::fopen(argv[2], "wb");
     if (grid.empty() || !out || std::fwrite(grid.data(), 1, grid.size(), out) != grid.size())
         return 1;

@@ -47,9 +47,9 @@ void freePlane(PlaneMemory *plane)
     delete plane;
 }
 
-int zeroedPlanes(de265_decoder_context *, de265_image_spec *spec, de265_image *image, void *)
+int zeroedPlanes(de265_decoder_context *, de265_image_spec *layout, de265_image *image, void *)
 {
-    if (!spec || spec->width <= 0 || spec->height <= 0 || spec->alignment <= 0 || spec->alignment > 4096)
+    if (!layout || layout->width <= 0 || layout->height <= 0 || layout->alignment <= 0 || layout->alignment > 4096)
         return 0;
     const de265_chroma chroma = de265_get_chroma_format(image);
     int subX = 1, subY = 1;
@@ -63,13 +63,13 @@ int zeroedPlanes(de265_decoder_context *, de265_image_spec *spec, de265_image *i
     int strides[3] = {0, 0, 0};
     bool ok = true;
     for (int c = 0; c < planes && ok; ++c) {
-        const int width = c == 0 ? spec->width : spec->width / subX;
-        const int height = c == 0 ? spec->height : spec->height / subY;
+        const int width = c == 0 ? layout->width : layout->width / subX;
+        const int height = c == 0 ? layout->height : layout->height / subY;
         const int bits = de265_get_bits_per_pixel(image, c);
         ok = bits >= 8 && bits <= 16 && width > 0 && height > 0;
         if (!ok)
             break;
-        const int alignment = spec->alignment;
+        const int alignment = layout->alignment;
         strides[c] = (width + alignment - 1) / alignment * alignment; // in samples
         // libde265 addresses rows of caller-allocated planes by the stride
         // given here in bytes.

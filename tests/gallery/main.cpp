@@ -42,6 +42,7 @@
 #include "ZoShadowFrame.h"
 #include "ZoSkin.h"
 #include "skinfiles.h"
+#include "visiblepage.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleTableWidget.h"
 #include "heicfixture.h"
@@ -186,15 +187,6 @@ ZoStyleButton *skinButton(QWidget *parent, const QString &set, const QString &te
 
 // ---------------------------------------------------------------- the program
 
-template <class T>
-T *visiblePage(QWidget *window)
-{
-    for (T *page : window->findChildren<T *>()) {
-        if (page->isVisible())
-            return page;
-    }
-    return nullptr;
-}
 
 void renderViews(const QString &photoDir)
 {

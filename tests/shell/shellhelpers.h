@@ -15,6 +15,8 @@
 
 #include <functional>
 
+#include "visiblepage.h"
+
 namespace ShellHelpers {
 
 // Runs deferred deletions, so released pages are really gone.
@@ -24,16 +26,6 @@ inline void flushDeferredDeletes()
     QCoreApplication::processEvents();
 }
 
-// The visible child of type T of the window, or null.
-template <class T>
-T *visiblePage(QWidget *window)
-{
-    for (T *page : window->findChildren<T *>()) {
-        if (page->isVisible())
-            return page;
-    }
-    return nullptr;
-}
 
 // Drops local files on a widget the way the file manager does.
 inline void dropFiles(QWidget *target, const QStringList &paths)

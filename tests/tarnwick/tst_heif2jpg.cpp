@@ -1286,15 +1286,8 @@ void TestHeif2Jpg::twoHundredMegapixelGridConverts()
     tile.pattern = HeicFixture::Pattern::Flat;
     tile.exif = false;
     tile.quality = 50;
-    HeicFixture::GridOptions g;
-    g.tileHeic = HeicFixture::encode(tile);
-    g.columns = 32;
-    g.rows = 24;
-    g.width = 16320;
-    g.height = 12240;
-    g.rotationCcw = 270;
-    g.matrixCoefficients = 1;
-    const Bytes heic = HeicFixture::gridOfOneTile(g);
+    const Bytes heic =
+        HeicFixture::gridOfOneTile(HeicFixture::twoHundredMegapixelLayout(HeicFixture::encode(tile)));
     QVERIFY(!heic.empty());
 
     const Call c = convert(heic, 64 << 20, 50);

@@ -19,7 +19,9 @@
 int main(int argc, char *argv[])
 {
     // Before the first allocation: conversions reuse freed buffers instead of
-    // mapping fresh pages for every photo.
+    // mapping fresh pages for every photo, and large photos' buffers come in
+    // huge pages (this may start the program once more, in place).
+    EngineMemory::useTransparentHugePages(argv);
     EngineMemory::tuneAllocator();
     PlatformText::installFileNameCodec(); // file names that are not UTF-8 stay byte for byte
     EngineMessages::installCodecChatterFilter();

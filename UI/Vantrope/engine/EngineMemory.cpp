@@ -1,6 +1,12 @@
 #include "EngineMemory.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
 #include <malloc.h>
+#include <unistd.h>
 
 namespace EngineMemory {
 
@@ -13,6 +19,65 @@ void tuneAllocator()
     mallopt(M_MMAP_THRESHOLD, 64 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
     mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
+namespace {
+
+// Set in the restarted process only: "=" followed by the GLIBC_TUNABLES the
+// user had, or "-" when there was none.
+const char kRestartMark[] = "VANTROPE_TUNABLES_BEFORE_RESTART";
+const char kTunables[] = "GLIBC_TUNABLES";
+const char kHugePages[] = "glibc.malloc.hugetlb";
+
+bool kernelGivesHugePagesOnRequest()
+{
+    std::FILE *f = std::fopen("/sys/kernel/mm/transparent_hugepage/enabled", "re");
+    if (!f)
+        return false;
+    char mode[128] = {};
+    const bool read = std::fgets(mode, sizeof mode, f) != nullptr;
+    std::fclose(f);
+    return read && std::strstr(mode, "[madvise]") != nullptr;
+}
+
+void restoreTunables(const char *before)
+{
+    if (before[0] == '=')
+        setenv(kTunables, before + 1, 1);
+    else
+        unsetenv(kTunables);
+}
+
+} // namespace
+
+void useTransparentHugePages(char *argv[])
+{
+#if defined(__GLIBC__) && defined(__linux__)
+    if (const char *before = std::getenv(kRestartMark)) {
+        restoreTunables(before);
+        unsetenv(kRestartMark);
+        return;
+    }
+    const char *tunables = std::getenv(kTunables);
+    if ((tunables && std::strstr(tunables, kHugePages)) || !kernelGivesHugePagesOnRequest())
+        return;
+    const std::string before = tunables ? std::string("=") + tunables : std::string("-");
+    std::string wanted = tunables && *tunables ? std::string(tunables) + ':' : std::string();
+    wanted += kHugePages;
+    wanted += "=1";
+    if (setenv(kRestartMark, before.c_str(), 1) != 0 || setenv(kTunables, wanted.c_str(), 1) != 0) {
+        restoreTunables(before.c_str());
+        unsetenv(kRestartMark);
+        return;
+    }
+    std::fflush(nullptr);
+    execv("/proc/self/exe", argv);
+    // Still here: go on without huge pages.
+    restoreTunables(before.c_str());
+    unsetenv(kRestartMark);
+#else
+    (void)argv;
 #endif
 }
 

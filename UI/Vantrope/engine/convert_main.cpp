@@ -107,6 +107,7 @@ void printError(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    EngineMemory::useTransparentHugePages(argv);
     EngineMemory::tuneAllocator();
     // Before the arguments are read: names that are not UTF-8 stay the
     // file system's own bytes.

@@ -3,6 +3,7 @@
 #include "Tarnwick.h"
 #include "errors.h"
 #include "decoderplugins.h"
+#include "picturesizes.h"
 #include "settings.h"
 
 #include <libheif/heif_items.h>
@@ -27,6 +28,24 @@ bool isJpegCoded(const heif_context *context, const heif_image_handle *handle)
     return heif_item_get_item_type(context, id) == heif_fourcc('j', 'p', 'e', 'g');
 }
 
+// libheif's grid canvas is not cleared: every cell must have been covered
+// by a picture of our plugins at least the size of the cell.
+void checkGridCovered(const heif_context *context, const heif_image_handle *handle, const PictureSizeLog &sizes)
+{
+    if (heif_item_get_item_type(context, heif_image_handle_get_item_id(handle)) != heif_fourcc('g', 'r', 'i', 'd'))
+        return;
+    heif_image_tiling tiling{};
+    if (heif_image_handle_get_image_tiling(handle, 0, &tiling).code != heif_error_Ok)
+        throw Failure{TARNWICK_ERR_CORRUPT};
+    const int64_t tiles = int64_t(tiling.num_columns) * int64_t(tiling.num_rows);
+    // Tiles some other decoder gave libheif (AV1) cannot be measured.
+    if (sizes.count() < tiles)
+        throw Failure{TARNWICK_ERR_UNSUPPORTED};
+    if (int64_t(sizes.smallestWidth()) < int64_t(tiling.tile_width)
+        || int64_t(sizes.smallestHeight()) < int64_t(tiling.tile_height))
+        throw Failure{TARNWICK_ERR_CORRUPT};
+}
+
 } // namespace
 
 Image decode(const heif_context *context, heif_image_handle *handle, heif_colorspace colorspace, heif_chroma chroma,
@@ -41,8 +60,12 @@ Image decode(const heif_context *context, heif_image_handle *handle, heif_colors
     const Settings &s = settings();
     options->decoder_id = isJpegCoded(context, handle) ? kJpegDecoderId : s.hevcDecoder.c_str();
 
+    PictureSizeLog *sizes = PictureSizeLog::current();
+    if (!sizes)
+        throw Failure{TARNWICK_ERR_INTERNAL};
     auto attempt = [&](heif_image **out) {
         *out = nullptr;
+        sizes->clear();
         const heif_error e = heif_decode_image(handle, out, colorspace, chroma, options.get());
         if (e.code != heif_error_Ok && *out) {
             heif_image_release(*out);
@@ -61,6 +84,7 @@ Image decode(const heif_context *context, heif_image_handle *handle, heif_colors
     check(e);
     if (!image)
         throw Failure{TARNWICK_ERR_DECODE};
+    checkGridCovered(context, handle, *sizes);
     return image;
 }
 

@@ -1,5 +1,7 @@
 #include "decodedpicture.h"
 
+#include "picturesizes.h"
+
 #include <cstring>
 #include <memory>
 
@@ -93,6 +95,7 @@ heif_error toHeifImage(const DecodedPicture &p, heif_image **out)
         heif_image_set_nclx_color_profile(image.get(), nclx);
         heif_nclx_color_profile_free(nclx);
     }
+    recordDecodedPicture(p.width, p.height);
     *out = image.release();
     return decoderOk();
 }

@@ -16,6 +16,7 @@
 #include "jpeginput.h"
 #include "jpegsegments.h"
 #include "metadata.h"
+#include "picturesizes.h"
 #include "pixelbudget.h"
 #include "retrykeep.h"
 #include "settings.h"
@@ -48,7 +49,9 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
 
     const Settings &config = settings();
     const InFlight inFlight;
-    Container container = openContainer(input, inputLength, tileThreads(config));
+    const int threads = tileThreads(config);
+    const PictureSizeLog pictureSizes(threads > 0);
+    Container container = openContainer(input, inputLength, threads);
     heif_image_handle *primary = container.primary.get();
     const int64_t width = heif_image_handle_get_width(primary);
     const int64_t height = heif_image_handle_get_height(primary);

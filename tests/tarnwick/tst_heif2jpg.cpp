@@ -426,6 +426,8 @@ private slots:
     void stillImageIsTakenWhateverTheBrands();
     void jpegCodedImageConverts();
     void twoHundredMegapixelGridConverts();
+    void gridTilesSmallerThanTheirCellsAreRefused_data();
+    void gridTilesSmallerThanTheirCellsAreRefused();
     void damagedStreamsGiveOneResultWhateverMemoryHeld();
     void codecMessagesStayOffStderr();
 };
@@ -1195,6 +1197,16 @@ std::vector<Bytes> damagedFixtures()
             out.push_back(zeroed);
         }
     }
+    // Grid tiles whose coded pictures are smaller than the cells their item
+    // properties promise: the canvas around each one is never written.
+    HeicFixture::Options tile;
+    tile.width = tile.height = 64;
+    tile.pattern = HeicFixture::Pattern::Noise;
+    tile.exif = false;
+    HeicFixture::GridOptions grid;
+    grid.tileHeic = HeicFixture::encode(tile);
+    grid.tileWidth = grid.tileHeight = 128;
+    out.push_back(HeicFixture::gridOfOneTile(grid));
     return out;
 }
 
@@ -1309,6 +1321,37 @@ void TestHeif2Jpg::twoHundredMegapixelGridConverts()
     for (size_t i = 0; i < small.size(); ++i)
         off += std::abs(int(small[i]) - int(flat[i % 3])) > 12;
     QCOMPARE(off, size_t(0));
+}
+
+void TestHeif2Jpg::gridTilesSmallerThanTheirCellsAreRefused_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("expected"); // > 0: converts
+    QTest::newRow("tiles fill their cells") << 64 << 1;
+    QTest::newRow("cells twice the tiles") << 128 << int(TARNWICK_ERR_CORRUPT);
+    QTest::newRow("cells one pixel wider") << 65 << int(TARNWICK_ERR_CORRUPT);
+}
+
+// libheif pastes grid tiles into a canvas it does not clear: a cell its
+// tile's picture does not cover would show stale memory.
+void TestHeif2Jpg::gridTilesSmallerThanTheirCellsAreRefused()
+{
+    QFETCH(int, cell);
+    QFETCH(int, expected);
+    HeicFixture::Options tile;
+    tile.width = tile.height = 64;
+    tile.exif = false;
+    HeicFixture::GridOptions grid;
+    grid.tileHeic = HeicFixture::encode(tile);
+    grid.tileWidth = grid.tileHeight = cell;
+    grid.width = grid.height = 2 * cell - 1;
+    const Bytes heic = HeicFixture::gridOfOneTile(grid);
+    QVERIFY(!heic.empty());
+    const Call c = convert(heic);
+    if (expected > 0)
+        QVERIFY2(c.result > 0, tarnwick_error_text(c.result));
+    else
+        QCOMPARE(c.result, expected);
 }
 
 // Decoders leave parts of a damaged picture unwritten; whatever the memory

@@ -27,6 +27,11 @@
  *  - any file whose primary still image libheif can read is taken,
  *    whatever brands it declares (image sequences with a still image,
  *    "mif2"); HEVC-, AV1- and JPEG-coded images are decoded.
+ *  - a grid image converts only when every tile's decoded picture covers
+ *    its cell: a smaller one would leave part of the image unwritten
+ *    (TARNWICK_ERR_CORRUPT). Grids whose tiles only libheif's own decoders
+ *    read (AV1) cannot be measured so and are refused
+ *    (TARNWICK_ERR_UNSUPPORTED).
  *
  * Result, in the manner of snprintf:
  *  - > 0 and <= outputCapacity: the JPEG's length; output[0 .. result) holds it.

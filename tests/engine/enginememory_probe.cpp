@@ -1,6 +1,7 @@
 // Started by tst_enginememory: reports whether large blocks get huge pages,
 // the GLIBC_TUNABLES the process has now (what programs it starts inherit),
-// whether the restart mark is left behind, and its first argument.
+// whether the restart mark is left behind, its first argument and its
+// process name.
 #include "EngineMemory.h"
 
 #include <cstdio>
@@ -43,5 +44,12 @@ int main(int, char *argv[])
     std::printf("now: %s\n", now("GLIBC_TUNABLES"));
     std::printf("mark: %s\n", now("VANTROPE_TUNABLES_BEFORE_RESTART"));
     std::printf("argument: %s\n", argv[1] ? argv[1] : "(none)");
+    char name[64] = {};
+    if (std::FILE *f = std::fopen("/proc/self/comm", "re")) {
+        if (std::fgets(name, sizeof name, f))
+            name[std::strcspn(name, "\n")] = '\0';
+        std::fclose(f);
+    }
+    std::printf("name: %s\n", name);
     return 0;
 }

@@ -60,6 +60,8 @@ void TestEngineMemory::restartAddsTheTunableAndPutsTheEnvironmentBack()
     QCOMPARE(lines.value(1), QStringLiteral("now: ") + userTunables);
     QCOMPARE(lines.value(2), QStringLiteral("mark: ") + kUnset);
     QCOMPARE(lines.value(3), QStringLiteral("argument: a b"));
+    // Named after its file, as started (the kernel keeps 15 bytes of it).
+    QCOMPARE(lines.value(4), QStringLiteral("name: enginememory_probe").left(21));
 }
 
 QTEST_GUILESS_MAIN(TestEngineMemory)

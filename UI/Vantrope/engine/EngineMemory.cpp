@@ -71,8 +71,15 @@ void useTransparentHugePages(char *argv[])
         unsetenv(kRestartMark);
         return;
     }
-    std::fflush(nullptr);
-    execv("/proc/self/exe", argv);
+    // The program's own path, not /proc/self/exe: the process is named after
+    // the file it was started from (ps, pgrep, system monitors).
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length > 0) {
+        self[length] = '\0';
+        std::fflush(nullptr);
+        execv(self, argv);
+    }
     // Still here: go on without huge pages.
     restoreTunables(before.c_str());
     unsetenv(kRestartMark);

@@ -11,7 +11,8 @@
 # buffer, as the program does, and its retry with the size asked for is
 # answered from the JPEG the library kept (the photo is decoded once).
 # vantrope-convert (the whole engine, with its JPEG reload and save) is timed
-# on the 200 MP photo too when it is built.
+# on the 200 MP photo too when it is built, also with 4 KiB pages only, and on
+# the four copies at once.
 #
 #   bench/decoder/bigphoto.sh [quality]     (default 100)
 # Environment: BUILD (build folder, default build), ROUNDS (default 3),
@@ -49,6 +50,11 @@ for round in $(seq "$rounds"); do
     measure big-tarnwick "$driver" -q "$quality" -o "$work/out" "$work/p200.heic"
     if [ -x "$build/bin/vantrope-convert" ]; then
         measure big-convert env HOME="$work" "$build/bin/vantrope-convert" -q "$quality" -o "$work/out" "$work/p200.heic"
+        # The same with 4 KiB pages only (the converter leaves a GLIBC_TUNABLES
+        # that names the setting as it is).
+        measure big-convert-4k env HOME="$work" GLIBC_TUNABLES=glibc.malloc.hugetlb=0 \
+            "$build/bin/vantrope-convert" -q "$quality" -o "$work/out" "$work/p200.heic"
+        measure four-convert env HOME="$work" "$build/bin/vantrope-convert" -q "$quality" -o "$work/out" "$work"/p200-?.heic
     fi
     measure big-heifdec heif-dec -q "$quality" "$work/p200.heic" "$work/out/hd.jpg"
     measure four-tarnwick "$driver" -q "$quality" -j 4 -o "$work/out" "$work"/p200-?.heic
@@ -61,7 +67,7 @@ done
 median() { awk -v l="$1" -v f="$2" '$1 == l { print $f }' "$work/runs" | sort -n | awk '{ a[NR] = $1 } END { if (NR) print a[int((NR + 1) / 2)]; else print 0 }'; }
 echo "200 MP grid photo and camera photo, quality $quality, medians of $rounds interleaved rounds, $(nproc) cores"
 printf "%-28s %9s %10s\n" run "wall s" "peak MiB"
-for l in big-tarnwick big-convert big-heifdec four-tarnwick camera-tarnwick camera-heifdec; do
+for l in big-tarnwick big-convert big-convert-4k big-heifdec four-tarnwick four-convert camera-tarnwick camera-heifdec; do
     w=$(median "$l" 2); m=$(median "$l" 3)
     [ "$w" = 0 ] && continue
     printf "%-28s %9.2f %10.0f\n" "$l" "$w" "$(echo "$m / 1024" | bc -l)"

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(std::vector<uint8_t>)
+Q_DECLARE_METATYPE(HeicFixture::Chroma)
 
 namespace {
 
@@ -428,6 +429,8 @@ private slots:
     void twoHundredMegapixelGridConverts();
     void damagedStreamsGiveOneResultWhateverMemoryHeld();
     void codecMessagesStayOffStderr();
+    void pictureMissingASliceIsRefused_data();
+    void pictureMissingASliceIsRefused();
 };
 
 // --- Real photos -------------------------------------------------------------
@@ -1198,6 +1201,43 @@ std::vector<Bytes> damagedFixtures()
     return out;
 }
 
+// A picture of three slices (runs of CTU rows).
+Bytes threeSliceFixture(int bitDepth, HeicFixture::Chroma chroma)
+{
+    HeicFixture::Options o;
+    o.width = 256;
+    o.height = 192;
+    o.bitDepth = bitDepth;
+    o.chroma = chroma;
+    o.exif = false;
+    o.slices = 3;
+    return HeicFixture::encode(o);
+}
+
+// The second slice of a HEIC holding one HEVC image and nothing else in its
+// mdat turned into a NAL unit of an unspecified type, which decoders skip:
+// its rows are never decoded, and nothing else in the stream tells. Empty
+// when there is no second slice.
+Bytes secondSliceSkipped(Bytes heic)
+{
+    const size_t mdat = find4cc(heic, "mdat");
+    if (mdat == std::string::npos)
+        return {};
+    int slices = 0;
+    for (size_t at = mdat + 4; heic.size() - at > 6;) {
+        const size_t length = size_t(heic[at]) << 24 | size_t(heic[at + 1]) << 16 | size_t(heic[at + 2]) << 8 | heic[at + 3];
+        const size_t unit = at + 4;
+        if (length < 2 || length > heic.size() - unit)
+            return {};
+        if ((heic[unit] >> 1 & 0x3F) < 32 && ++slices == 2) {
+            heic[unit] = uint8_t(48 << 1 | (heic[unit] & 1));
+            return heic;
+        }
+        at = unit + length;
+    }
+    return {};
+}
+
 } // namespace
 
 void TestHeif2Jpg::exifOrientationTurnsPhotosWithoutContainerRotation_data()
@@ -1388,3 +1428,30 @@ void TestHeif2Jpg::codecMessagesStayOffStderr()
 
 QTEST_GUILESS_MAIN(TestHeif2Jpg)
 #include "tst_heif2jpg.moc"
+
+void TestHeif2Jpg::pictureMissingASliceIsRefused_data()
+{
+    QTest::addColumn<int>("bitDepth");
+    QTest::addColumn<HeicFixture::Chroma>("chroma");
+    QTest::newRow("8-bit 4:2:0") << 8 << HeicFixture::Chroma::C420;
+    QTest::newRow("10-bit 4:2:2") << 10 << HeicFixture::Chroma::C422;
+    QTest::newRow("8-bit 4:4:4") << 8 << HeicFixture::Chroma::C444;
+    QTest::newRow("10-bit monochrome") << 10 << HeicFixture::Chroma::Mono;
+}
+
+// A picture with rows that were never decoded is no photo, whatever those
+// rows would show: libde265 kept them in memory of its own holding whatever
+// was there before.
+void TestHeif2Jpg::pictureMissingASliceIsRefused()
+{
+    QFETCH(int, bitDepth);
+    QFETCH(HeicFixture::Chroma, chroma);
+    const Bytes intact = threeSliceFixture(bitDepth, chroma);
+    const Bytes damaged = secondSliceSkipped(intact);
+    QVERIFY(!damaged.empty());
+    const Call whole = convert(intact);
+    QVERIFY2(whole.result > 0, tarnwick_error_text(whole.result));
+    if (qgetenv("TARNWICK_HEVC_DECODER") != "libde265")
+        QEXPECT_FAIL("", "libavcodec reports nothing amiss and the picture is converted", Continue);
+    QCOMPARE(convert(damaged).result, int32_t(TARNWICK_ERR_DECODE));
+}

@@ -338,10 +338,27 @@ heif_error proveEveryBlockWritten(const NalUnits &nals, const Shape &shown)
     return decoderOk();
 }
 
+// Slice segments that begin a picture (first_slice_segment_in_pic_flag, the
+// first bit after the two-byte NAL unit header of a VCL unit).
+int picturesBegun(const NalUnits &nals)
+{
+    int pictures = 0;
+    for (const NalUnits::Unit &unit : nals.units()) {
+        if (unit.size >= 3 && (unit.data[0] >> 1 & 0x3F) < 32 && (unit.data[2] & 0x80))
+            ++pictures;
+    }
+    return pictures;
+}
+
 heif_error decodeImage(void *decoder, heif_image **out)
 {
     *out = nullptr;
     const NalUnits &nals = static_cast<De265Decoder *>(decoder)->nals;
+    // An image item holds one picture. A second one could be predicted from
+    // (or be) a picture libde265 keeps in its own memory, which nothing here
+    // checks.
+    if (picturesBegun(nals) > 1)
+        return decoderError("more than one picture in HEVC data");
     try {
         Image image;
         bool inOwnPlanes = false;

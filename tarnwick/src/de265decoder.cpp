@@ -10,7 +10,9 @@
 // a picture is converted only after the same data, decoded again without
 // SAO (then into planes allocated here), proves that every coding tree block
 // was decoded (ctbcoverage.h): then every sample of the picture was written
-// for this photo. That costs a second decode of SAO pictures.
+// for this photo. That costs a second decode of SAO pictures. Data holding
+// more than one picture is refused: a picture could be predicted from
+// another one kept in libde265's memory.
 //
 // libde265 decodes in the calling thread (no worker threads): grid tiles are
 // spread over threads by libheif.

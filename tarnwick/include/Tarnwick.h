@@ -71,11 +71,12 @@
  * picture memory is cleared before decoding, so nothing a decoder leaves
  * unwritten can show earlier memory. For tests and benchmarks the
  * environment variables TARNWICK_HEVC_DECODER ("libde265": decode with
- * libde265 instead, which keeps most pictures in memory of its own, so that
- * guarantee does not hold there) and TARNWICK_DECODING_THREADS (tile threads
- * per call) change that; TARNWICK_CODEC_LOG (any value but "0") lets the
- * codec libraries' messages through to stderr, which the library otherwise
- * keeps silent. They are read once, at the first call.
+ * libde265 instead; the same guarantee holds there, since a picture that
+ * libde265 keeps in memory of its own is decoded a second time to prove
+ * that every part of it was written) and TARNWICK_DECODING_THREADS (tile
+ * threads per call) change that; TARNWICK_CODEC_LOG (any value but "0")
+ * lets the codec libraries' messages through to stderr, which the library
+ * otherwise keeps silent. They are read once, at the first call.
  *
  * tempFileName is accepted for the caller's convenience and never used:
  * decoding happens entirely in memory, no file is created, read or deleted.

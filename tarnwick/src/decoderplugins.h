@@ -8,8 +8,10 @@
 // instead: every picture buffer is zeroed before the decoder writes into it,
 // and a picture the decoder reports as damaged (bitstream errors, warnings,
 // frames flagged corrupt) is refused with heif_error_Decoder_plugin_error.
-// So the same bytes always give the same pixels or the same refusal (for
-// libde265, see the limit in de265decoder.cpp).
+// So the same bytes always give the same pixels or the same refusal.
+// (libde265 keeps pictures it filters with SAO in memory of its own; such a
+// picture is shown only once a second decode proves that every part of it
+// was written, see de265decoder.cpp.)
 //
 // All register with the lowest priority: libheif uses them only when asked
 // by id (the decoding options' decoder_id), so other users of libheif in the
@@ -22,7 +24,7 @@ namespace tarnwick {
 
 // libavcodec's HEVC decoder: the faster one.
 constexpr const char kAvcodecDecoderId[] = "tarnwick-avcodec";
-// libde265: only when asked for; see de265decoder.cpp for its limit.
+// libde265: only when asked for (slower; most streams it decodes twice).
 constexpr const char kDe265DecoderId[] = "tarnwick-de265";
 // TurboJPEG, for JPEG-coded images (jpegdecoder.cpp).
 constexpr const char kJpegDecoderId[] = "tarnwick-jpeg";

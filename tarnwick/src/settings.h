@@ -10,7 +10,7 @@ namespace tarnwick {
 struct Settings {
     // The HEVC decoder's id (decoderplugins.h). There is no second decoder for
     // data this one refuses: libavcodec reads every valid photo we know of,
-    // and libde265 cannot be given its memory for every stream (see
+    // and libde265 is slower (most streams it decodes twice, see
     // de265decoder.cpp), so it is used only when asked for.
     std::string hevcDecoder;
     // Threads libheif may use for the tiles of one grid image; -1: chosen per

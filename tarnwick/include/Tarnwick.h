@@ -68,8 +68,10 @@
  * together one thread each). No exception leaves the library.
  *
  * HEVC is decoded by the library's own decoder built on libavcodec, whose
- * picture memory is cleared before decoding, so nothing a decoder leaves
- * unwritten can show earlier memory. For tests and benchmarks the
+ * picture memory is filled before decoding, so nothing a decoder leaves
+ * unwritten can show earlier memory; a picture with coding blocks left
+ * unwritten (a slice lost, which libavcodec passes over in silence) is
+ * refused with TARNWICK_ERR_DECODE. For tests and benchmarks the
  * environment variables TARNWICK_HEVC_DECODER ("libde265": decode with
  * libde265 instead; the same guarantee holds there, since a picture that
  * libde265 keeps in memory of its own is decoded a second time to prove

@@ -1,7 +1,16 @@
 // The libavcodec HEVC decoder as a libheif decoder plugin (see
-// decoderplugins.h): frame buffers come from libavcodec's pool and are zeroed
-// before decoding; bitstream errors stop decoding (AV_EF_EXPLODE) and frames
-// flagged corrupt or with decode errors are refused.
+// decoderplugins.h): frame buffers come from libavcodec's pool and are filled
+// with one byte value before decoding; bitstream errors stop decoding
+// (AV_EF_EXPLODE) and frames flagged corrupt or with decode errors are
+// refused.
+//
+// libavcodec skips what is missing without a word: a picture whose slice was
+// lost decodes "cleanly" with its coding tree blocks never written. Such
+// blocks still hold the fill (ctbcoverage.h), so the picture is refused. A
+// written block may equal the fill by chance, so a picture with blocks that
+// look unwritten under a fill of 1 (rare in photos) is decoded again under a
+// fill of 0, and refused only when some block keeps both.
+#include "ctbcoverage.h"
 #include "decoderplugin.h"
 #include "decoderplugins.h"
 #include "decodedpicture.h"
@@ -16,8 +25,10 @@ extern "C" {
 
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <memory>
 #include <new>
+#include <vector>
 
 namespace tarnwick {
 namespace {
@@ -37,10 +48,14 @@ struct FrameDeleter {
     void operator()(AVFrame *f) const { av_frame_free(&f); }
 };
 
-// libavcodec's own buffers, cleared before the decoder writes: what it leaves
-// unwritten is black-green, never another photo's pixels.
-int zeroedFrameBuffer(AVCodecContext *context, AVFrame *frame, int flags)
+// libavcodec's own buffers, filled with context->opaque's byte before the
+// decoder writes: what it leaves unwritten is that value, never another
+// photo's pixels.
+int filledFrameBuffer(AVCodecContext *context, AVFrame *frame, int flags)
 {
+    const auto *fill = static_cast<const uint8_t *>(context->opaque);
+    if (!fill)
+        return AVERROR(EINVAL);
     const int result = avcodec_default_get_buffer2(context, frame, flags);
     if (result < 0)
         return result;
@@ -55,7 +70,7 @@ int zeroedFrameBuffer(AVCodecContext *context, AVFrame *frame, int flags)
         int rows = frame->height;
         if (i == 1 || i == 2)
             rows = AV_CEIL_RSHIFT(rows, format->log2_chroma_h);
-        std::memset(frame->data[i], 0, size_t(frame->linesize[i]) * size_t(rows));
+        std::memset(frame->data[i], *fill, size_t(frame->linesize[i]) * size_t(rows));
     }
     return 0;
 }
@@ -71,37 +86,72 @@ int supportsFormat(heif_compression_format format)
 }
 
 // Planar YCbCr or grey, little-endian samples, one depth for all components.
-bool describe(const AVFrame &frame, DecodedPicture &picture)
+const AVPixFmtDescriptor *planarFormat(const AVFrame &frame)
 {
     const AVPixFmtDescriptor *d = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
     if (!d || (d->flags & (AV_PIX_FMT_FLAG_BE | AV_PIX_FMT_FLAG_RGB | AV_PIX_FMT_FLAG_PAL | AV_PIX_FMT_FLAG_HWACCEL
                            | AV_PIX_FMT_FLAG_ALPHA | AV_PIX_FMT_FLAG_BITSTREAM | AV_PIX_FMT_FLAG_FLOAT)))
-        return false;
-    if (d->nb_components == 1) {
-        picture.chroma = heif_chroma_monochrome;
-    } else if (d->nb_components == 3 && (d->flags & AV_PIX_FMT_FLAG_PLANAR)) {
-        if (d->log2_chroma_w == 1 && d->log2_chroma_h == 1)
-            picture.chroma = heif_chroma_420;
-        else if (d->log2_chroma_w == 1 && d->log2_chroma_h == 0)
-            picture.chroma = heif_chroma_422;
-        else if (d->log2_chroma_w == 0 && d->log2_chroma_h == 0)
-            picture.chroma = heif_chroma_444;
-        else
-            return false;
-    } else {
-        return false;
-    }
+        return nullptr;
+    if (d->nb_components != 1 && !(d->nb_components == 3 && (d->flags & AV_PIX_FMT_FLAG_PLANAR)))
+        return nullptr;
+    if (d->log2_chroma_w > 1 || d->log2_chroma_h > d->log2_chroma_w)
+        return nullptr;
     const int depth = d->comp[0].depth;
     for (int c = 0; c < d->nb_components; ++c) {
         const AVComponentDescriptor &comp = d->comp[c];
         if (comp.plane != c || comp.depth != depth || comp.shift != 0 || comp.offset != 0
-            || comp.step != (depth > 8 ? 2 : 1) || !frame.data[c])
-            return false;
-        picture.planes[c] = frame.data[c];
+            || comp.step != (depth > 8 ? 2 : 1) || !frame.data[c] || frame.linesize[c] <= 0)
+            return nullptr;
+    }
+    if (frame.width <= 0 || frame.height <= 0)
+        return nullptr;
+    return d;
+}
+
+// The whole coded frame (cropping is not applied by libavcodec, so coding
+// tree blocks lie on the 16-sample grid from its corner) as the fill left it.
+bool describeFilled(const AVFrame &frame, const AVPixFmtDescriptor &d, FilledPicture &filled)
+{
+    filled.planeCount = d.nb_components;
+    filled.chromaShiftX = d.log2_chroma_w;
+    filled.chromaShiftY = d.log2_chroma_h;
+    for (int c = 0; c < d.nb_components; ++c) {
+        FilledPlane &p = filled.planes[c];
+        p.memory = frame.data[c];
+        p.strideBytes = size_t(frame.linesize[c]);
+        p.sampleBytes = d.comp[0].depth > 8 ? 2 : 1;
+        p.width = c == 0 ? frame.width : AV_CEIL_RSHIFT(frame.width, d.log2_chroma_w);
+        p.height = c == 0 ? frame.height : AV_CEIL_RSHIFT(frame.height, d.log2_chroma_h);
+        p.bytes = p.strideBytes * size_t(p.height); // what the fill covered
+    }
+    return true;
+}
+
+// The visible picture: the coded frame cut to its conformance window.
+bool describe(const AVFrame &frame, const AVPixFmtDescriptor &d, DecodedPicture &picture)
+{
+    if (frame.crop_left >= size_t(frame.width) || frame.crop_right >= size_t(frame.width) - frame.crop_left
+        || frame.crop_top >= size_t(frame.height) || frame.crop_bottom >= size_t(frame.height) - frame.crop_top)
+        return false;
+    if (d.nb_components == 1)
+        picture.chroma = heif_chroma_monochrome;
+    else if (d.log2_chroma_w == 1 && d.log2_chroma_h == 1)
+        picture.chroma = heif_chroma_420;
+    else if (d.log2_chroma_w == 1)
+        picture.chroma = heif_chroma_422;
+    else
+        picture.chroma = heif_chroma_444;
+    const int depth = d.comp[0].depth;
+    const size_t sampleBytes = depth > 8 ? 2 : 1;
+    for (int c = 0; c < d.nb_components; ++c) {
+        const int shiftX = c == 0 ? 0 : d.log2_chroma_w;
+        const int shiftY = c == 0 ? 0 : d.log2_chroma_h;
+        picture.planes[c] = frame.data[c] + (frame.crop_top >> shiftY) * size_t(frame.linesize[c])
+            + (frame.crop_left >> shiftX) * sampleBytes;
         picture.strides[c] = frame.linesize[c];
     }
-    picture.width = frame.width;
-    picture.height = frame.height;
+    picture.width = int(size_t(frame.width) - frame.crop_left - frame.crop_right);
+    picture.height = int(size_t(frame.height) - frame.crop_top - frame.crop_bottom);
     picture.bitDepth = depth;
     picture.colourPrimaries = frame.color_primaries;
     picture.transferCharacteristics = frame.color_trc;
@@ -110,51 +160,107 @@ bool describe(const AVFrame &frame, DecodedPicture &picture)
     return true;
 }
 
+heif_error unsupportedFormat()
+{
+    return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
+                      "unsupported HEVC picture format"};
+}
+
+// Decodes the units into buffers filled with `fill` beforehand.
+heif_error decodeFilled(const NalUnits &nals, uint8_t fill, std::unique_ptr<AVFrame, FrameDeleter> &frame)
+{
+    const AVCodec *codec = avcodec_find_decoder(AV_CODEC_ID_HEVC);
+    if (!codec)
+        return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_codec, "no HEVC decoder"};
+    std::unique_ptr<AVCodecContext, CodecContextDeleter> context(avcodec_alloc_context3(codec));
+    std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
+    frame.reset(av_frame_alloc());
+    if (!context || !packet || !frame)
+        return outOfMemoryError();
+    // One picture: threads would only cost memory; grid tiles are spread
+    // over threads by libheif.
+    context->thread_count = 1;
+    context->err_recognition |= AV_EF_EXPLODE;
+    context->flags &= ~AV_CODEC_FLAG_OUTPUT_CORRUPT;
+    context->apply_cropping = 0;
+    context->opaque = &fill;
+    context->get_buffer2 = filledFrameBuffer;
+    if (avcodec_open2(context.get(), codec, nullptr) < 0)
+        return decoderError("HEVC decoder did not open");
+
+    // Annex B byte stream: each unit after a start code.
+    const size_t units = nals.units().size();
+    if (units == 0 || nals.totalSize() > size_t(INT32_MAX) - 4 * units - AV_INPUT_BUFFER_PADDING_SIZE)
+        return decoderError("no HEVC data");
+    if (av_new_packet(packet.get(), int(nals.totalSize() + 4 * units)) < 0)
+        return outOfMemoryError();
+    uint8_t *at = packet->data;
+    for (const NalUnits::Unit &unit : nals.units()) {
+        static const uint8_t startCode[4] = {0, 0, 0, 1};
+        std::memcpy(at, startCode, 4);
+        std::memcpy(at + 4, unit.data, unit.size);
+        at += 4 + unit.size;
+    }
+    if (avcodec_send_packet(context.get(), packet.get()) < 0 || avcodec_send_packet(context.get(), nullptr) < 0)
+        return decoderError("damaged HEVC data");
+    if (avcodec_receive_frame(context.get(), frame.get()) < 0)
+        return decoderError("HEVC data gave no picture");
+    if (frame->decode_error_flags != 0 || (frame->flags & AV_FRAME_FLAG_CORRUPT))
+        return decoderError("damaged HEVC picture");
+    return decoderOk();
+}
+
+// Blocks of the frame that still hold the fill (ctbcoverage.h).
+heif_error unwrittenBlocks(const AVFrame &frame, uint8_t fill, std::vector<uint8_t> &blocks)
+{
+    const AVPixFmtDescriptor *d = planarFormat(frame);
+    if (!d)
+        return unsupportedFormat();
+    FilledPicture filled;
+    if (!describeFilled(frame, *d, filled) || !findUnwrittenBlocks(filled, fill, blocks))
+        return decoderError("picture outside its planes");
+    return decoderOk();
+}
+
+bool anyUnwritten(const std::vector<uint8_t> &blocks)
+{
+    return std::find(blocks.begin(), blocks.end(), 1) != blocks.end();
+}
+
 heif_error decodeImage(void *decoder, heif_image **out)
 {
     *out = nullptr;
     try {
         const NalUnits &nals = static_cast<AvcodecDecoder *>(decoder)->nals;
-        const AVCodec *codec = avcodec_find_decoder(AV_CODEC_ID_HEVC);
-        if (!codec)
-            return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_codec, "no HEVC decoder"};
-        std::unique_ptr<AVCodecContext, CodecContextDeleter> context(avcodec_alloc_context3(codec));
-        std::unique_ptr<AVPacket, PacketDeleter> packet(av_packet_alloc());
-        std::unique_ptr<AVFrame, FrameDeleter> frame(av_frame_alloc());
-        if (!context || !packet || !frame)
-            return outOfMemoryError();
-        // One picture: threads would only cost memory; grid tiles are spread
-        // over threads by libheif.
-        context->thread_count = 1;
-        context->err_recognition |= AV_EF_EXPLODE;
-        context->flags &= ~AV_CODEC_FLAG_OUTPUT_CORRUPT;
-        context->get_buffer2 = zeroedFrameBuffer;
-        if (avcodec_open2(context.get(), codec, nullptr) < 0)
-            return decoderError("HEVC decoder did not open");
-
-        // Annex B byte stream: each unit after a start code.
-        const size_t units = nals.units().size();
-        if (units == 0 || nals.totalSize() > size_t(INT32_MAX) - 4 * units - AV_INPUT_BUFFER_PADDING_SIZE)
-            return decoderError("no HEVC data");
-        if (av_new_packet(packet.get(), int(nals.totalSize() + 4 * units)) < 0)
-            return outOfMemoryError();
-        uint8_t *at = packet->data;
-        for (const NalUnits::Unit &unit : nals.units()) {
-            static const uint8_t startCode[4] = {0, 0, 0, 1};
-            std::memcpy(at, startCode, 4);
-            std::memcpy(at + 4, unit.data, unit.size);
-            at += 4 + unit.size;
+        // Samples of 1 (257 above 8 bits) in every plane of a block are rare
+        // in photos; zeros are not (black alpha, padding past a photo's edge).
+        std::unique_ptr<AVFrame, FrameDeleter> frame;
+        heif_error e = decodeFilled(nals, 0x01, frame);
+        if (e.code != heif_error_Ok)
+            return e;
+        std::vector<uint8_t> underOnes;
+        e = unwrittenBlocks(*frame, 0x01, underOnes);
+        if (e.code != heif_error_Ok)
+            return e;
+        if (anyUnwritten(underOnes)) {
+            std::unique_ptr<AVFrame, FrameDeleter> again;
+            std::vector<uint8_t> underZeros;
+            e = decodeFilled(nals, 0x00, again);
+            if (e.code == heif_error_Ok)
+                e = unwrittenBlocks(*again, 0x00, underZeros);
+            if (e.code != heif_error_Ok)
+                return e;
+            if (underZeros.size() != underOnes.size())
+                return decoderError("HEVC data decoded twice differently");
+            for (size_t i = 0; i < underOnes.size(); ++i) {
+                if (underOnes[i] && underZeros[i])
+                    return decoderError("HEVC picture with parts missing");
+            }
         }
-        if (avcodec_send_packet(context.get(), packet.get()) < 0 || avcodec_send_packet(context.get(), nullptr) < 0)
-            return decoderError("damaged HEVC data");
-        if (avcodec_receive_frame(context.get(), frame.get()) < 0)
-            return decoderError("HEVC data gave no picture");
-        if (frame->decode_error_flags != 0 || (frame->flags & AV_FRAME_FLAG_CORRUPT))
-            return decoderError("damaged HEVC picture");
+        const AVPixFmtDescriptor *d = planarFormat(*frame);
         DecodedPicture picture;
-        if (!describe(*frame, picture))
-            return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
-                              "unsupported HEVC picture format"};
+        if (!d || !describe(*frame, *d, picture))
+            return unsupportedFormat();
         return toHeifImage(picture, out);
     } catch (const std::bad_alloc &) {
         return outOfMemoryError();

@@ -5,10 +5,11 @@
 // libheif's own plugins hand on pictures in memory they do not clear:
 // where a damaged stream leaves parts of a picture undecoded, the picture
 // shows whatever the heap held before. These decoders own that memory
-// instead: every picture buffer is zeroed before the decoder writes into it,
+// instead: every picture buffer is filled before the decoder writes into it,
 // and a picture the decoder reports as damaged (bitstream errors, warnings,
-// frames flagged corrupt) is refused with heif_error_Decoder_plugin_error.
-// So the same bytes always give the same pixels or the same refusal.
+// frames flagged corrupt) or that has coding blocks the decoder never wrote
+// (ctbcoverage.h) is refused with heif_error_Decoder_plugin_error. So the
+// same bytes always give the same pixels or the same refusal.
 // (libde265 keeps pictures it filters with SAO in memory of its own; such a
 // picture is shown only once a second decode proves that every part of it
 // was written, see de265decoder.cpp.)

@@ -1512,9 +1512,6 @@ void TestHeif2Jpg::codecMessagesStayOffStderr()
     QVERIFY2(written == 0, qPrintable(QString("stderr got: %1").arg(QString::fromLatin1(text, int(n)))));
 }
 
-QTEST_GUILESS_MAIN(TestHeif2Jpg)
-#include "tst_heif2jpg.moc"
-
 void TestHeif2Jpg::pictureMissingASliceIsRefused_data()
 {
     QTest::addColumn<int>("bitDepth");
@@ -1526,8 +1523,9 @@ void TestHeif2Jpg::pictureMissingASliceIsRefused_data()
 }
 
 // A picture with rows that were never decoded is no photo, whatever those
-// rows would show: libde265 kept them in memory of its own holding whatever
-// was there before.
+// rows would show: libavcodec leaves them as the buffer held them (cleared,
+// but the photo's rows are gone), libde265 in memory of its own holding
+// whatever was there before.
 void TestHeif2Jpg::pictureMissingASliceIsRefused()
 {
     QFETCH(int, bitDepth);
@@ -1537,8 +1535,6 @@ void TestHeif2Jpg::pictureMissingASliceIsRefused()
     QVERIFY(!damaged.empty());
     const Call whole = convert(intact);
     QVERIFY2(whole.result > 0, tarnwick_error_text(whole.result));
-    if (qgetenv("TARNWICK_HEVC_DECODER") != "libde265")
-        QEXPECT_FAIL("", "libavcodec reports nothing amiss and the picture is converted", Continue);
     QCOMPARE(convert(damaged).result, int32_t(TARNWICK_ERR_DECODE));
 }
 
@@ -1566,3 +1562,6 @@ void TestHeif2Jpg::itemOfTwoPicturesIsRefusedByLibde265()
     QVERIFY(convert(one).result > 0);
     QCOMPARE(convert(two).result, int32_t(TARNWICK_ERR_DECODE));
 }
+
+QTEST_GUILESS_MAIN(TestHeif2Jpg)
+#include "tst_heif2jpg.moc"

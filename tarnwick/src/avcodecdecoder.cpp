@@ -8,8 +8,8 @@
 // lost decodes "cleanly" with its coding tree blocks never written. Such
 // blocks still hold the fill (ctbcoverage.h), so the picture is refused. A
 // written block may equal the fill by chance, so a picture with blocks that
-// look unwritten under a fill of 1 (rare in photos) is decoded again under a
-// fill of 0, and refused only when some block keeps both.
+// look unwritten under the first fill (rare in photos) is decoded again under
+// the second, and refused only when some block keeps both.
 #include "ctbcoverage.h"
 #include "decoderplugin.h"
 #include "decoderplugins.h"
@@ -222,40 +222,29 @@ heif_error unwrittenBlocks(const AVFrame &frame, uint8_t fill, std::vector<uint8
     return decoderOk();
 }
 
-bool anyUnwritten(const std::vector<uint8_t> &blocks)
-{
-    return std::find(blocks.begin(), blocks.end(), 1) != blocks.end();
-}
-
 heif_error decodeImage(void *decoder, heif_image **out)
 {
     *out = nullptr;
     try {
         const NalUnits &nals = static_cast<AvcodecDecoder *>(decoder)->nals;
-        // Samples of 1 (257 above 8 bits) in every plane of a block are rare
-        // in photos; zeros are not (black alpha, padding past a photo's edge).
         std::unique_ptr<AVFrame, FrameDeleter> frame;
-        heif_error e = decodeFilled(nals, 0x01, frame);
+        heif_error e = decodeFilled(nals, kFirstFill, frame);
         if (e.code != heif_error_Ok)
             return e;
-        std::vector<uint8_t> underOnes;
-        e = unwrittenBlocks(*frame, 0x01, underOnes);
+        std::vector<uint8_t> underFirst;
+        e = unwrittenBlocks(*frame, kFirstFill, underFirst);
         if (e.code != heif_error_Ok)
             return e;
-        if (anyUnwritten(underOnes)) {
+        if (anyUnwritten(underFirst)) {
             std::unique_ptr<AVFrame, FrameDeleter> again;
-            std::vector<uint8_t> underZeros;
-            e = decodeFilled(nals, 0x00, again);
+            std::vector<uint8_t> underSecond;
+            e = decodeFilled(nals, kSecondFill, again);
             if (e.code == heif_error_Ok)
-                e = unwrittenBlocks(*again, 0x00, underZeros);
+                e = unwrittenBlocks(*again, kSecondFill, underSecond);
             if (e.code != heif_error_Ok)
                 return e;
-            if (underZeros.size() != underOnes.size())
-                return decoderError("HEVC data decoded twice differently");
-            for (size_t i = 0; i < underOnes.size(); ++i) {
-                if (underOnes[i] && underZeros[i])
-                    return decoderError("HEVC picture with parts missing");
-            }
+            if (unwrittenUnderBoth(underFirst, underSecond))
+                return decoderError("HEVC picture with parts missing");
         }
         const AVPixFmtDescriptor *d = planarFormat(*frame);
         DecodedPicture picture;

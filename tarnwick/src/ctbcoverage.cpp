@@ -75,4 +75,20 @@ bool findUnwrittenBlocks(const FilledPicture &picture, uint8_t fill, std::vector
     return true;
 }
 
+bool anyUnwritten(const std::vector<uint8_t> &blocks)
+{
+    return std::find(blocks.begin(), blocks.end(), 1) != blocks.end();
+}
+
+bool unwrittenUnderBoth(const std::vector<uint8_t> &underFirst, const std::vector<uint8_t> &underSecond)
+{
+    if (underFirst.size() != underSecond.size())
+        return true;
+    for (size_t i = 0; i < underFirst.size(); ++i) {
+        if (underFirst[i] && underSecond[i])
+            return true;
+    }
+    return false;
+}
+
 } // namespace tarnwick

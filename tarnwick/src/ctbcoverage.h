@@ -44,4 +44,19 @@ struct FilledPicture {
 // nothing read, when a plane does not lie within its memory.
 bool findUnwrittenBlocks(const FilledPicture &picture, uint8_t fill, std::vector<uint8_t> &blocks);
 
+// The two fills, in the order to try them: samples of 1 (257 above 8 bits)
+// in every plane of a block are rare in photos, so the second decode seldom
+// happens; zeros are not (black alpha and monochrome pictures, the zero
+// padding some phones give grid tiles past the photo's edge). Both are valid
+// samples at any depth.
+constexpr uint8_t kFirstFill = 0x01;
+constexpr uint8_t kSecondFill = 0x00;
+
+bool anyUnwritten(const std::vector<uint8_t> &blocks);
+
+// Whether some block counts as unwritten under both fills: then it surely
+// was. Lists of different lengths (decodes that disagree on the picture's
+// size) count as that too.
+bool unwrittenUnderBoth(const std::vector<uint8_t> &underFirst, const std::vector<uint8_t> &underSecond);
+
 } // namespace tarnwick

@@ -319,24 +319,19 @@ heif_error unwrittenBlocksWithoutSao(const NalUnits &nals, const Shape &shown, u
 // this photo. Any one fill can be real content (zero is: black monochrome
 // and alpha pictures, the zero padding some phones give grid tiles past the
 // photo's edge), but a block that keeps one fill and then another was never
-// written. Samples of 1 (257 above 8 bits) in every plane are rare, so the
-// second decode seldom happens; both fills are valid samples at any depth.
+// written (ctbcoverage.h).
 heif_error proveEveryBlockWritten(const NalUnits &nals, const Shape &shown)
 {
-    std::vector<uint8_t> underOnes;
-    heif_error e = unwrittenBlocksWithoutSao(nals, shown, 0x01, underOnes);
-    if (e.code != heif_error_Ok || std::find(underOnes.begin(), underOnes.end(), 1) == underOnes.end())
+    std::vector<uint8_t> underFirst;
+    heif_error e = unwrittenBlocksWithoutSao(nals, shown, kFirstFill, underFirst);
+    if (e.code != heif_error_Ok || !anyUnwritten(underFirst))
         return e;
-    std::vector<uint8_t> underZeros;
-    e = unwrittenBlocksWithoutSao(nals, shown, 0x00, underZeros);
+    std::vector<uint8_t> underSecond;
+    e = unwrittenBlocksWithoutSao(nals, shown, kSecondFill, underSecond);
     if (e.code != heif_error_Ok)
         return e;
-    if (underZeros.size() != underOnes.size())
-        return decoderError("HEVC data decoded twice differently");
-    for (size_t i = 0; i < underOnes.size(); ++i) {
-        if (underOnes[i] && underZeros[i])
-            return decoderError("damaged HEVC picture");
-    }
+    if (unwrittenUnderBoth(underFirst, underSecond))
+        return decoderError("damaged HEVC picture");
     return decoderOk();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include <malloc.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace EngineMemory {
@@ -25,8 +26,9 @@ void tuneAllocator()
 namespace {
 
 // Set in the restarted process only: "=" followed by the GLIBC_TUNABLES the
-// user had, or "-" when there was none.
+// user had, or "-" when there was none; and the process name it had.
 const char kRestartMark[] = "VANTROPE_TUNABLES_BEFORE_RESTART";
+const char kNameBeforeRestart[] = "VANTROPE_NAME_BEFORE_RESTART";
 const char kTunables[] = "GLIBC_TUNABLES";
 const char kHugePages[] = "glibc.malloc.hugetlb";
 
@@ -49,14 +51,38 @@ void restoreTunables(const char *before)
         unsetenv(kTunables);
 }
 
+void forgetRestart(const char *tunablesBefore)
+{
+    restoreTunables(tunablesBefore);
+    unsetenv(kRestartMark);
+    unsetenv(kNameBeforeRestart);
+}
+
+// The name ps, pgrep and system monitors show: the name of the file the
+// process was started from (a link's own name, such as <bindir>/vantrope).
+std::string processName()
+{
+    char name[64] = {};
+    if (std::FILE *f = std::fopen("/proc/self/comm", "re")) {
+        if (!std::fgets(name, sizeof name, f))
+            name[0] = '\0';
+        std::fclose(f);
+    }
+    name[std::strcspn(name, "\n")] = '\0';
+    return name;
+}
+
 } // namespace
 
 void useTransparentHugePages(char *argv[])
 {
 #if defined(__GLIBC__) && defined(__linux__)
     if (const char *before = std::getenv(kRestartMark)) {
-        restoreTunables(before);
-        unsetenv(kRestartMark);
+        // Started again from the program's real path: keep the name the user
+        // started it by.
+        if (const char *name = std::getenv(kNameBeforeRestart); name && *name)
+            prctl(PR_SET_NAME, name, 0, 0, 0);
+        forgetRestart(before);
         return;
     }
     const char *tunables = std::getenv(kTunables);
@@ -66,13 +92,13 @@ void useTransparentHugePages(char *argv[])
     std::string wanted = tunables && *tunables ? std::string(tunables) + ':' : std::string();
     wanted += kHugePages;
     wanted += "=1";
-    if (setenv(kRestartMark, before.c_str(), 1) != 0 || setenv(kTunables, wanted.c_str(), 1) != 0) {
-        restoreTunables(before.c_str());
-        unsetenv(kRestartMark);
+    if (setenv(kRestartMark, before.c_str(), 1) != 0 || setenv(kNameBeforeRestart, processName().c_str(), 1) != 0
+        || setenv(kTunables, wanted.c_str(), 1) != 0) {
+        forgetRestart(before.c_str());
         return;
     }
-    // The program's own path, not /proc/self/exe: the process is named after
-    // the file it was started from (ps, pgrep, system monitors).
+    // The program's own path, not /proc/self/exe, which would name the
+    // process "exe".
     char self[4096];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
     if (length > 0) {
@@ -81,8 +107,7 @@ void useTransparentHugePages(char *argv[])
         execv(self, argv);
     }
     // Still here: go on without huge pages.
-    restoreTunables(before.c_str());
-    unsetenv(kRestartMark);
+    forgetRestart(before.c_str());
 #else
     (void)argv;
 #endif

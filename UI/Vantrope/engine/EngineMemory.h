@@ -23,7 +23,7 @@ void tuneAllocator();
 // 512-fold: the 200 MP photo converts in about two thirds of the time, at the
 // same peak. glibc reads its tunables only when a process starts, so this
 // starts the program once more, in place (same process, arguments, standard
-// streams), with the tunable added to GLIBC_TUNABLES. The restarted process
+// streams, process name), with the tunable added to GLIBC_TUNABLES. The restarted process
 // puts GLIBC_TUNABLES back as it was, so programs it starts inherit the
 // user's environment, not ours.
 //

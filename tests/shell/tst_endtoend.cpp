@@ -192,10 +192,10 @@ void TestEndToEnd::singlePhotoFromPickToDoneDialog()
     PreviewHEIC *preview = visiblePage<PreviewHEIC>(window.data());
     QVERIFY(preview);
     auto *box = preview->findChild<QLabel *>("label_HEIC");
-    QTRY_VERIFY_WITH_TIMEOUT(box->pixmap() && !box->pixmap()->isNull(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!box->pixmap(Qt::ReturnByValue).isNull(), 60000);
     // Upright in the box too: a portrait photo fills the box's height.
-    QCOMPARE(box->pixmap()->height(), 340);
-    QVERIFY(box->pixmap()->width() < box->pixmap()->height());
+    QCOMPARE(box->pixmap(Qt::ReturnByValue).height(), 340);
+    QVERIFY(box->pixmap(Qt::ReturnByValue).width() < box->pixmap(Qt::ReturnByValue).height());
     if (realPhotos)
         TestSupport::saveToGallery(window.data(), "shell-preview-real-photo");
 
@@ -319,7 +319,7 @@ void TestEndToEnd::leavingWhilePreviewDecodes()
     PreviewHEIC *preview = visiblePage<PreviewHEIC>(window.data());
     QVERIFY(preview);
     auto *box = preview->findChild<QLabel *>("label_HEIC");
-    QTRY_VERIFY_WITH_TIMEOUT(box->pixmap() && !box->pixmap()->isNull(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!box->pixmap(Qt::ReturnByValue).isNull(), 60000);
     preview->findChild<QPushButton *>("pushButton_SelectFolder")->click();
     // Several conversions in flight, then home before they report.
     auto *convert = preview->findChild<QPushButton *>("pushButton_Convert");

@@ -428,7 +428,7 @@ void TestWindow::secondPhotoGetsNewPreviewAndInfo()
     QPointer<PreviewHEIC> firstPreview = visiblePage<PreviewHEIC>(window.data());
     QVERIFY(firstPreview);
     auto *box = firstPreview->findChild<QLabel *>("label_HEIC");
-    QTRY_VERIFY_WITH_TIMEOUT(box->pixmap() && !box->pixmap()->isNull(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!box->pixmap(Qt::ReturnByValue).isNull(), 30000);
     TestSupport::saveToGallery(window.data(), "shell-preview");
     QCOMPARE(photoInfoValues(firstPreview), QString("IMG_1.HEIC|0.00MB|64*48|"));
 
@@ -445,7 +445,7 @@ void TestWindow::secondPhotoGetsNewPreviewAndInfo()
     QVERIFY(secondPreview);
     QCOMPARE(window->findChildren<PreviewHEIC *>().size(), 1);
     box = secondPreview->findChild<QLabel *>("label_HEIC");
-    QTRY_VERIFY_WITH_TIMEOUT(box->pixmap() && !box->pixmap()->isNull(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!box->pixmap(Qt::ReturnByValue).isNull(), 30000);
     QCOMPARE(photoInfoValues(secondPreview), QString("IMG_2.HEIC|0.00MB|128*96|"));
     // The dialog is kept and reused.
     QCOMPARE(window->findChildren<PhotoInfo *>().size(), 1);

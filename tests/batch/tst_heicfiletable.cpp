@@ -4,6 +4,7 @@
 #include "HeicFileTable.h"
 #include "PhotoFiles.h"
 #include "TipDialog.h"
+#include "ZoMessageBox.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleCheckBox.h"
 #include "modaldriver.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QUrl>
 #include <QWindow>
@@ -158,6 +160,8 @@ private slots:
     void addFolderSearchesRecursively();
     void drops_data();
     void drops();
+    void nothingFoundIsSaid_data();
+    void nothingFoundIsSaid();
 };
 
 void TestHeicFileTable::startsEmpty()
@@ -623,6 +627,48 @@ void TestHeicFileTable::drops()
     QCOMPARE(shown, names);
     QCOMPARE(page.label("label_FileCount"), QString("%1 File(s), ").arg(names.size()));
     QCOMPARE(page.table.checkedRowOrder(), QList<int>({0})); // a drop keeps the checks
+}
+
+void TestHeicFileTable::nothingFoundIsSaid_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("a folder dropped") << "drop";
+    QTest::newRow("a folder chosen") << "Add Folder...";
+}
+
+// A folder without photos adds nothing: the page says why, and the table
+// stays as it was.
+void TestHeicFileTable::nothingFoundIsSaid()
+{
+    QFETCH(QString, how);
+    Files files;
+    const QString empty = files.folder("holiday");
+    files.make("holiday/notes.txt");
+    Page page;
+    page.table.addFiles({files.make("first.heic")});
+    page.table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page.table));
+
+    QString said;
+    auto told = whenModal<ZoMessageBox>([&](ZoMessageBox *box) {
+        said = child<QLabel>(box, "label")->text();
+        child<QPushButton>(box, "pushButton_ok")->click();
+    });
+    if (how == "drop") {
+        QVERIFY(dropOn(&page.table, page.grid()->geometry().center(), {empty}));
+    } else {
+        auto chosen = whenModal<QFileDialog>([&](QFileDialog *dialog) {
+            dialog->setDirectory(empty);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        chooseFromAddMenu(how);
+        page.button("pushButton_Add")->click();
+        QVERIFY(*chosen);
+    }
+    QTRY_VERIFY(*told); // once the drop or the Add menu is over
+    QCOMPARE(said, how == "drop" ? QString("No HEIC photos were found in what you dropped.")
+                                 : QString("No HEIC photos were found in %1.").arg(empty));
+    QCOMPARE(page.grid()->rowCount(), 1);
 }
 
 QTEST_MAIN(TestHeicFileTable)

@@ -9,11 +9,13 @@
 #include "DroppedPaths.h"
 #include "PhotoFiles.h"
 #include "TipDialog.h"
+#include "ZoMessageBox.h"
 #include "ZoStyleCheckBox.h"
 #include "desktopopener.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -24,6 +26,7 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTableWidgetItem>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -357,7 +360,9 @@ void HeicFileTable::slot_AddItem()
     if (chosen.isEmpty())
         return;
     const QVector<QString> added = appendPhotos(chosen);
-    if (!added.isEmpty())
+    if (added.isEmpty())
+        tellNoPhotosFound(tr("None of the chosen files is a HEIC photo."));
+    else
         lastFilePath = added.last();
 }
 
@@ -372,7 +377,8 @@ void HeicFileTable::addFolder()
                                                              QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return;
-    appendPhotos(QStringList{folder});
+    if (appendPhotos(QStringList{folder}).isEmpty())
+        tellNoPhotosFound(tr("No HEIC photos were found in %1.").arg(QDir::toNativeSeparators(folder)));
     lastFilePath = folder;
 }
 
@@ -426,7 +432,17 @@ void HeicFileTable::dropEvent(QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
-    appendPhotos(paths);
+    if (appendPhotos(paths).isEmpty())
+        tellNoPhotosFound(tr("No HEIC photos were found in what you dropped."));
+}
+
+void HeicFileTable::tellNoPhotosFound(const QString &text)
+{
+    QTimer::singleShot(0, this, [this, text] {
+        ZoMessageBox box(text, tr("Add Photos"), ZoMessageBox::Ok, this);
+        DialogPlacement::centreOver(&box, this);
+        box.exec();
+    });
 }
 
 void HeicFileTable::slot_setAllCheckBoxState(int State, int nIndex)

@@ -106,6 +106,9 @@ private:
     // recursively) as new unchecked rows, keeping the checks of the others.
     // Returns the photos added.
     QVector<QString> appendPhotos(const QStringList &paths);
+    // Says that what the user gave held no photo, once the event that gave it
+    // has ended (a drop's source is not kept waiting for the answer).
+    void tellNoPhotosFound(const QString &text);
     void settleConvertButton();
     void workerFinished();
     void showCancelledNotice();

@@ -492,6 +492,7 @@ void TestPreviewHEIC::convertOnlyWhenThereIsWorkToDo()
     QVERIFY(waitForDecodes(&page));
     QTRY_COMPARE(answerer.answered(), 2);
     QCOMPARE(fakeCallsStarted.load(), started + 3);
+    QCOMPARE(page.findChildren<SingleConverting *>().size(), 1); // done dialogs do not pile up
 }
 
 void TestPreviewHEIC::undecodablePhotoSaysWhy_data()

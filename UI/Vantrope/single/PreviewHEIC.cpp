@@ -5,6 +5,7 @@
 #include "HEICTojpg.h"
 #include "OutputLocation.h"
 #include "PhotoFiles.h"
+#include "DialogPlacement.h"
 #include "SingleConverting.h"
 #include "ZoHoverCaption.h"
 #include "ZoMessageBox.h"
@@ -295,8 +296,11 @@ void PreviewHEIC::slot_SaveJpg()
         reportConversionFailure(true, outputPath, failure);
         return;
     }
+    // The page keeps the last done dialog only.
+    delete convertingDialog;
     convertingDialog = new SingleConverting(this);
     connect(convertingDialog, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
+    DialogPlacement::centreOver(convertingDialog, this);
     convertingDialog->exec();
 }
 
@@ -320,7 +324,9 @@ void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath,
     if (needed > box.height()) {
         box.setMaximumHeight(needed);
         box.setMinimumHeight(needed);
+        box.resize(box.width(), needed);
     }
+    DialogPlacement::centreOver(&box, this);
     box.exec();
 }
 

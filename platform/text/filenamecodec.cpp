@@ -13,56 +13,6 @@ namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00; // byte b (0x80 .. 0xFF) <-> U+DC00 + b
 
-// Length of the valid UTF-8 sequence that starts at s[0] (1 .. 4), 0 when
-// the bytes are not one, -1 when the n available bytes are a valid start of a
-// longer sequence. Rejects overlong forms, surrogates and values beyond
-// U+10FFFF, so that only bytes valid text never holds are escaped.
-int sequenceLength(const unsigned char *s, int n)
-{
-    const unsigned char b = s[0];
-    if (b < 0x80)
-        return 1;
-    int length;
-    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-    if (b >= 0xC2 && b <= 0xDF) {
-        length = 2;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        length = 3;
-        if (b == 0xE0)
-            low = 0xA0;
-        else if (b == 0xED)
-            high = 0x9F;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        length = 4;
-        if (b == 0xF0)
-            low = 0x90;
-        else if (b == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    for (int k = 1; k < length; ++k) {
-        if (k >= n)
-            return -1;
-        const unsigned char lo = k == 1 ? low : 0x80, hi = k == 1 ? high : 0xBF;
-        if (s[k] < lo || s[k] > hi)
-            return 0;
-    }
-    return length;
-}
-
-char32_t decodeSequence(const unsigned char *s, int length)
-{
-    switch (length) {
-    case 1: return s[0];
-    case 2: return char32_t(s[0] & 0x1F) << 6 | (s[1] & 0x3F);
-    case 3: return char32_t(s[0] & 0x0F) << 12 | char32_t(s[1] & 0x3F) << 6 | (s[2] & 0x3F);
-    default:
-        return char32_t(s[0] & 0x07) << 18 | char32_t(s[1] & 0x3F) << 12 | char32_t(s[2] & 0x3F) << 6
-             | (s[3] & 0x3F);
-    }
-}
-
 class FileNameCodec : public QTextCodec
 {
 public:
@@ -88,9 +38,9 @@ protected:
         out.reserve(n);
         int i = 0;
         while (i < n) {
-            const int len = sequenceLength(s + i, n - i);
+            char32_t c;
+            const int len = utf8Sequence(s + i, size_t(n - i), &c);
             if (len > 0) {
-                const char32_t c = decodeSequence(s + i, len);
                 if (c >= 0x10000) {
                     out.append(QChar(QChar::highSurrogate(c)));
                     out.append(QChar(QChar::lowSurrogate(c)));

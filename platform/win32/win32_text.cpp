@@ -92,31 +92,14 @@ WString DecodeUtf8(const char *s, size_t n, bool keepInvalidBytes)
         ++i;
     };
     while (i < n) {
-        unsigned char b = static_cast<unsigned char>(s[i]);
-        if (b < 0x80) {
-            out += static_cast<WCHAR>(b);
-            ++i;
+        char32_t c;
+        const int length = PlatformText::utf8Sequence(reinterpret_cast<const unsigned char *>(s + i), n - i, &c);
+        if (length <= 0) { // invalid, or cut off at the end
+            bad(static_cast<unsigned char>(s[i]));
             continue;
         }
-        int extra;
-        char32_t c;
-        if (b >= 0xC2 && b <= 0xDF) { extra = 1; c = b & 0x1F; }
-        else if (b >= 0xE0 && b <= 0xEF) { extra = 2; c = b & 0x0F; }
-        else if (b >= 0xF0 && b <= 0xF4) { extra = 3; c = b & 0x07; }
-        else { bad(b); continue; }
-        if (i + extra >= n) { bad(b); continue; }
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            unsigned char cb = static_cast<unsigned char>(s[i + k]);
-            if ((cb & 0xC0) != 0x80) { ok = false; break; }
-            c = (c << 6) | (cb & 0x3F);
-        }
-        if (ok && ((extra == 2 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF)))
-                   || (extra == 3 && (c < 0x10000 || c > 0x10FFFF))))
-            ok = false;
-        if (!ok) { bad(b); continue; }
         appendUtf16(out, c);
-        i += extra + 1;
+        i += size_t(length);
     }
     return out;
 }

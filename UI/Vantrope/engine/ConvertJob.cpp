@@ -113,4 +113,17 @@ Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length,
     return result;
 }
 
+Decoded decodeFile(Heif2jpgFunc decoder, const QString &path, int32_t quality, const char *tempFileName,
+                   int32_t *inputLength)
+{
+    Decoded result;
+    QDateTime modified;
+    std::unique_ptr<unsigned char[]> input = readWholeFile(path, inputLength, &result.failure, &modified);
+    if (!input)
+        return result;
+    result = decode(decoder, input.get(), *inputLength, quality, tempFileName);
+    result.metadata.sourceModified = modified;
+    return result;
+}
+
 } // namespace ConvertJob

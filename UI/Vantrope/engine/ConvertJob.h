@@ -40,4 +40,10 @@ struct Decoded
 Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length, int32_t quality,
                const char *tempFileName);
 
+// readWholeFile, then decode, with metadata.sourceModified set to the file's
+// modification time. failure holds readWholeFile's reason when the file could
+// not be read; *inputLength receives the length readWholeFile reports.
+Decoded decodeFile(Heif2jpgFunc decoder, const QString &path, int32_t quality, const char *tempFileName,
+                   int32_t *inputLength);
+
 } // namespace ConvertJob

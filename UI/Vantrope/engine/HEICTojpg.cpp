@@ -22,28 +22,15 @@ void HEICTojpg::setQuality(int32_t nQuality)
 
 void HEICTojpg::run()
 {
-    QPixmap pix;
-    JpegMetadata metadata;
-    QString failure;
     int32_t inputLength = 0;
-    {
-        QDateTime modified;
-        std::unique_ptr<unsigned char[]> input =
-            ConvertJob::readWholeFile(m_strFilePath, &inputLength, &failure, &modified);
-        if (input) {
-            ConvertJob::Decoded decoded =
-                ConvertJob::decode(m_decoder, input.get(), inputLength, m_nQuality, "tempFile.hevc");
-            pix = std::move(decoded.pixmap);
-            metadata = std::move(decoded.metadata);
-            metadata.sourceModified = modified;
-            failure = decoded.failure;
-        }
-    }
+    ConvertJob::Decoded decoded =
+        ConvertJob::decodeFile(m_decoder, m_strFilePath, m_nQuality, "tempFile.hevc", &inputLength);
+    const QPixmap pix = std::move(decoded.pixmap);
     {
         std::lock_guard<std::mutex> results(m_runMutex);
         m_nInputLength = inputLength;
-        m_metadata = std::move(metadata);
-        m_strFailure = std::move(failure);
+        m_metadata = std::move(decoded.metadata);
+        m_strFailure = std::move(decoded.failure);
     }
     emit signal_SendHeicData(pix, pix.width(), pix.height());
 }

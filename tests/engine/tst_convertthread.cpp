@@ -1,6 +1,7 @@
 #include "ConvertQueue.h"
 #include "ConvertThread.h"
 #include "JpegWriter.h"
+#include "SafeFile.h"
 
 #include "fakedecoder.h"
 #include "filenamecodec.h"

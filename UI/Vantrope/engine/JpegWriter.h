@@ -5,8 +5,6 @@
 #include <QList>
 #include <QString>
 
-#include <sys/types.h>
-
 class QImage;
 class QPixmap;
 
@@ -36,14 +34,8 @@ inline JpegMetadata extractJpegMetadata(const QByteArray &jpeg)
     return extractJpegMetadata(jpeg.constData(), jpeg.size());
 }
 
-// When the photo was taken: the EXIF DateTimeOriginal, at the offset its
-// OffsetTimeOriginal gives, in local time when there is none. Invalid when the
-// EXIF has no such date or it is malformed (all zeros, out of range).
-QDateTime photoTakenTime(const JpegMetadata &metadata);
-
-// The modification time a JPEG of this photo gets: photoTakenTime(), else
-// metadata.sourceModified (invalid: the time of writing).
-QDateTime jpegFileTime(const JpegMetadata &metadata);
+// True for a complete APP1 marker segment holding EXIF ("Exif\0\0").
+bool isExifSegment(const QByteArray &segment);
 
 // Encodes the image as a JPEG of the given quality (Qt's writer) and splices
 // the metadata segments in right after the start marker and the JFIF APP0
@@ -52,13 +44,14 @@ QDateTime jpegFileTime(const JpegMetadata &metadata);
 QByteArray encodeJpegWithMetadata(const QImage &image, int quality, const JpegMetadata &metadata);
 
 // Writes the pixmap as a JPEG file with the metadata spliced in, dated by
-// jpegFileTime(metadata). The file is written to a new temporary file in the
-// target folder and renamed over the target only when complete: afterwards
-// the target is either the whole new JPEG or untouched (also when the write
-// fails half-way). An existing file of that name is replaced; a symbolic link
-// of that name is itself replaced, never the file it points to. The path is
-// encoded with QFile::encodeName, so a name holding bytes that are not UTF-8
-// is written byte for byte when the file-name codec is installed.
+// jpegFileTime(metadata) (ExifDate.h), through writeFileReplacing (SafeFile.h):
+// the file is written to a new temporary file in the target folder and renamed
+// over the target only when complete, so that afterwards the target is either
+// the whole new JPEG or untouched (also when the write fails half-way). An
+// existing file of that name is replaced; a symbolic link of that name is
+// itself replaced, never the file it points to. The path is encoded with
+// QFile::encodeName, so a name holding bytes that are not UTF-8 is written
+// byte for byte when the file-name codec is installed.
 // False for a null pixmap, a missing folder, no rights, a full disk;
 // *errorText (when given) then says why in the system's own words ("cannot
 // write <path>: No space left on device"), and *errorCode (when given) holds
@@ -68,8 +61,3 @@ bool writeJpegSafely(const QPixmap &pixmap, const QString &path, int quality,
                      const JpegMetadata &metadata, QString *errorText = nullptr, int *errorCode = nullptr);
 bool writeJpegSafely(const QImage &image, const QString &path, int quality,
                      const JpegMetadata &metadata, QString *errorText = nullptr, int *errorCode = nullptr);
-
-// The function writeJpegSafely writes the file's bytes with; null restores
-// write(2). Lets tests stand in for a full disk or a failing device.
-using JpegFileWriteFunc = ssize_t (*)(int fd, const void *data, size_t size);
-void setJpegFileWriteFunction(JpegFileWriteFunc function);

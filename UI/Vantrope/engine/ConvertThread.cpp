@@ -95,8 +95,7 @@ void ConvertThread::run()
         OutputLocation::completeSavePath(savePath, OutputLocation::Form::Batch);
         const std::optional<ConvertQueue::Item> item =
             convertQueue().take([&savePath](const ConvertQueue::Item &queued) {
-                return OutputLocation::outputFolder(savePath, queued.path, queued.subfolder, queued.beside)
-                     + QLatin1Char('/') + OutputLocation::outputName(QFileInfo(queued.path).fileName());
+                return OutputLocation::wantedOutputPath(savePath, queued.path, queued.subfolder, queued.beside);
             });
         if (!item)
             return;

@@ -149,6 +149,13 @@ QString outputFolder(const QString &completedSavePath, const QString &inputPath,
     return folder + subfolder;
 }
 
+QString wantedOutputPath(const QString &completedSavePath, const QString &inputPath, const QString &subfolder,
+                         bool beside)
+{
+    return outputFolder(completedSavePath, inputPath, subfolder, beside) + QLatin1Char('/')
+         + outputName(QFileInfo(inputPath).fileName());
+}
+
 QString resolve(QString &savePath, const QString &inputPath, Form form, bool *folderReady, QString *reason)
 {
     const bool isDefault = savePath.isEmpty();
@@ -163,7 +170,7 @@ QString resolve(QString &savePath, const QString &inputPath, Form form, bool *fo
 
     const QFileInfo input(inputPath);
     const QString name = outputName(input.fileName());
-    QString outputPath = folder + QLatin1Char('/') + name;
+    QString outputPath = wantedOutputPath(folder, inputPath, QString(), false);
     // The input must never be replaced by its own JPEG.
     auto isInput = [&](const QString &candidate) {
         const QFileInfo output(candidate);

@@ -62,6 +62,11 @@ bool prepareSubfolder(const QString &root, const QString &subfolder, QString *re
 QString outputFolder(const QString &completedSavePath, const QString &inputPath, const QString &subfolder,
                      bool beside);
 
+// Where the JPEG of inputPath goes before any collision is settled:
+// outputFolder(...) + "/" + outputName(the input's file name).
+QString wantedOutputPath(const QString &completedSavePath, const QString &inputPath, const QString &subfolder,
+                         bool beside);
+
 // The whole rule for one input: completes savePath in place, prepares the
 // folder and returns the output path (folder + "/" + output name). The result
 // never names the input itself: when it would (an input "c.jpg" inside the
@@ -71,7 +76,9 @@ QString outputFolder(const QString &completedSavePath, const QString &inputPath,
 QString resolve(QString &savePath, const QString &inputPath, Form form, bool *folderReady = nullptr,
                 QString *reason = nullptr);
 
-// The two forms by name, as the batch workers and the preview page call them.
+// The two forms by name. The preview page calls the single-photo form; the
+// batch workers take wantedOutputPath instead, since the work queue settles
+// name collisions among the whole batch.
 inline QString batchOutputPath(QString &savePath, const QString &inputPath, bool *folderReady = nullptr,
                                QString *reason = nullptr)
 {

@@ -20,12 +20,9 @@ QString outputName(const QString &fileName)
     name.replace(QLatin1String(".HEIC"), QLatin1String(".jpg"), Qt::CaseSensitive);
     name.replace(QLatin1String(".heic"), QLatin1String(".jpg"), Qt::CaseSensitive);
     if (!name.endsWith(QLatin1String(".jpg"))) {
-        for (const QString &suffix : PhotoFiles::heifSuffixes()) {
-            if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive)) {
-                name.chop(suffix.size());
-                name += QLatin1String(".jpg");
-                break;
-            }
+        if (const int suffixLength = PhotoFiles::heifSuffixLength(name)) {
+            name.chop(suffixLength);
+            name += QLatin1String(".jpg");
         }
     }
     // Whatever was given (a renamed photo, a name without suffix), what is

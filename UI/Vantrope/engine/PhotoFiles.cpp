@@ -16,13 +16,18 @@ const QStringList &heifSuffixes()
     return suffixes;
 }
 
-bool isHeifPhotoName(const QString &fileName)
+int heifSuffixLength(const QString &fileName)
 {
     for (const QString &suffix : heifSuffixes()) {
         if (fileName.size() > suffix.size() && fileName.endsWith(suffix, Qt::CaseInsensitive))
-            return true;
+            return suffix.size();
     }
-    return false;
+    return 0;
+}
+
+bool isHeifPhotoName(const QString &fileName)
+{
+    return heifSuffixLength(fileName) > 0;
 }
 
 QString fileDialogFilter(const QString &caption)

@@ -16,6 +16,10 @@ namespace PhotoFiles {
 // The suffixes, lower case, with their dot.
 const QStringList &heifSuffixes();
 
+// The length of the HEIF suffix fileName (a name or a path) ends in, any
+// case, with its dot; 0 when none (a bare ".heic" has none: it is all suffix).
+int heifSuffixLength(const QString &fileName);
+
 // True when fileName (a name or a path) ends in a HEIF suffix, any case.
 bool isHeifPhotoName(const QString &fileName);
 

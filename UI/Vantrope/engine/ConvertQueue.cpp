@@ -32,6 +32,23 @@ QString joinKey(const QString &folderKey, const QString &name)
     return folderKey.endsWith(QLatin1Char('/')) ? folderKey + name : folderKey + QLatin1Char('/') + name;
 }
 
+// A path cut at its last "/". folder is null when there is no "/" (the name
+// is then taken as it is) and "." stands for it in folder keys.
+struct SplitPath
+{
+    QString folder;
+    QString name;
+    QString keyFolder() const { return folder.isNull() ? QStringLiteral(".") : folder; }
+};
+
+SplitPath splitPath(const QString &path)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {QString(), path};
+    return {path.left(slash), path.mid(slash + 1)};
+}
+
 bool deviceOf(const QString &path, dev_t *device)
 {
     struct stat st;
@@ -101,11 +118,8 @@ void ConvertQueue::nameQueuedItems(const std::function<QString(const Item &)> &w
     for (Item &item : m_items) {
         if (!item.outputPath.isEmpty())
             continue;
-        const QString wanted = wantedOutput(item);
-        const int slash = wanted.lastIndexOf(QLatin1Char('/'));
-        const QString folder = slash < 0 ? QString() : wanted.left(slash);
-        const QString name = wanted.mid(slash + 1);
-        item.outputPath = reserveLocked(folder, keyOf(slash < 0 ? QStringLiteral(".") : folder), name);
+        const SplitPath wanted = splitPath(wantedOutput(item));
+        item.outputPath = reserveLocked(wanted.folder, keyOf(wanted.keyFolder()), wanted.name);
     }
 }
 
@@ -143,11 +157,10 @@ void ConvertQueue::beginBatch()
 
 QString ConvertQueue::reserveOutputPath(const QString &wantedPath)
 {
-    const int slash = wantedPath.lastIndexOf(QLatin1Char('/'));
-    const QString folder = slash < 0 ? QString() : wantedPath.left(slash);
-    const QString key = folderKey(slash < 0 ? QStringLiteral(".") : folder);
+    const SplitPath wanted = splitPath(wantedPath);
+    const QString key = folderKey(wanted.keyFolder());
     std::lock_guard<std::mutex> lock(m_namesMutex);
-    return reserveLocked(folder, key, wantedPath.mid(slash + 1));
+    return reserveLocked(wanted.folder, key, wanted.name);
 }
 
 QString ConvertQueue::troubleLocked(const QString &key) const

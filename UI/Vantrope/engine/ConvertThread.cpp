@@ -110,9 +110,10 @@ void ConvertThread::run()
         }
         m_strFileName = info.fileName();
         m_strOutputPath = item->outputPath;
+        m_strOutputFolder = m_strOutputPath.left(m_strOutputPath.lastIndexOf(QLatin1Char('/')));
         // The folder first: when it cannot take the JPEG, the photo is not
         // decoded for nothing.
-        const QString folder = m_strOutputPath.left(m_strOutputPath.lastIndexOf(QLatin1Char('/')));
+        const QString &folder = m_strOutputFolder;
         const QString trouble = convertQueue().useOutputFolder(folder, [&](bool first, QString *reason) {
             if (item->beside) {
                 // The photo's own folder, wherever the user keeps it.
@@ -175,8 +176,7 @@ void ConvertThread::saveJpg(QPixmap pix)
     if (!writeJpegSafely(pix, outputPath, m_nQuality, m_metadata, &error, &errorCode)) {
         bool wholeFileSystem = false;
         if (failsWholeFolder(errorCode, &wholeFileSystem))
-            convertQueue().markOutputFolderFailed(outputPath.left(outputPath.lastIndexOf(QLatin1Char('/'))),
-                                                  error, wholeFileSystem);
+            convertQueue().markOutputFolderFailed(m_strOutputFolder, error, wholeFileSystem);
         reportFailure(error);
         return;
     }

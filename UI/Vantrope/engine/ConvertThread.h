@@ -85,6 +85,7 @@ private:
     // State of the job in hand.
     QString m_strInputPath;
     QString m_strOutputPath; // named by the queue when the file was taken
+    QString m_strOutputFolder; // the folder part of m_strOutputPath
     QDateTime m_sourceModified;
     QString m_strFailure;
     JpegMetadata m_metadata;

@@ -24,6 +24,16 @@
 
 namespace {
 
+// Writes the text in the locale's encoding and flushes it at once. Names are
+// thereby written back in the file system's own bytes (the locale codec is
+// the file-name codec). False when the stream did not take all of it.
+bool writeText(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size())
+        && std::fflush(stream) == 0;
+}
+
 const char *const kTempFileNames[] = {"temp1.hevc", "temp2.hevc", "temp3.hevc", "temp4.hevc"};
 
 // Prints to standard output. When the reader goes away (`| head -1`), the
@@ -77,15 +87,11 @@ private:
         progress();
     }
 
-    // Names are written back in the file system's own bytes (the locale
-    // codec is the file-name codec).
     void print(const QString &text)
     {
         if (m_outputGone)
             return;
-        const QByteArray bytes = text.toLocal8Bit();
-        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
-            || std::fflush(stdout) != 0)
+        if (!writeText(stdout, text))
             m_outputGone = true;
     }
 
@@ -98,9 +104,7 @@ private:
 
 void printError(const QString &text)
 {
-    const QByteArray bytes = (QStringLiteral("vantrope-convert: ") + text + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
+    writeText(stderr, QStringLiteral("vantrope-convert: ") + text + QLatin1Char('\n'));
 }
 
 } // namespace

@@ -30,9 +30,7 @@ QStringList unusable(const QStringList &paths)
 {
     QStringList left;
     for (const QString &path : paths) {
-        const QFileInfo info(path);
-        const bool photo = info.isFile() && PhotoFiles::isHeifPhotoName(path);
-        if (!photo && !info.isDir())
+        if (!PhotoFiles::isPhotoOrFolder(path))
             left << path;
     }
     return left;

@@ -47,12 +47,7 @@ QString sizeText(double bytes)
 // folder holds is looked at only when it is dropped.
 bool mayHoldPhotos(const QStringList &paths)
 {
-    for (const QString &path : paths) {
-        const QFileInfo info(path);
-        if (info.isDir() || (info.isFile() && PhotoFiles::isHeifPhotoName(info.fileName())))
-            return true;
-    }
-    return false;
+    return std::any_of(paths.cbegin(), paths.cend(), PhotoFiles::isPhotoOrFolder);
 }
 
 } // namespace

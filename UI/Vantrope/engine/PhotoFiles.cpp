@@ -30,6 +30,12 @@ bool isHeifPhotoName(const QString &fileName)
     return heifSuffixLength(fileName) > 0;
 }
 
+bool isPhotoOrFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isDir() || (info.isFile() && isHeifPhotoName(info.fileName()));
+}
+
 QString fileDialogFilter(const QString &caption)
 {
     QStringList patterns;

@@ -23,6 +23,10 @@ int heifSuffixLength(const QString &fileName);
 // True when fileName (a name or a path) ends in a HEIF suffix, any case.
 bool isHeifPhotoName(const QString &fileName);
 
+// True when path is a regular file with a HEIF name, or a folder (which may
+// hold photos; what it holds is not looked at).
+bool isPhotoOrFolder(const QString &path);
+
 // The name filter for file dialogs, e.g. tr("Image Files") + " (*.heic ...)".
 // Lists every suffix in lower and upper case, since a dialog's filter may be
 // case-sensitive on this platform.

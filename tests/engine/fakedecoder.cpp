@@ -22,6 +22,7 @@ bool g_gateOpen = true;
 QByteArray g_gatePrefix;
 int g_waiting = 0;
 QList<Call> g_calls;
+} // namespace
 
 QByteArray segment(unsigned char marker, const QByteArray &payload)
 {
@@ -30,7 +31,6 @@ QByteArray segment(unsigned char marker, const QByteArray &payload)
     s.append(char(0xFF)).append(char(marker)).append(char(length >> 8)).append(char(length & 0xFF));
     return s + payload;
 }
-} // namespace
 
 QByteArray exifPayload()
 {

@@ -41,6 +41,10 @@ void closeGateFor(const QByteArray &prefix);
 void openGate();
 int waitingAtGate();
 
+// A complete JPEG marker segment: 0xFF, marker, the big-endian length
+// (payload + 2), the payload.
+QByteArray segment(unsigned char marker, const QByteArray &payload);
+
 // The JPEG the decoder returns for an input whose first byte is firstByte.
 QByteArray jpegFor(unsigned char firstByte);
 extern const int kWidth;

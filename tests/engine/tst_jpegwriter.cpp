@@ -83,10 +83,7 @@ QByteArray exifWithDate(const QByteArray &taken, const QByteArray &offset, bool 
     tiff.append(taken).append('\0');
     if (!offset.isEmpty())
         tiff.append(offset).append('\0');
-    const QByteArray payload = kExifId + tiff;
-    QByteArray segment("\xFF\xE1", 2);
-    segment.append(char((payload.size() + 2) >> 8)).append(char((payload.size() + 2) & 0xFF));
-    return segment + payload;
+    return FakeDecoder::segment(0xE1, kExifId + tiff);
 }
 
 // The stand-in decoder's JPEG with bytes between the scan and the end

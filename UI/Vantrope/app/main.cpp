@@ -1,6 +1,4 @@
-#include "EngineMemory.h"
-#include "EngineMessages.h"
-#include "filenamecodec.h"
+#include "EngineStartup.h"
 #include "InstanceChannel.h"
 #include "LaunchFiles.h"
 #include "SingleInstanceGuard.h"
@@ -21,10 +19,7 @@ int main(int argc, char *argv[])
     // Before the first allocation: conversions reuse freed buffers instead of
     // mapping fresh pages for every photo, and large photos' buffers come in
     // huge pages (this may start the program once more, in place).
-    EngineMemory::useTransparentHugePages(argv);
-    EngineMemory::tuneAllocator();
-    PlatformText::installFileNameCodec(); // file names that are not UTF-8 stay byte for byte
-    EngineMessages::installCodecChatterFilter();
+    EngineStartup::prepareProcess(argv);
     ZoSkin::enableHighDpi();
     QApplication a(argc, argv);
 

@@ -4,11 +4,9 @@
 
 #include "ConvertQueue.h"
 #include "ConvertThread.h"
-#include "EngineMemory.h"
-#include "EngineMessages.h"
+#include "EngineStartup.h"
 #include "Heif2jpg.h"
 #include "PhotoFiles.h"
-#include "filenamecodec.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -111,12 +109,9 @@ void printError(const QString &text)
 
 int main(int argc, char *argv[])
 {
-    EngineMemory::useTransparentHugePages(argv);
-    EngineMemory::tuneAllocator();
     // Before the arguments are read: names that are not UTF-8 stay the
     // file system's own bytes.
-    PlatformText::installFileNameCodec();
-    EngineMessages::installCodecChatterFilter();
+    EngineStartup::prepareProcess(argv);
     // A reader that stops early (`| head -1`) must not end the batch: writes
     // to it fail with EPIPE instead, and printing stops.
     std::signal(SIGPIPE, SIG_IGN);

@@ -27,7 +27,6 @@ extern "C" {
 #include <cstring>
 #include <algorithm>
 #include <memory>
-#include <new>
 #include <vector>
 
 namespace tarnwick {
@@ -222,42 +221,38 @@ heif_error unwrittenBlocks(const AVFrame &frame, uint8_t fill, std::vector<uint8
     return decoderOk();
 }
 
-heif_error decodeImage(void *decoder, heif_image **out)
+heif_error decodeImage(AvcodecDecoder &decoder, heif_image **out)
 {
-    *out = nullptr;
-    try {
-        const NalUnits &nals = static_cast<AvcodecDecoder *>(decoder)->nals;
-        std::unique_ptr<AVFrame, FrameDeleter> frame;
-        heif_error e = decodeFilled(nals, kFirstFill, frame);
+    const NalUnits &nals = decoder.nals;
+    std::unique_ptr<AVFrame, FrameDeleter> frame;
+    heif_error e = decodeFilled(nals, kFirstFill, frame);
+    if (e.code != heif_error_Ok)
+        return e;
+    std::vector<uint8_t> underFirst;
+    e = unwrittenBlocks(*frame, kFirstFill, underFirst);
+    if (e.code != heif_error_Ok)
+        return e;
+    if (anyUnwritten(underFirst)) {
+        std::unique_ptr<AVFrame, FrameDeleter> again;
+        std::vector<uint8_t> underSecond;
+        e = decodeFilled(nals, kSecondFill, again);
+        if (e.code == heif_error_Ok)
+            e = unwrittenBlocks(*again, kSecondFill, underSecond);
         if (e.code != heif_error_Ok)
             return e;
-        std::vector<uint8_t> underFirst;
-        e = unwrittenBlocks(*frame, kFirstFill, underFirst);
-        if (e.code != heif_error_Ok)
-            return e;
-        if (anyUnwritten(underFirst)) {
-            std::unique_ptr<AVFrame, FrameDeleter> again;
-            std::vector<uint8_t> underSecond;
-            e = decodeFilled(nals, kSecondFill, again);
-            if (e.code == heif_error_Ok)
-                e = unwrittenBlocks(*again, kSecondFill, underSecond);
-            if (e.code != heif_error_Ok)
-                return e;
-            if (unwrittenUnderBoth(underFirst, underSecond))
-                return decoderError("HEVC picture with parts missing");
-        }
-        const AVPixFmtDescriptor *d = planarFormat(*frame);
-        DecodedPicture picture;
-        if (!d || !describe(*frame, *d, picture))
-            return unsupportedFormat();
-        return toHeifImage(picture, out);
-    } catch (const std::bad_alloc &) {
-        return outOfMemoryError();
+        if (unwrittenUnderBoth(underFirst, underSecond))
+            return decoderError("HEVC picture with parts missing");
     }
+    const AVPixFmtDescriptor *d = planarFormat(*frame);
+    DecodedPicture picture;
+    if (!d || !describe(*frame, *d, picture))
+        return unsupportedFormat();
+    return toHeifImage(picture, out);
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<AvcodecDecoder>(pluginName, nullptr, nullptr, supportsFormat, decodeImage, kAvcodecDecoderId);
+    describeDecoderPlugin<AvcodecDecoder, decodeImage>(pluginName, nullptr, nullptr, supportsFormat,
+                                                       kAvcodecDecoderId);
 
 } // namespace
 

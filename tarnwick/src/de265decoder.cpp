@@ -347,45 +347,41 @@ int picturesBegun(const NalUnits &nals)
     return pictures;
 }
 
-heif_error decodeImage(void *decoder, heif_image **out)
+heif_error decodeImage(De265Decoder &decoder, heif_image **out)
 {
-    *out = nullptr;
-    const NalUnits &nals = static_cast<De265Decoder *>(decoder)->nals;
+    const NalUnits &nals = decoder.nals;
     // An image item holds one picture. A second one could be predicted from
     // (or be) a picture libde265 keeps in its own memory, which nothing here
     // checks.
     if (picturesBegun(nals) > 1)
         return decoderError("more than one picture in HEVC data");
-    try {
-        Image image;
-        bool inOwnPlanes = false;
-        Shape shown;
-        {
-            Decoding d(0x00);
-            heif_error e = decode(nals, false, d);
-            if (e.code != heif_error_Ok)
-                return e;
-            heif_image *raw = nullptr;
-            e = copyPicture(d.picture, &raw, &inOwnPlanes);
-            if (e.code != heif_error_Ok)
-                return e;
-            image.reset(raw);
-            shown = shapeOf(d.picture);
-        } // its memory is freed before any second decode
-        if (!inOwnPlanes) {
-            const heif_error e = proveEveryBlockWritten(nals, shown);
-            if (e.code != heif_error_Ok)
-                return e;
-        }
-        *out = image.release();
-        return decoderOk();
-    } catch (const std::bad_alloc &) {
-        return outOfMemoryError();
+    Image image;
+    bool inOwnPlanes = false;
+    Shape shown;
+    {
+        Decoding d(0x00);
+        heif_error e = decode(nals, false, d);
+        if (e.code != heif_error_Ok)
+            return e;
+        heif_image *raw = nullptr;
+        e = copyPicture(d.picture, &raw, &inOwnPlanes);
+        if (e.code != heif_error_Ok)
+            return e;
+        image.reset(raw);
+        shown = shapeOf(d.picture);
+    } // its memory is freed before any second decode
+    if (!inOwnPlanes) {
+        const heif_error e = proveEveryBlockWritten(nals, shown);
+        if (e.code != heif_error_Ok)
+            return e;
     }
+    *out = image.release();
+    return decoderOk();
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<De265Decoder>(pluginName, initPlugin, deinitPlugin, supportsFormat, decodeImage, kDe265DecoderId);
+    describeDecoderPlugin<De265Decoder, decodeImage>(pluginName, initPlugin, deinitPlugin, supportsFormat,
+                                                     kDe265DecoderId);
 
 } // namespace
 

@@ -12,7 +12,6 @@
 #include <libheif/heif_plugin.h>
 #include <turbojpeg.h>
 
-#include <new>
 #include <vector>
 
 namespace tarnwick {
@@ -40,10 +39,9 @@ int supportsFormat(heif_compression_format format)
     return format == heif_compression_JPEG ? 1 : 0;
 }
 
-heif_error decodeImage(void *decoder, heif_image **out)
+heif_error decodeImage(JpegDecoder &decoder, heif_image **out)
 {
-    *out = nullptr;
-    const std::vector<uint8_t> &stream = static_cast<JpegDecoder *>(decoder)->data;
+    const std::vector<uint8_t> &stream = decoder.data;
     TjHandle tj(tjInitDecompress());
     if (!tj)
         return outOfMemoryError();
@@ -79,39 +77,35 @@ heif_error decodeImage(void *decoder, heif_image **out)
     if (colorspace != TJCS_YCbCr && colorspace != TJCS_GRAY)
         return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
                           "unsupported JPEG colour space"};
-    try {
-        const int planes = picture.chroma == heif_chroma_monochrome ? 1 : 3;
-        std::vector<uint8_t> memory[3];
-        unsigned char *dst[3] = {nullptr, nullptr, nullptr};
-        int strides[3] = {0, 0, 0};
-        for (int c = 0; c < planes; ++c) {
-            strides[c] = tjPlaneWidth(c, width, subsampling);
-            const int rows = tjPlaneHeight(c, height, subsampling);
-            if (strides[c] <= 0 || rows <= 0)
-                return decoderError("JPEG plane size");
-            memory[c].assign(size_t(strides[c]) * size_t(rows), 0);
-            dst[c] = memory[c].data();
-            picture.planes[c] = memory[c].data();
-            picture.strides[c] = strides[c];
-        }
-        if (tjDecompressToYUVPlanes(tj.get(), stream.data(), static_cast<unsigned long>(stream.size()), dst, width,
-                                    strides, height, TJFLAG_STOPONWARNING)
-            != 0)
-            return decoderError("damaged JPEG data");
-        picture.width = width;
-        picture.height = height;
-        picture.bitDepth = 8;
-        // JPEG's own YCbCr: BT.601 matrix, full range.
-        picture.matrixCoefficients = 6;
-        picture.fullRange = true;
-        return toHeifImage(picture, out);
-    } catch (const std::bad_alloc &) {
-        return outOfMemoryError();
+    const int planes = picture.chroma == heif_chroma_monochrome ? 1 : 3;
+    std::vector<uint8_t> memory[3];
+    unsigned char *dst[3] = {nullptr, nullptr, nullptr};
+    int strides[3] = {0, 0, 0};
+    for (int c = 0; c < planes; ++c) {
+        strides[c] = tjPlaneWidth(c, width, subsampling);
+        const int rows = tjPlaneHeight(c, height, subsampling);
+        if (strides[c] <= 0 || rows <= 0)
+            return decoderError("JPEG plane size");
+        memory[c].assign(size_t(strides[c]) * size_t(rows), 0);
+        dst[c] = memory[c].data();
+        picture.planes[c] = memory[c].data();
+        picture.strides[c] = strides[c];
     }
+    if (tjDecompressToYUVPlanes(tj.get(), stream.data(), static_cast<unsigned long>(stream.size()), dst, width,
+                                strides, height, TJFLAG_STOPONWARNING)
+        != 0)
+        return decoderError("damaged JPEG data");
+    picture.width = width;
+    picture.height = height;
+    picture.bitDepth = 8;
+    // JPEG's own YCbCr: BT.601 matrix, full range.
+    picture.matrixCoefficients = 6;
+    picture.fullRange = true;
+    return toHeifImage(picture, out);
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<JpegDecoder>(pluginName, nullptr, nullptr, supportsFormat, decodeImage, kJpegDecoderId);
+    describeDecoderPlugin<JpegDecoder, decodeImage>(pluginName, nullptr, nullptr, supportsFormat, kJpegDecoderId);
 
 } // namespace
 

@@ -32,11 +32,6 @@ extern "C" {
 namespace tarnwick {
 namespace {
 
-struct AvcodecDecoder {
-    NalUnits nals;
-    heif_error append(const void *bytes, size_t size) { return nals.append(bytes, size); }
-};
-
 struct CodecContextDeleter {
     void operator()(AVCodecContext *c) const { avcodec_free_context(&c); }
 };
@@ -221,9 +216,8 @@ heif_error unwrittenBlocks(const AVFrame &frame, uint8_t fill, std::vector<uint8
     return decoderOk();
 }
 
-heif_error decodeImage(AvcodecDecoder &decoder, heif_image **out)
+heif_error decodeImage(NalUnits &nals, heif_image **out)
 {
-    const NalUnits &nals = decoder.nals;
     std::unique_ptr<AVFrame, FrameDeleter> frame;
     heif_error e = decodeFilled(nals, kFirstFill, frame);
     if (e.code != heif_error_Ok)
@@ -251,7 +245,7 @@ heif_error decodeImage(AvcodecDecoder &decoder, heif_image **out)
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<AvcodecDecoder, decodeImage>(pluginName, nullptr, nullptr, supportsFormat,
+    describeDecoderPlugin<NalUnits, decodeImage>(pluginName, nullptr, nullptr, supportsFormat,
                                                        kAvcodecDecoderId);
 
 } // namespace

@@ -36,11 +36,6 @@
 namespace tarnwick {
 namespace {
 
-struct De265Decoder {
-    NalUnits nals;
-    heif_error append(const void *bytes, size_t size) { return nals.append(bytes, size); }
-};
-
 // Room past each plane's end: libde265's SIMD code reads a little beyond.
 constexpr size_t kPlanePadding = 64;
 
@@ -347,9 +342,8 @@ int picturesBegun(const NalUnits &nals)
     return pictures;
 }
 
-heif_error decodeImage(De265Decoder &decoder, heif_image **out)
+heif_error decodeImage(NalUnits &nals, heif_image **out)
 {
-    const NalUnits &nals = decoder.nals;
     // An image item holds one picture. A second one could be predicted from
     // (or be) a picture libde265 keeps in its own memory, which nothing here
     // checks.
@@ -380,7 +374,7 @@ heif_error decodeImage(De265Decoder &decoder, heif_image **out)
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<De265Decoder, decodeImage>(pluginName, initPlugin, deinitPlugin, supportsFormat,
+    describeDecoderPlugin<NalUnits, decodeImage>(pluginName, initPlugin, deinitPlugin, supportsFormat,
                                                      kDe265DecoderId);
 
 } // namespace

@@ -74,11 +74,6 @@ const char *pluginName()
     return "Tarnwick libavcodec HEVC decoder";
 }
 
-int supportsFormat(heif_compression_format format)
-{
-    return format == heif_compression_HEVC ? 1 : 0;
-}
-
 // Planar YCbCr or grey, little-endian samples, one depth for all components.
 const AVPixFmtDescriptor *planarFormat(const AVFrame &frame)
 {
@@ -245,8 +240,8 @@ heif_error decodeImage(NalUnits &nals, heif_image **out)
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<NalUnits, decodeImage>(pluginName, nullptr, nullptr, supportsFormat,
-                                                       kAvcodecDecoderId);
+    describeDecoderPlugin<NalUnits, decodeImage, heif_compression_HEVC>(pluginName, nullptr, nullptr,
+                                                                         kAvcodecDecoderId);
 
 } // namespace
 

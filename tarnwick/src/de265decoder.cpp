@@ -143,11 +143,6 @@ void deinitPlugin()
     de265_free();
 }
 
-int supportsFormat(heif_compression_format format)
-{
-    return format == heif_compression_HEVC ? 1 : 0;
-}
-
 struct De265ContextDeleter {
     void operator()(de265_decoder_context *c) const { de265_free_decoder(c); }
 };
@@ -374,8 +369,8 @@ heif_error decodeImage(NalUnits &nals, heif_image **out)
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<NalUnits, decodeImage>(pluginName, initPlugin, deinitPlugin, supportsFormat,
-                                                     kDe265DecoderId);
+    describeDecoderPlugin<NalUnits, decodeImage, heif_compression_HEVC>(pluginName, initPlugin, deinitPlugin,
+                                                                         kDe265DecoderId);
 
 } // namespace
 

@@ -51,10 +51,16 @@ struct DecoderPluginEntries {
     static void setStrictDecoding(void *, int) {}
 };
 
-// The plugin description (API version 3); init and deinit may be null.
-template <class Decoder, heif_error (*decode)(Decoder &, heif_image **)>
-heif_decoder_plugin describeDecoderPlugin(const char *(*name)(), void (*init)(), void (*deinit)(),
-                                          int (*supportsFormat)(heif_compression_format), const char *id)
+template <heif_compression_format Format>
+int supportsOnly(heif_compression_format format)
+{
+    return format == Format ? 1 : 0;
+}
+
+// The plugin description (API version 3) of a decoder for Format; init and
+// deinit may be null.
+template <class Decoder, heif_error (*decode)(Decoder &, heif_image **), heif_compression_format Format>
+heif_decoder_plugin describeDecoderPlugin(const char *(*name)(), void (*init)(), void (*deinit)(), const char *id)
 {
     using Entries = DecoderPluginEntries<Decoder, decode>;
     heif_decoder_plugin plugin{};
@@ -62,7 +68,7 @@ heif_decoder_plugin describeDecoderPlugin(const char *(*name)(), void (*init)(),
     plugin.get_plugin_name = name;
     plugin.init_plugin = init;
     plugin.deinit_plugin = deinit;
-    plugin.does_support_format = supportsFormat;
+    plugin.does_support_format = supportsOnly<Format>;
     plugin.new_decoder = Entries::newDecoder;
     plugin.free_decoder = Entries::freeDecoder;
     plugin.push_data = Entries::pushData;

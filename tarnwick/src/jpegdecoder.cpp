@@ -34,11 +34,6 @@ const char *pluginName()
     return "Tarnwick TurboJPEG decoder";
 }
 
-int supportsFormat(heif_compression_format format)
-{
-    return format == heif_compression_JPEG ? 1 : 0;
-}
-
 heif_error decodeImage(JpegDecoder &decoder, heif_image **out)
 {
     const std::vector<uint8_t> &stream = decoder.data;
@@ -105,7 +100,8 @@ heif_error decodeImage(JpegDecoder &decoder, heif_image **out)
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<JpegDecoder, decodeImage>(pluginName, nullptr, nullptr, supportsFormat, kJpegDecoderId);
+    describeDecoderPlugin<JpegDecoder, decodeImage, heif_compression_JPEG>(pluginName, nullptr, nullptr,
+                                                                           kJpegDecoderId);
 
 } // namespace
 

@@ -149,12 +149,6 @@ bool describe(const AVFrame &frame, const AVPixFmtDescriptor &d, DecodedPicture 
     return true;
 }
 
-heif_error unsupportedFormat()
-{
-    return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
-                      "unsupported HEVC picture format"};
-}
-
 // Decodes the units into buffers filled with `fill` beforehand.
 heif_error decodeFilled(const NalUnits &nals, uint8_t fill, std::unique_ptr<AVFrame, FrameDeleter> &frame)
 {
@@ -204,7 +198,7 @@ heif_error unwrittenBlocks(const AVFrame &frame, uint8_t fill, std::vector<uint8
 {
     const AVPixFmtDescriptor *d = planarFormat(frame);
     if (!d)
-        return unsupportedFormat();
+        return unsupportedError("unsupported HEVC picture format");
     FilledPicture filled;
     if (!describeFilled(frame, *d, filled) || !findUnwrittenBlocks(filled, fill, blocks))
         return decoderError("picture outside its planes");
@@ -235,7 +229,7 @@ heif_error decodeImage(NalUnits &nals, heif_image **out)
     const AVPixFmtDescriptor *d = planarFormat(*frame);
     DecodedPicture picture;
     if (!d || !describe(*frame, *d, picture))
-        return unsupportedFormat();
+        return unsupportedError("unsupported HEVC picture format");
     return toHeifImage(picture, out);
 }
 

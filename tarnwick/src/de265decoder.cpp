@@ -255,8 +255,7 @@ heif_error copyPicture(const de265_image *image, heif_image **out, bool *inOwnPl
     if (!inside)
         return decoderError("picture outside its planes");
     if (!sameDepth)
-        return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
-                          "chroma depth differs from luma depth"};
+        return unsupportedError("chroma depth differs from luma depth");
     return toHeifImage(picture, out);
 }
 

@@ -22,6 +22,11 @@ heif_error decoderError(const char *staticText)
     return heif_error{heif_error_Decoder_plugin_error, heif_suberror_Unspecified, staticText};
 }
 
+heif_error unsupportedError(const char *staticText)
+{
+    return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion, staticText};
+}
+
 heif_error NalUnits::append(const void *data, size_t size)
 {
     if (size == 0)

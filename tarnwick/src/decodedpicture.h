@@ -51,5 +51,8 @@ heif_error decoderOk();
 heif_error outOfMemoryError();
 // A refusal: heif_error_Decoder_plugin_error with the static text given.
 heif_error decoderError(const char *staticText);
+// A picture format the decoders do not convert: heif_error_Unsupported_feature
+// (unsupported colour conversion) with the static text given.
+heif_error unsupportedError(const char *staticText);
 
 } // namespace tarnwick

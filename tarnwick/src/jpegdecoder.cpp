@@ -66,12 +66,10 @@ heif_error decodeImage(JpegDecoder &decoder, heif_image **out)
         picture.chroma = heif_chroma_444;
         break;
     default:
-        return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
-                          "unsupported JPEG subsampling"};
+        return unsupportedError("unsupported JPEG subsampling");
     }
     if (colorspace != TJCS_YCbCr && colorspace != TJCS_GRAY)
-        return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
-                          "unsupported JPEG colour space"};
+        return unsupportedError("unsupported JPEG colour space");
     const int planes = picture.chroma == heif_chroma_monochrome ? 1 : 3;
     std::vector<uint8_t> memory[3];
     unsigned char *dst[3] = {nullptr, nullptr, nullptr};

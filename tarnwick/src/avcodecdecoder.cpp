@@ -99,7 +99,7 @@ const AVPixFmtDescriptor *planarFormat(const AVFrame &frame)
 
 // The whole coded frame (cropping is not applied by libavcodec, so coding
 // tree blocks lie on the 16-sample grid from its corner) as the fill left it.
-bool describeFilled(const AVFrame &frame, const AVPixFmtDescriptor &d, FilledPicture &filled)
+void describeFilled(const AVFrame &frame, const AVPixFmtDescriptor &d, FilledPicture &filled)
 {
     filled.planeCount = d.nb_components;
     filled.chromaShiftX = d.log2_chroma_w;
@@ -113,7 +113,6 @@ bool describeFilled(const AVFrame &frame, const AVPixFmtDescriptor &d, FilledPic
         p.height = c == 0 ? frame.height : AV_CEIL_RSHIFT(frame.height, d.log2_chroma_h);
         p.bytes = p.strideBytes * size_t(p.height); // what the fill covered
     }
-    return true;
 }
 
 // The visible picture: the coded frame cut to its conformance window.
@@ -193,14 +192,16 @@ heif_error decodeFilled(const NalUnits &nals, uint8_t fill, std::unique_ptr<AVFr
     return decoderOk();
 }
 
-// Blocks of the frame that still hold the fill (ctbcoverage.h).
-heif_error unwrittenBlocks(const AVFrame &frame, uint8_t fill, std::vector<uint8_t> &blocks)
+// Blocks of the frame that still hold the fill (ctbcoverage.h); d is the
+// frame's planarFormat.
+heif_error unwrittenBlocks(const AVFrame &frame, const AVPixFmtDescriptor *d, uint8_t fill,
+                           std::vector<uint8_t> &blocks)
 {
-    const AVPixFmtDescriptor *d = planarFormat(frame);
     if (!d)
         return unsupportedError("unsupported HEVC picture format");
     FilledPicture filled;
-    if (!describeFilled(frame, *d, filled) || !findUnwrittenBlocks(filled, fill, blocks))
+    describeFilled(frame, *d, filled);
+    if (!findUnwrittenBlocks(filled, fill, blocks))
         return decoderError("picture outside its planes");
     return decoderOk();
 }
@@ -211,8 +212,9 @@ heif_error decodeImage(NalUnits &nals, heif_image **out)
     heif_error e = decodeFilled(nals, kFirstFill, frame);
     if (e.code != heif_error_Ok)
         return e;
+    const AVPixFmtDescriptor *d = planarFormat(*frame);
     std::vector<uint8_t> underFirst;
-    e = unwrittenBlocks(*frame, kFirstFill, underFirst);
+    e = unwrittenBlocks(*frame, d, kFirstFill, underFirst);
     if (e.code != heif_error_Ok)
         return e;
     if (anyUnwritten(underFirst)) {
@@ -220,13 +222,12 @@ heif_error decodeImage(NalUnits &nals, heif_image **out)
         std::vector<uint8_t> underSecond;
         e = decodeFilled(nals, kSecondFill, again);
         if (e.code == heif_error_Ok)
-            e = unwrittenBlocks(*again, kSecondFill, underSecond);
+            e = unwrittenBlocks(*again, planarFormat(*again), kSecondFill, underSecond);
         if (e.code != heif_error_Ok)
             return e;
         if (unwrittenUnderBoth(underFirst, underSecond))
             return decoderError("HEVC picture with parts missing");
     }
-    const AVPixFmtDescriptor *d = planarFormat(*frame);
     DecodedPicture picture;
     if (!d || !describe(*frame, *d, picture))
         return unsupportedError("unsupported HEVC picture format");

@@ -121,14 +121,7 @@ bool describe(const AVFrame &frame, const AVPixFmtDescriptor &d, DecodedPicture 
     if (frame.crop_left >= size_t(frame.width) || frame.crop_right >= size_t(frame.width) - frame.crop_left
         || frame.crop_top >= size_t(frame.height) || frame.crop_bottom >= size_t(frame.height) - frame.crop_top)
         return false;
-    if (d.nb_components == 1)
-        picture.chroma = heif_chroma_monochrome;
-    else if (d.log2_chroma_w == 1 && d.log2_chroma_h == 1)
-        picture.chroma = heif_chroma_420;
-    else if (d.log2_chroma_w == 1)
-        picture.chroma = heif_chroma_422;
-    else
-        picture.chroma = heif_chroma_444;
+    picture.chroma = chromaOfLayout(d.nb_components, d.log2_chroma_w, d.log2_chroma_h);
     const int depth = d.comp[0].depth;
     const size_t sampleBytes = depth > 8 ? 2 : 1;
     for (int c = 0; c < d.nb_components; ++c) {

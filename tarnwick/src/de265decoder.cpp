@@ -64,26 +64,35 @@ void freePlane(PlaneMemory *plane)
     delete plane;
 }
 
+heif_chroma chromaOf(const de265_image *image)
+{
+    switch (de265_get_chroma_format(image)) {
+    case de265_chroma_mono:
+        return heif_chroma_monochrome;
+    case de265_chroma_420:
+        return heif_chroma_420;
+    case de265_chroma_422:
+        return heif_chroma_422;
+    case de265_chroma_444:
+        return heif_chroma_444;
+    }
+    return heif_chroma_undefined;
+}
+
 int filledPlanes(de265_decoder_context *, de265_image_spec *layout, de265_image *image, void *fillData)
 {
     auto *fill = static_cast<PlaneFill *>(fillData);
     if (!fill || !layout || layout->width <= 0 || layout->height <= 0 || layout->alignment <= 0
         || layout->alignment > 4096)
         return 0;
-    const de265_chroma chroma = de265_get_chroma_format(image);
-    int subX = 1, subY = 1;
-    if (chroma == de265_chroma_420) {
-        subX = subY = 2;
-    } else if (chroma == de265_chroma_422) {
-        subX = 2;
-    }
-    const int planes = chroma == de265_chroma_mono ? 1 : 3;
+    const heif_chroma chroma = chromaOf(image);
+    const int planes = planeCountOf(chroma);
     PlaneMemory *records[3] = {nullptr, nullptr, nullptr};
     int strides[3] = {0, 0, 0};
     bool ok = true;
     for (int c = 0; c < planes && ok; ++c) {
-        const int width = c == 0 ? layout->width : layout->width / subX;
-        const int height = c == 0 ? layout->height : layout->height / subY;
+        const int width = c == 0 ? layout->width : layout->width >> chromaShiftXOf(chroma);
+        const int height = c == 0 ? layout->height : layout->height >> chromaShiftYOf(chroma);
         const int bits = de265_get_bits_per_pixel(image, c);
         ok = bits >= 8 && bits <= 16 && width > 0 && height > 0;
         if (!ok)
@@ -198,21 +207,6 @@ heif_error decode(const NalUnits &nals, bool withoutSao, Decoding &d)
     return decoderOk();
 }
 
-heif_chroma chromaOf(const de265_image *image)
-{
-    switch (de265_get_chroma_format(image)) {
-    case de265_chroma_mono:
-        return heif_chroma_monochrome;
-    case de265_chroma_420:
-        return heif_chroma_420;
-    case de265_chroma_422:
-        return heif_chroma_422;
-    case de265_chroma_444:
-        return heif_chroma_444;
-    }
-    return heif_chroma_undefined;
-}
-
 // The visible picture copied into a heif_image. *inOwnPlanes tells whether
 // every plane lies in memory allocated (and cleared) here.
 heif_error copyPicture(const de265_image *image, heif_image **out, bool *inOwnPlanes)
@@ -222,7 +216,7 @@ heif_error copyPicture(const de265_image *image, heif_image **out, bool *inOwnPl
     picture.height = de265_get_image_height(image, 0);
     picture.chroma = chromaOf(image);
     picture.bitDepth = de265_get_bits_per_pixel(image, 0);
-    const int planes = picture.chroma == heif_chroma_monochrome ? 1 : 3;
+    const int planes = planeCountOf(picture.chroma);
     bool sameDepth = true;
     bool inside = true;
     *inOwnPlanes = true;
@@ -262,14 +256,14 @@ heif_error copyPicture(const de265_image *image, heif_image **out, bool *inOwnPl
 // What the proof compares between the decodes: the same units must give
 // the same picture geometry.
 struct Shape {
-    de265_chroma chroma = de265_chroma_mono;
+    heif_chroma chroma = heif_chroma_monochrome;
     int width = 0, height = 0;
     bool operator==(const Shape &o) const { return chroma == o.chroma && width == o.width && height == o.height; }
 };
 
 Shape shapeOf(const de265_image *image)
 {
-    return Shape{de265_get_chroma_format(image), de265_get_image_width(image, 0), de265_get_image_height(image, 0)};
+    return Shape{chromaOf(image), de265_get_image_width(image, 0), de265_get_image_height(image, 0)};
 }
 
 // The units decoded once more without SAO into planes filled with fillByte;
@@ -288,9 +282,9 @@ heif_error unwrittenBlocksWithoutSao(const NalUnits &nals, const Shape &shown, u
     if (!(shapeOf(d.picture) == shown))
         return decoderError("HEVC data decoded twice differently");
     FilledPicture filled;
-    filled.planeCount = shown.chroma == de265_chroma_mono ? 1 : 3;
-    filled.chromaShiftX = shown.chroma == de265_chroma_420 || shown.chroma == de265_chroma_422 ? 1 : 0;
-    filled.chromaShiftY = shown.chroma == de265_chroma_420 ? 1 : 0;
+    filled.planeCount = planeCountOf(shown.chroma);
+    filled.chromaShiftX = chromaShiftXOf(shown.chroma);
+    filled.chromaShiftY = chromaShiftYOf(shown.chroma);
     for (int c = 0; c < filled.planeCount; ++c) {
         const auto *record = static_cast<const PlaneMemory *>(de265_get_image_plane_user_data(d.picture, c));
         if (!record)

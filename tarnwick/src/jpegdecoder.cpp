@@ -70,7 +70,7 @@ heif_error decodeImage(JpegDecoder &decoder, heif_image **out)
     }
     if (colorspace != TJCS_YCbCr && colorspace != TJCS_GRAY)
         return unsupportedError("unsupported JPEG colour space");
-    const int planes = picture.chroma == heif_chroma_monochrome ? 1 : 3;
+    const int planes = planeCountOf(picture.chroma);
     std::vector<uint8_t> memory[3];
     unsigned char *dst[3] = {nullptr, nullptr, nullptr};
     int strides[3] = {0, 0, 0};

@@ -3,11 +3,11 @@
 // hands on pictures of damaged streams. Like the HEVC decoders
 // (decoderplugins.h): the picture is decoded into memory allocated and cleared
 // here, and the first warning (a stream cut short, damaged data) refuses it.
-#include "Tarnwick.h"
 #include "decoderplugin.h"
 #include "decoderplugins.h"
 #include "decodedpicture.h"
 #include "jpegencode.h"
+#include "pixelbudget.h"
 
 #include <libheif/heif_plugin.h>
 #include <turbojpeg.h>
@@ -48,7 +48,7 @@ heif_error decodeImage(JpegDecoder &decoder, heif_image **out)
         || width <= 0 || height <= 0)
         return decoderError("unreadable JPEG header");
     // The stream's own size, which need not be the one the container states.
-    if (width > TARNWICK_MAX_SIDE || height > TARNWICK_MAX_SIDE || int64_t(width) * height > TARNWICK_MAX_PIXELS)
+    if (!withinSizeLimits(width, height))
         return heif_error{heif_error_Memory_allocation_error, heif_suberror_Security_limit_exceeded,
                           "JPEG larger than the limits"};
     DecodedPicture picture;

@@ -6,8 +6,8 @@
 #include "decoderplugin.h"
 #include "decoderplugins.h"
 #include "decodedpicture.h"
-#include "jpegencode.h"
 #include "pixelbudget.h"
+#include "tjowners.h"
 
 #include <libheif/heif_plugin.h>
 #include <turbojpeg.h>

@@ -559,36 +559,49 @@ void TestHeif2Jpg::matchesReferenceDecode_data()
 
 namespace {
 
-// The fixture's source pixels as they should appear: turned counter-clockwise
-// by the stored rotation, or mirrored left to right.
-Bytes uprightSource(const HeicFixture::Options &o, int *width, int *height)
+// Where an EXIF Orientation says the stored pixel of each upright pixel is.
+Bytes exifUpright(const Bytes &src, int w, int h, int orientation, int *outWidth, int *outHeight)
 {
-    const Bytes src = HeicFixture::sourceRgb(o);
-    const bool quarter = o.rotationCcw == 90 || o.rotationCcw == 270;
-    const int w = quarter ? o.height : o.width;
-    const int h = quarter ? o.width : o.height;
+    const bool swapped = orientation >= 5;
+    const int ow = swapped ? h : w;
+    const int oh = swapped ? w : h;
     Bytes out(src.size());
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < oh; ++y) {
+        for (int x = 0; x < ow; ++x) {
             int sx = x, sy = y;
-            if (o.rotationCcw == 90) {
-                sx = o.width - 1 - y;
-                sy = x;
-            } else if (o.rotationCcw == 180) {
-                sx = o.width - 1 - x;
-                sy = o.height - 1 - y;
-            } else if (o.rotationCcw == 270) {
-                sx = y;
-                sy = o.height - 1 - x;
-            } else if (o.mirror) {
-                sx = o.width - 1 - x;
+            switch (orientation) {
+            case 2: sx = w - 1 - x; break;
+            case 3: sx = w - 1 - x; sy = h - 1 - y; break;
+            case 4: sy = h - 1 - y; break;
+            case 5: sx = y; sy = x; break;
+            case 6: sx = y; sy = h - 1 - x; break;
+            case 7: sx = w - 1 - y; sy = h - 1 - x; break;
+            case 8: sx = w - 1 - y; sy = x; break;
+            default: break;
             }
-            std::memcpy(&out[(size_t(y) * w + x) * 3], &src[(size_t(sy) * o.width + sx) * 3], 3);
+            std::memcpy(&out[(size_t(y) * ow + x) * 3], &src[(size_t(sy) * w + sx) * 3], 3);
         }
     }
-    *width = w;
-    *height = h;
+    *outWidth = ow;
+    *outHeight = oh;
     return out;
+}
+
+// The fixture's source pixels as they should appear: turned counter-clockwise
+// by the stored rotation, or (without one) mirrored left to right; that is
+// the EXIF orientation showing stored pixels the same way.
+Bytes uprightSource(const HeicFixture::Options &o, int *width, int *height)
+{
+    int orientation = 1;
+    if (o.rotationCcw == 90)
+        orientation = 8;
+    else if (o.rotationCcw == 180)
+        orientation = 3;
+    else if (o.rotationCcw == 270)
+        orientation = 6;
+    else if (o.mirror)
+        orientation = 2;
+    return exifUpright(HeicFixture::sourceRgb(o), o.width, o.height, orientation, width, height);
 }
 
 } // namespace
@@ -1122,34 +1135,6 @@ void TestHeif2Jpg::savedCrashInputsAreHandled()
 }
 
 namespace {
-
-// Where an EXIF Orientation says the stored pixel of each upright pixel is.
-Bytes exifUpright(const Bytes &src, int w, int h, int orientation, int *outWidth, int *outHeight)
-{
-    const bool swapped = orientation >= 5;
-    const int ow = swapped ? h : w;
-    const int oh = swapped ? w : h;
-    Bytes out(src.size());
-    for (int y = 0; y < oh; ++y) {
-        for (int x = 0; x < ow; ++x) {
-            int sx = x, sy = y;
-            switch (orientation) {
-            case 2: sx = w - 1 - x; break;
-            case 3: sx = w - 1 - x; sy = h - 1 - y; break;
-            case 4: sy = h - 1 - y; break;
-            case 5: sx = y; sy = x; break;
-            case 6: sx = y; sy = h - 1 - x; break;
-            case 7: sx = w - 1 - y; sy = h - 1 - x; break;
-            case 8: sx = w - 1 - y; sy = x; break;
-            default: break;
-            }
-            std::memcpy(&out[(size_t(y) * ow + x) * 3], &src[(size_t(sy) * w + sx) * 3], 3);
-        }
-    }
-    *outWidth = ow;
-    *outHeight = oh;
-    return out;
-}
 
 // The ftyp box's brands replaced: major brand first, then the compatible
 // ones (the box keeps its size, so as many as it had).

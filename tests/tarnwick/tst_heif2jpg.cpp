@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 #include <unistd.h>
 
@@ -1107,19 +1108,30 @@ void TestHeif2Jpg::everyCodeHasItsOwnText()
     QVERIFY(inspect(convert(heic, -1, 1000).jpeg()).valid);
 }
 
+namespace {
+
+// The saved crash inputs (the notes beside them left out), by file name.
+std::vector<std::pair<QString, Bytes>> savedCrashInputs()
+{
+    std::vector<std::pair<QString, Bytes>> out;
+    const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
+    for (const QString &name : dir.entryList(QDir::Files)) {
+        if (!name.endsWith(".md"))
+            out.emplace_back(name, readFile(dir.filePath(name)));
+    }
+    return out;
+}
+
+} // namespace
+
 // Inputs that once made the decoder misbehave (found by fuzzing: reads past
 // a plane, damaged streams whose pictures came out with unwritten parts). Any
 // result is fine as long as the call returns and keeps to its buffer (that
 // it is the same every time: damagedStreamsGiveOneResultWhateverMemoryHeld).
 void TestHeif2Jpg::savedCrashInputsAreHandled()
 {
-    const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
-    const QStringList files = dir.entryList(QDir::Files);
-    int checked = 0;
-    for (const QString &name : files) {
-        if (name.endsWith(".md"))
-            continue;
-        const Bytes input = readFile(dir.filePath(name));
+    const std::vector<std::pair<QString, Bytes>> saved = savedCrashInputs();
+    for (const auto &[name, input] : saved) {
         for (int32_t capacity : {int32_t(input.size() * 10), 0, 100, int32_t(input.size() * 10)}) {
             const Call c = convert(input, capacity);
             QVERIFY2(!c.touchedPastCapacity, qPrintable(name));
@@ -1128,9 +1140,8 @@ void TestHeif2Jpg::savedCrashInputsAreHandled()
             else
                 QVERIFY2(inspect(c.jpeg()).valid, qPrintable(name));
         }
-        ++checked;
     }
-    if (checked == 0)
+    if (saved.empty())
         QSKIP("no saved crash inputs");
 }
 
@@ -1197,6 +1208,15 @@ std::vector<Bytes> damagedFixtures()
     grid.tileHeic = HeicFixture::encode(tile);
     grid.tileWidth = grid.tileHeight = 128;
     out.push_back(HeicFixture::gridOfOneTile(grid));
+    return out;
+}
+
+// The damaged fixtures and the saved crash inputs.
+std::vector<Bytes> damagedInputs()
+{
+    std::vector<Bytes> out = damagedFixtures();
+    for (auto &saved : savedCrashInputs())
+        out.push_back(std::move(saved.second));
     return out;
 }
 
@@ -1428,12 +1448,7 @@ void TestHeif2Jpg::gridTilesSmallerThanTheirCellsAreRefused()
 // results must agree, refused or byte for byte.
 void TestHeif2Jpg::damagedStreamsGiveOneResultWhateverMemoryHeld()
 {
-    std::vector<Bytes> inputs = damagedFixtures();
-    const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
-    for (const QString &name : dir.entryList(QDir::Files)) {
-        if (!name.endsWith(".md"))
-            inputs.push_back(readFile(dir.filePath(name)));
-    }
+    const std::vector<Bytes> inputs = damagedInputs();
     QVERIFY(inputs.size() >= 10);
     int index = 0;
     for (const Bytes &input : inputs) {
@@ -1454,12 +1469,7 @@ void TestHeif2Jpg::codecMessagesStayOffStderr()
 {
     if (qEnvironmentVariableIsSet("TARNWICK_CODEC_LOG"))
         QSKIP("codec messages asked for");
-    std::vector<Bytes> inputs = damagedFixtures();
-    const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
-    for (const QString &name : dir.entryList(QDir::Files)) {
-        if (!name.endsWith(".md"))
-            inputs.push_back(readFile(dir.filePath(name)));
-    }
+    std::vector<Bytes> inputs = damagedInputs();
     Bytes truncatedJpeg = makeJpeg(160, 120);
     truncatedJpeg.resize(truncatedJpeg.size() / 2);
     inputs.push_back(truncatedJpeg);

@@ -191,6 +191,15 @@ void putBe32(Bytes &v, size_t at, uint32_t value)
     v[at + 3] = uint8_t(value);
 }
 
+// The big-endian number of `bytes` bytes at `at`.
+uint64_t beAt(const Bytes &v, size_t at, int bytes)
+{
+    uint64_t value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value = value << 8 | v[at + size_t(i)];
+    return value;
+}
+
 // Offset of the first occurrence of a four-character code, or npos.
 size_t find4cc(const Bytes &data, const char *code)
 {
@@ -1153,8 +1162,7 @@ Bytes withBrands(const Bytes &heic, const char *major, const std::vector<const c
 {
     Bytes out = heic;
     const size_t ftyp = find4cc(out, "ftyp");
-    const size_t size = size_t(out[ftyp - 4]) << 24 | size_t(out[ftyp - 3]) << 16 | size_t(out[ftyp - 2]) << 8
-        | out[ftyp - 1];
+    const size_t size = size_t(beAt(out, ftyp - 4, 4));
     std::memcpy(&out[ftyp + 4], major, 4);
     for (size_t i = 0, at = ftyp + 12; at + 4 <= ftyp - 4 + size; ++i, at += 4)
         std::memcpy(&out[at], compatible[std::min(i, compatible.size() - 1)], 4);
@@ -1244,7 +1252,7 @@ Bytes secondSliceSkipped(Bytes heic)
         return {};
     int slices = 0;
     for (size_t at = mdat + 4; heic.size() - at > 6;) {
-        const size_t length = size_t(heic[at]) << 24 | size_t(heic[at + 1]) << 16 | size_t(heic[at + 2]) << 8 | heic[at + 3];
+        const size_t length = size_t(beAt(heic, at, 4));
         const size_t unit = at + 4;
         if (length < 2 || length > heic.size() - unit)
             return {};
@@ -1255,14 +1263,6 @@ Bytes secondSliceSkipped(Bytes heic)
         at = unit + length;
     }
     return {};
-}
-
-uint64_t beAt(const Bytes &v, size_t at, int bytes)
-{
-    uint64_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value = value << 8 | v[at + size_t(i)];
-    return value;
 }
 
 // The coded data of a HEIC's only item (one extent, ending the file inside

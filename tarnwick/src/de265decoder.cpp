@@ -268,8 +268,10 @@ Shape shapeOf(const de265_image *image)
 
 // The units decoded once more without SAO into planes filled with fillByte;
 // blocks as findUnwrittenBlocks (ctbcoverage.h) gives them. The picture must
-// be the only one decoded: a picture it is predicted from would otherwise
-// lie in libde265's uncleared memory, unchecked.
+// have been decoded without SAO: libde265 keeps a picture filtered with SAO
+// in memory of its own, which was never filled. It must be the only one
+// decoded: a picture it is predicted from would otherwise lie in libde265's
+// uncleared memory, unchecked.
 heif_error unwrittenBlocksWithoutSao(const NalUnits &nals, const Shape &shown, uint8_t fillByte,
                                      std::vector<uint8_t> &blocks)
 {

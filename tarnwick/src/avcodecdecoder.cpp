@@ -27,16 +27,10 @@ extern "C" {
 #include <cstring>
 #include <algorithm>
 #include <memory>
-#include <new>
 #include <vector>
 
 namespace tarnwick {
 namespace {
-
-struct AvcodecDecoder {
-    NalUnits nals;
-    heif_error append(const void *bytes, size_t size) { return nals.append(bytes, size); }
-};
 
 struct CodecContextDeleter {
     void operator()(AVCodecContext *c) const { avcodec_free_context(&c); }
@@ -80,11 +74,6 @@ const char *pluginName()
     return "Tarnwick libavcodec HEVC decoder";
 }
 
-int supportsFormat(heif_compression_format format)
-{
-    return format == heif_compression_HEVC ? 1 : 0;
-}
-
 // Planar YCbCr or grey, little-endian samples, one depth for all components.
 const AVPixFmtDescriptor *planarFormat(const AVFrame &frame)
 {
@@ -110,7 +99,7 @@ const AVPixFmtDescriptor *planarFormat(const AVFrame &frame)
 
 // The whole coded frame (cropping is not applied by libavcodec, so coding
 // tree blocks lie on the 16-sample grid from its corner) as the fill left it.
-bool describeFilled(const AVFrame &frame, const AVPixFmtDescriptor &d, FilledPicture &filled)
+void describeFilled(const AVFrame &frame, const AVPixFmtDescriptor &d, FilledPicture &filled)
 {
     filled.planeCount = d.nb_components;
     filled.chromaShiftX = d.log2_chroma_w;
@@ -124,7 +113,6 @@ bool describeFilled(const AVFrame &frame, const AVPixFmtDescriptor &d, FilledPic
         p.height = c == 0 ? frame.height : AV_CEIL_RSHIFT(frame.height, d.log2_chroma_h);
         p.bytes = p.strideBytes * size_t(p.height); // what the fill covered
     }
-    return true;
 }
 
 // The visible picture: the coded frame cut to its conformance window.
@@ -133,14 +121,7 @@ bool describe(const AVFrame &frame, const AVPixFmtDescriptor &d, DecodedPicture 
     if (frame.crop_left >= size_t(frame.width) || frame.crop_right >= size_t(frame.width) - frame.crop_left
         || frame.crop_top >= size_t(frame.height) || frame.crop_bottom >= size_t(frame.height) - frame.crop_top)
         return false;
-    if (d.nb_components == 1)
-        picture.chroma = heif_chroma_monochrome;
-    else if (d.log2_chroma_w == 1 && d.log2_chroma_h == 1)
-        picture.chroma = heif_chroma_420;
-    else if (d.log2_chroma_w == 1)
-        picture.chroma = heif_chroma_422;
-    else
-        picture.chroma = heif_chroma_444;
+    picture.chroma = chromaOfLayout(d.nb_components, d.log2_chroma_w, d.log2_chroma_h);
     const int depth = d.comp[0].depth;
     const size_t sampleBytes = depth > 8 ? 2 : 1;
     for (int c = 0; c < d.nb_components; ++c) {
@@ -158,12 +139,6 @@ bool describe(const AVFrame &frame, const AVPixFmtDescriptor &d, DecodedPicture 
     picture.matrixCoefficients = frame.colorspace;
     picture.fullRange = frame.color_range == AVCOL_RANGE_JPEG;
     return true;
-}
-
-heif_error unsupportedFormat()
-{
-    return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
-                      "unsupported HEVC picture format"};
 }
 
 // Decodes the units into buffers filled with `fill` beforehand.
@@ -210,54 +185,51 @@ heif_error decodeFilled(const NalUnits &nals, uint8_t fill, std::unique_ptr<AVFr
     return decoderOk();
 }
 
-// Blocks of the frame that still hold the fill (ctbcoverage.h).
-heif_error unwrittenBlocks(const AVFrame &frame, uint8_t fill, std::vector<uint8_t> &blocks)
+// Blocks of the frame that still hold the fill (ctbcoverage.h); d is the
+// frame's planarFormat.
+heif_error unwrittenBlocks(const AVFrame &frame, const AVPixFmtDescriptor *d, uint8_t fill,
+                           std::vector<uint8_t> &blocks)
 {
-    const AVPixFmtDescriptor *d = planarFormat(frame);
     if (!d)
-        return unsupportedFormat();
+        return unsupportedError("unsupported HEVC picture format");
     FilledPicture filled;
-    if (!describeFilled(frame, *d, filled) || !findUnwrittenBlocks(filled, fill, blocks))
+    describeFilled(frame, *d, filled);
+    if (!findUnwrittenBlocks(filled, fill, blocks))
         return decoderError("picture outside its planes");
     return decoderOk();
 }
 
-heif_error decodeImage(void *decoder, heif_image **out)
+heif_error decodeImage(NalUnits &nals, heif_image **out)
 {
-    *out = nullptr;
-    try {
-        const NalUnits &nals = static_cast<AvcodecDecoder *>(decoder)->nals;
-        std::unique_ptr<AVFrame, FrameDeleter> frame;
-        heif_error e = decodeFilled(nals, kFirstFill, frame);
+    std::unique_ptr<AVFrame, FrameDeleter> frame;
+    heif_error e = decodeFilled(nals, kFirstFill, frame);
+    if (e.code != heif_error_Ok)
+        return e;
+    const AVPixFmtDescriptor *d = planarFormat(*frame);
+    std::vector<uint8_t> underFirst;
+    e = unwrittenBlocks(*frame, d, kFirstFill, underFirst);
+    if (e.code != heif_error_Ok)
+        return e;
+    if (anyUnwritten(underFirst)) {
+        std::unique_ptr<AVFrame, FrameDeleter> again;
+        std::vector<uint8_t> underSecond;
+        e = decodeFilled(nals, kSecondFill, again);
+        if (e.code == heif_error_Ok)
+            e = unwrittenBlocks(*again, planarFormat(*again), kSecondFill, underSecond);
         if (e.code != heif_error_Ok)
             return e;
-        std::vector<uint8_t> underFirst;
-        e = unwrittenBlocks(*frame, kFirstFill, underFirst);
-        if (e.code != heif_error_Ok)
-            return e;
-        if (anyUnwritten(underFirst)) {
-            std::unique_ptr<AVFrame, FrameDeleter> again;
-            std::vector<uint8_t> underSecond;
-            e = decodeFilled(nals, kSecondFill, again);
-            if (e.code == heif_error_Ok)
-                e = unwrittenBlocks(*again, kSecondFill, underSecond);
-            if (e.code != heif_error_Ok)
-                return e;
-            if (unwrittenUnderBoth(underFirst, underSecond))
-                return decoderError("HEVC picture with parts missing");
-        }
-        const AVPixFmtDescriptor *d = planarFormat(*frame);
-        DecodedPicture picture;
-        if (!d || !describe(*frame, *d, picture))
-            return unsupportedFormat();
-        return toHeifImage(picture, out);
-    } catch (const std::bad_alloc &) {
-        return outOfMemoryError();
+        if (unwrittenUnderBoth(underFirst, underSecond))
+            return decoderError("HEVC picture with parts missing");
     }
+    DecodedPicture picture;
+    if (!d || !describe(*frame, *d, picture))
+        return unsupportedError("unsupported HEVC picture format");
+    return toHeifImage(picture, out);
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<AvcodecDecoder>(pluginName, nullptr, nullptr, supportsFormat, decodeImage, kAvcodecDecoderId);
+    describeDecoderPlugin<NalUnits, decodeImage, heif_compression_HEVC>(pluginName, nullptr, nullptr,
+                                                                         kAvcodecDecoderId);
 
 } // namespace
 

@@ -21,6 +21,16 @@ void limit(heif_context *context)
     }
 }
 
+Context limitedContext(int tileThreads)
+{
+    Context context(heif_context_alloc());
+    if (!context)
+        throw Failure{TARNWICK_ERR_NO_MEMORY};
+    limit(context.get());
+    heif_context_set_max_decoding_threads(context.get(), tileThreads);
+    return context;
+}
+
 } // namespace
 
 Container openContainer(const unsigned char *input, int32_t length, int tileThreads)
@@ -31,11 +41,7 @@ Container openContainer(const unsigned char *input, int32_t length, int tileThre
         throw Failure{TARNWICK_ERR_NOT_HEIF};
 
     Container c;
-    c.context.reset(heif_context_alloc());
-    if (!c.context)
-        throw Failure{TARNWICK_ERR_NO_MEMORY};
-    limit(c.context.get());
-    heif_context_set_max_decoding_threads(c.context.get(), tileThreads);
+    c.context = limitedContext(tileThreads);
     // Always from memory: reading from a file, libheif aborts on some broken
     // files where the same bytes in memory give an error.
     heif_error read = heif_context_read_from_memory_without_copy(c.context.get(), input, size_t(length), nullptr);
@@ -46,11 +52,7 @@ Container openContainer(const unsigned char *input, int32_t length, int tileThre
         c.relabelled.assign(input, input + length);
         std::memcpy(c.relabelled.data() + 8, "mif1", 4);
         std::memcpy(c.relabelled.data() + 16, "mif1", 4);
-        c.context.reset(heif_context_alloc());
-        if (!c.context)
-            throw Failure{TARNWICK_ERR_NO_MEMORY};
-        limit(c.context.get());
-        heif_context_set_max_decoding_threads(c.context.get(), tileThreads);
+        c.context = limitedContext(tileThreads);
         read = heif_context_read_from_memory_without_copy(c.context.get(), c.relabelled.data(), c.relabelled.size(),
                                                           nullptr);
     }

@@ -1,7 +1,9 @@
 // Which parts of a decoded HEVC picture the decoder never wrote.
 //
-// The picture must have been decoded without sample adaptive offset into
-// planes filled beforehand with one byte value. Coding tree blocks are at
+// The picture must lie in the planes it was decoded into, filled beforehand
+// with one byte value. (libavcodec applies sample adaptive offset, SAO, in
+// the frame it decodes into; libde265 filters SAO pictures in memory of its
+// own, so for this check it decodes without SAO.) Coding tree blocks are at
 // least 16x16 luma samples and aligned to their size, so the picture is
 // judged in aligned 16x16 luma blocks together with the chroma samples under
 // them. A block whose coding tree block was not decoded keeps the fill,

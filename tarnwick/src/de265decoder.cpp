@@ -36,11 +36,6 @@
 namespace tarnwick {
 namespace {
 
-struct De265Decoder {
-    NalUnits nals;
-    heif_error append(const void *bytes, size_t size) { return nals.append(bytes, size); }
-};
-
 // Room past each plane's end: libde265's SIMD code reads a little beyond.
 constexpr size_t kPlanePadding = 64;
 
@@ -69,26 +64,35 @@ void freePlane(PlaneMemory *plane)
     delete plane;
 }
 
+heif_chroma chromaOf(const de265_image *image)
+{
+    switch (de265_get_chroma_format(image)) {
+    case de265_chroma_mono:
+        return heif_chroma_monochrome;
+    case de265_chroma_420:
+        return heif_chroma_420;
+    case de265_chroma_422:
+        return heif_chroma_422;
+    case de265_chroma_444:
+        return heif_chroma_444;
+    }
+    return heif_chroma_undefined;
+}
+
 int filledPlanes(de265_decoder_context *, de265_image_spec *layout, de265_image *image, void *fillData)
 {
     auto *fill = static_cast<PlaneFill *>(fillData);
     if (!fill || !layout || layout->width <= 0 || layout->height <= 0 || layout->alignment <= 0
         || layout->alignment > 4096)
         return 0;
-    const de265_chroma chroma = de265_get_chroma_format(image);
-    int subX = 1, subY = 1;
-    if (chroma == de265_chroma_420) {
-        subX = subY = 2;
-    } else if (chroma == de265_chroma_422) {
-        subX = 2;
-    }
-    const int planes = chroma == de265_chroma_mono ? 1 : 3;
+    const heif_chroma chroma = chromaOf(image);
+    const int planes = planeCountOf(chroma);
     PlaneMemory *records[3] = {nullptr, nullptr, nullptr};
     int strides[3] = {0, 0, 0};
     bool ok = true;
     for (int c = 0; c < planes && ok; ++c) {
-        const int width = c == 0 ? layout->width : layout->width / subX;
-        const int height = c == 0 ? layout->height : layout->height / subY;
+        const int width = c == 0 ? layout->width : layout->width >> chromaShiftXOf(chroma);
+        const int height = c == 0 ? layout->height : layout->height >> chromaShiftYOf(chroma);
         const int bits = de265_get_bits_per_pixel(image, c);
         ok = bits >= 8 && bits <= 16 && width > 0 && height > 0;
         if (!ok)
@@ -148,11 +152,6 @@ void deinitPlugin()
     de265_free();
 }
 
-int supportsFormat(heif_compression_format format)
-{
-    return format == heif_compression_HEVC ? 1 : 0;
-}
-
 struct De265ContextDeleter {
     void operator()(de265_decoder_context *c) const { de265_free_decoder(c); }
 };
@@ -208,21 +207,6 @@ heif_error decode(const NalUnits &nals, bool withoutSao, Decoding &d)
     return decoderOk();
 }
 
-heif_chroma chromaOf(const de265_image *image)
-{
-    switch (de265_get_chroma_format(image)) {
-    case de265_chroma_mono:
-        return heif_chroma_monochrome;
-    case de265_chroma_420:
-        return heif_chroma_420;
-    case de265_chroma_422:
-        return heif_chroma_422;
-    case de265_chroma_444:
-        return heif_chroma_444;
-    }
-    return heif_chroma_undefined;
-}
-
 // The visible picture copied into a heif_image. *inOwnPlanes tells whether
 // every plane lies in memory allocated (and cleared) here.
 heif_error copyPicture(const de265_image *image, heif_image **out, bool *inOwnPlanes)
@@ -232,7 +216,7 @@ heif_error copyPicture(const de265_image *image, heif_image **out, bool *inOwnPl
     picture.height = de265_get_image_height(image, 0);
     picture.chroma = chromaOf(image);
     picture.bitDepth = de265_get_bits_per_pixel(image, 0);
-    const int planes = picture.chroma == heif_chroma_monochrome ? 1 : 3;
+    const int planes = planeCountOf(picture.chroma);
     bool sameDepth = true;
     bool inside = true;
     *inOwnPlanes = true;
@@ -265,28 +249,29 @@ heif_error copyPicture(const de265_image *image, heif_image **out, bool *inOwnPl
     if (!inside)
         return decoderError("picture outside its planes");
     if (!sameDepth)
-        return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
-                          "chroma depth differs from luma depth"};
+        return unsupportedError("chroma depth differs from luma depth");
     return toHeifImage(picture, out);
 }
 
 // What the proof compares between the decodes: the same units must give
 // the same picture geometry.
 struct Shape {
-    de265_chroma chroma = de265_chroma_mono;
+    heif_chroma chroma = heif_chroma_monochrome;
     int width = 0, height = 0;
     bool operator==(const Shape &o) const { return chroma == o.chroma && width == o.width && height == o.height; }
 };
 
 Shape shapeOf(const de265_image *image)
 {
-    return Shape{de265_get_chroma_format(image), de265_get_image_width(image, 0), de265_get_image_height(image, 0)};
+    return Shape{chromaOf(image), de265_get_image_width(image, 0), de265_get_image_height(image, 0)};
 }
 
 // The units decoded once more without SAO into planes filled with fillByte;
 // blocks as findUnwrittenBlocks (ctbcoverage.h) gives them. The picture must
-// be the only one decoded: a picture it is predicted from would otherwise
-// lie in libde265's uncleared memory, unchecked.
+// have been decoded without SAO: libde265 keeps a picture filtered with SAO
+// in memory of its own, which was never filled. It must be the only one
+// decoded: a picture it is predicted from would otherwise lie in libde265's
+// uncleared memory, unchecked.
 heif_error unwrittenBlocksWithoutSao(const NalUnits &nals, const Shape &shown, uint8_t fillByte,
                                      std::vector<uint8_t> &blocks)
 {
@@ -299,9 +284,9 @@ heif_error unwrittenBlocksWithoutSao(const NalUnits &nals, const Shape &shown, u
     if (!(shapeOf(d.picture) == shown))
         return decoderError("HEVC data decoded twice differently");
     FilledPicture filled;
-    filled.planeCount = shown.chroma == de265_chroma_mono ? 1 : 3;
-    filled.chromaShiftX = shown.chroma == de265_chroma_420 || shown.chroma == de265_chroma_422 ? 1 : 0;
-    filled.chromaShiftY = shown.chroma == de265_chroma_420 ? 1 : 0;
+    filled.planeCount = planeCountOf(shown.chroma);
+    filled.chromaShiftX = chromaShiftXOf(shown.chroma);
+    filled.chromaShiftY = chromaShiftYOf(shown.chroma);
     for (int c = 0; c < filled.planeCount; ++c) {
         const auto *record = static_cast<const PlaneMemory *>(de265_get_image_plane_user_data(d.picture, c));
         if (!record)
@@ -347,45 +332,40 @@ int picturesBegun(const NalUnits &nals)
     return pictures;
 }
 
-heif_error decodeImage(void *decoder, heif_image **out)
+heif_error decodeImage(NalUnits &nals, heif_image **out)
 {
-    *out = nullptr;
-    const NalUnits &nals = static_cast<De265Decoder *>(decoder)->nals;
     // An image item holds one picture. A second one could be predicted from
     // (or be) a picture libde265 keeps in its own memory, which nothing here
     // checks.
     if (picturesBegun(nals) > 1)
         return decoderError("more than one picture in HEVC data");
-    try {
-        Image image;
-        bool inOwnPlanes = false;
-        Shape shown;
-        {
-            Decoding d(0x00);
-            heif_error e = decode(nals, false, d);
-            if (e.code != heif_error_Ok)
-                return e;
-            heif_image *raw = nullptr;
-            e = copyPicture(d.picture, &raw, &inOwnPlanes);
-            if (e.code != heif_error_Ok)
-                return e;
-            image.reset(raw);
-            shown = shapeOf(d.picture);
-        } // its memory is freed before any second decode
-        if (!inOwnPlanes) {
-            const heif_error e = proveEveryBlockWritten(nals, shown);
-            if (e.code != heif_error_Ok)
-                return e;
-        }
-        *out = image.release();
-        return decoderOk();
-    } catch (const std::bad_alloc &) {
-        return outOfMemoryError();
+    Image image;
+    bool inOwnPlanes = false;
+    Shape shown;
+    {
+        Decoding d(0x00);
+        heif_error e = decode(nals, false, d);
+        if (e.code != heif_error_Ok)
+            return e;
+        heif_image *raw = nullptr;
+        e = copyPicture(d.picture, &raw, &inOwnPlanes);
+        if (e.code != heif_error_Ok)
+            return e;
+        image.reset(raw);
+        shown = shapeOf(d.picture);
+    } // its memory is freed before any second decode
+    if (!inOwnPlanes) {
+        const heif_error e = proveEveryBlockWritten(nals, shown);
+        if (e.code != heif_error_Ok)
+            return e;
     }
+    *out = image.release();
+    return decoderOk();
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<De265Decoder>(pluginName, initPlugin, deinitPlugin, supportsFormat, decodeImage, kDe265DecoderId);
+    describeDecoderPlugin<NalUnits, decodeImage, heif_compression_HEVC>(pluginName, initPlugin, deinitPlugin,
+                                                                         kDe265DecoderId);
 
 } // namespace
 

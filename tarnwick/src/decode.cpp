@@ -14,12 +14,17 @@ namespace tarnwick {
 
 namespace {
 
+bool isGrid(const heif_context *context, const heif_image_handle *handle)
+{
+    return heif_item_get_item_type(context, heif_image_handle_get_item_id(handle)) == heif_fourcc('g', 'r', 'i', 'd');
+}
+
 // Whether the image (or, for a grid, its first tile) is JPEG-coded: libheif
 // passes over a decoder id that does not take the image's codec.
 bool isJpegCoded(const heif_context *context, const heif_image_handle *handle)
 {
     heif_item_id id = heif_image_handle_get_item_id(handle);
-    if (heif_item_get_item_type(context, id) == heif_fourcc('g', 'r', 'i', 'd')) {
+    if (isGrid(context, handle)) {
         heif_item_id tile = 0;
         if (heif_image_handle_get_grid_image_tile_id(handle, 0, 0, 0, &tile).code != heif_error_Ok)
             return false;
@@ -32,7 +37,7 @@ bool isJpegCoded(const heif_context *context, const heif_image_handle *handle)
 // by a picture of our plugins at least the size of the cell.
 void checkGridCovered(const heif_context *context, const heif_image_handle *handle, const PictureSizeLog &sizes)
 {
-    if (heif_item_get_item_type(context, heif_image_handle_get_item_id(handle)) != heif_fourcc('g', 'r', 'i', 'd'))
+    if (!isGrid(context, handle))
         return;
     heif_image_tiling tiling{};
     if (heif_image_handle_get_image_tiling(handle, 0, &tiling).code != heif_error_Ok)

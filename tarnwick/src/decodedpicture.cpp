@@ -22,6 +22,26 @@ heif_error decoderError(const char *staticText)
     return heif_error{heif_error_Decoder_plugin_error, heif_suberror_Unspecified, staticText};
 }
 
+heif_error unsupportedError(const char *staticText)
+{
+    return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion, staticText};
+}
+
+heif_chroma chromaOfLayout(int planeCount, int chromaShiftX, int chromaShiftY)
+{
+    if (planeCount == 1)
+        return heif_chroma_monochrome;
+    if (planeCount != 3)
+        return heif_chroma_undefined;
+    if (chromaShiftX == 1 && chromaShiftY == 1)
+        return heif_chroma_420;
+    if (chromaShiftX == 1 && chromaShiftY == 0)
+        return heif_chroma_422;
+    if (chromaShiftX == 0 && chromaShiftY == 0)
+        return heif_chroma_444;
+    return heif_chroma_undefined;
+}
+
 heif_error NalUnits::append(const void *data, size_t size)
 {
     if (size == 0)
@@ -66,12 +86,11 @@ heif_error toHeifImage(const DecodedPicture &p, heif_image **out)
 
     static const heif_channel channels[3] = {heif_channel_Y, heif_channel_Cb, heif_channel_Cr};
     const size_t sampleBytes = p.bitDepth > 8 ? 2 : 1;
-    for (int c = 0; c < (mono ? 1 : 3); ++c) {
-        int width = p.width, height = p.height;
-        if (c > 0 && p.chroma != heif_chroma_444)
-            width = (width + 1) / 2;
-        if (c > 0 && p.chroma == heif_chroma_420)
-            height = (height + 1) / 2;
+    for (int c = 0; c < planeCountOf(p.chroma); ++c) {
+        const int shiftX = c == 0 ? 0 : chromaShiftXOf(p.chroma);
+        const int shiftY = c == 0 ? 0 : chromaShiftYOf(p.chroma);
+        const int width = int((int64_t(p.width) + (1 << shiftX) - 1) >> shiftX);
+        const int height = int((int64_t(p.height) + (1 << shiftY) - 1) >> shiftY);
         const size_t rowBytes = size_t(width) * sampleBytes;
         if (!p.planes[c] || p.strides[c] < ptrdiff_t(rowBytes))
             return decoderError("picture plane missing");

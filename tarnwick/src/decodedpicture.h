@@ -43,6 +43,24 @@ struct DecodedPicture {
     bool fullRange = false;
 };
 
+// How the chroma formats a decoded picture may have lay out their planes:
+// one plane (monochrome) or three, chroma planes with 1 << shift times fewer
+// columns or rows than luma (rounded up).
+inline int planeCountOf(heif_chroma chroma)
+{
+    return chroma == heif_chroma_monochrome ? 1 : 3;
+}
+inline int chromaShiftXOf(heif_chroma chroma)
+{
+    return chroma == heif_chroma_420 || chroma == heif_chroma_422 ? 1 : 0;
+}
+inline int chromaShiftYOf(heif_chroma chroma)
+{
+    return chroma == heif_chroma_420 ? 1 : 0;
+}
+// The format with that layout; heif_chroma_undefined for any other.
+heif_chroma chromaOfLayout(int planeCount, int chromaShiftX, int chromaShiftY);
+
 // A heif_image holding a copy of the picture's visible area; *out is NULL on
 // error.
 heif_error toHeifImage(const DecodedPicture &picture, heif_image **out);
@@ -51,5 +69,8 @@ heif_error decoderOk();
 heif_error outOfMemoryError();
 // A refusal: heif_error_Decoder_plugin_error with the static text given.
 heif_error decoderError(const char *staticText);
+// A picture format the decoders do not convert: heif_error_Unsupported_feature
+// (unsupported colour conversion) with the static text given.
+heif_error unsupportedError(const char *staticText);
 
 } // namespace tarnwick

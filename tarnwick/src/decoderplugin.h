@@ -1,10 +1,12 @@
 // The part of a libheif decoder plugin that every decoder here has alike:
 // one Decoder object per image, made without throwing, the data libheif
-// pushes handed to Decoder::append, and the description libheif reads.
+// pushes handed to Decoder::append, the picture made by one decode function,
+// and the description libheif reads.
 //
 // Decoder is default-constructible and has
 //   heif_error append(const void *data, size_t size)
-// which may throw std::bad_alloc (reported as out of memory).
+// which may throw std::bad_alloc (reported as out of memory). The decode
+// function may throw std::bad_alloc too (reported the same way).
 #pragma once
 
 #include "decodedpicture.h"
@@ -16,7 +18,7 @@
 
 namespace tarnwick {
 
-template <class Decoder>
+template <class Decoder, heif_error (*decode)(Decoder &, heif_image **)>
 struct DecoderPluginEntries {
     static heif_error newDecoder(void **decoder)
     {
@@ -35,27 +37,42 @@ struct DecoderPluginEntries {
         }
     }
 
+    static heif_error decodeImage(void *decoder, heif_image **out)
+    {
+        *out = nullptr;
+        try {
+            return decode(*static_cast<Decoder *>(decoder), out);
+        } catch (const std::bad_alloc &) {
+            return outOfMemoryError();
+        }
+    }
+
     // The decoders refuse every damaged picture whatever libheif asks.
     static void setStrictDecoding(void *, int) {}
 };
 
-// The plugin description (API version 3); init and deinit may be null.
-template <class Decoder>
-heif_decoder_plugin describeDecoderPlugin(const char *(*name)(), void (*init)(), void (*deinit)(),
-                                          int (*supportsFormat)(heif_compression_format),
-                                          heif_error (*decodeImage)(void *, heif_image **), const char *id)
+template <heif_compression_format Format>
+int supportsOnly(heif_compression_format format)
 {
-    using Entries = DecoderPluginEntries<Decoder>;
+    return format == Format ? 1 : 0;
+}
+
+// The plugin description (API version 3) of a decoder for Format; init and
+// deinit may be null.
+template <class Decoder, heif_error (*decode)(Decoder &, heif_image **), heif_compression_format Format>
+heif_decoder_plugin describeDecoderPlugin(const char *(*name)(), void (*init)(), void (*deinit)(), const char *id)
+{
+    using Entries = DecoderPluginEntries<Decoder, decode>;
     heif_decoder_plugin plugin{};
     plugin.plugin_api_version = 3;
     plugin.get_plugin_name = name;
     plugin.init_plugin = init;
     plugin.deinit_plugin = deinit;
-    plugin.does_support_format = supportsFormat;
+    plugin.does_support_format = supportsOnly<Format>;
     plugin.new_decoder = Entries::newDecoder;
     plugin.free_decoder = Entries::freeDecoder;
     plugin.push_data = Entries::pushData;
-    plugin.decode_image = decodeImage;
+    plugin.decode_image = Entries::decodeImage;
     plugin.set_strict_decoding = Entries::setStrictDecoding;
     plugin.id_name = id;
     return plugin;

@@ -72,10 +72,10 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
         int64_t(heif_image_handle_get_ispe_width(primary)) * int64_t(heif_image_handle_get_ispe_height(primary)));
     if (storedPixels > TARNWICK_MAX_PIXELS)
         throw Failure{TARNWICK_ERR_TOO_LARGE};
-    const MemoryReservation reservation(
-        peakBytes(container.context.get(), primary, uint64_t(storedPixels), exifOrientation));
+    const ImageFacts facts = imageFacts(container.context.get(), primary);
+    const MemoryReservation reservation(peakBytes(facts, primary, uint64_t(storedPixels), exifOrientation));
     TjBuffer jpeg;
-    encodePrimaryImage(container.context.get(), primary, quality, exifOrientation, jpeg);
+    encodePrimaryImage(container.context.get(), primary, facts, quality, exifOrientation, jpeg);
     if (!jpeg.data || jpeg.size == 0)
         return TARNWICK_ERR_ENCODE;
     const int32_t result = deliver(jpeg.data, jpeg.size, segments, output, outputCapacity);

@@ -20,11 +20,11 @@ bool needsExifOrientation(int orientation)
 
 // Grey photos keep one component. False when alpha is not delivered with the
 // grey plane: the caller goes via RGB.
-bool encodeMonochrome(const heif_context *context, heif_image_handle *handle, int quality, int exifOrientation,
-                      Encoder &encoder, TjBuffer &jpeg)
+bool encodeMonochrome(const heif_context *context, heif_image_handle *handle, const ImageFacts &facts, int quality,
+                      int exifOrientation, Encoder &encoder, TjBuffer &jpeg)
 {
     Image image = decode(context, handle, heif_colorspace_monochrome, heif_chroma_monochrome, true);
-    const bool hasAlpha = heif_image_handle_has_alpha_channel(handle);
+    const bool hasAlpha = facts.hasAlpha;
     if (hasAlpha && !heif_image_has_channel(image.get(), heif_channel_Alpha))
         return false;
     Plane8 grey = plane8(image.get(), heif_channel_Y);
@@ -86,11 +86,11 @@ bool encodeYCbCr(const heif_context *context, heif_image_handle *handle, heif_ch
     return true;
 }
 
-void encodeRgb(const heif_context *context, heif_image_handle *handle, heif_chroma sourceChroma, int quality,
+void encodeRgb(const heif_context *context, heif_image_handle *handle, const ImageFacts &facts, int quality,
                int exifOrientation, Encoder &encoder, TjBuffer &jpeg)
 {
-    const bool ownTransformations = hasCleanAperture(context, handle);
-    const bool hasAlpha = heif_image_handle_has_alpha_channel(handle);
+    const bool ownTransformations = facts.cleanAperture;
+    const bool hasAlpha = facts.hasAlpha;
     const heif_chroma layout = hasAlpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB;
     Image image = decode(context, handle, heif_colorspace_RGB, layout, !ownTransformations);
     const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
@@ -104,7 +104,7 @@ void encodeRgb(const heif_context *context, heif_image_handle *handle, heif_chro
     const uint8_t *pixels = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
     if (!pixels || stride <= 0 || size_t(stride) < size_t(width) * size_t(channels))
         throw Failure{TARNWICK_ERR_DECODE};
-    const int subsampling = subsamplingFor(sourceChroma);
+    const int subsampling = subsamplingFor(facts.chroma);
 
     // Nothing left to do to the pixels: encoded where they are (a 200 MP
     // photo's RGB is 600 MB; another copy would be as large).
@@ -143,14 +143,25 @@ void encodeRgb(const heif_context *context, heif_image_handle *handle, heif_chro
 
 } // namespace
 
-uint64_t peakBytes(const heif_context *context, const heif_image_handle *handle, uint64_t storedPixels,
+ImageFacts imageFacts(const heif_context *context, const heif_image_handle *handle)
+{
+    ImageFacts facts;
+    if (heif_image_handle_get_preferred_decoding_colorspace(handle, &facts.colorspace, &facts.chroma).code
+        != heif_error_Ok) {
+        facts.colorspace = heif_colorspace_undefined;
+        facts.chroma = heif_chroma_undefined;
+    }
+    facts.hasAlpha = heif_image_handle_has_alpha_channel(handle);
+    facts.cleanAperture = hasCleanAperture(context, handle);
+    return facts;
+}
+
+uint64_t peakBytes(const ImageFacts &facts, const heif_image_handle *handle, uint64_t storedPixels,
                    int exifOrientation)
 {
-    heif_colorspace colorspace = heif_colorspace_undefined;
-    heif_chroma chroma = heif_chroma_undefined;
-    if (heif_image_handle_get_preferred_decoding_colorspace(handle, &colorspace, &chroma).code != heif_error_Ok)
-        chroma = heif_chroma_undefined;
-    const bool hasAlpha = heif_image_handle_has_alpha_channel(handle);
+    const heif_colorspace colorspace = facts.colorspace;
+    const heif_chroma chroma = facts.chroma;
+    const bool hasAlpha = facts.hasAlpha;
     const int lumaBits = heif_image_handle_get_luma_bits_per_pixel(handle);
     const int chromaBits = heif_image_handle_get_chroma_bits_per_pixel(handle);
     const uint64_t sampleBytes = lumaBits > 0 && lumaBits <= 8 && chromaBits <= 8 ? 1 : 2;
@@ -175,34 +186,27 @@ uint64_t peakBytes(const heif_context *context, const heif_image_handle *handle,
     uint64_t peak = std::max({2 * planes, planes + rgb, rgb + jpeg});
     // Alpha, a crop or an EXIF orientation done here: the decoded pixels with
     // their RGB copy, then that copy with its turned, mirrored or cut one.
-    if (hasAlpha || hasCleanAperture(context, handle) || needsExifOrientation(exifOrientation))
+    if (hasAlpha || facts.cleanAperture || needsExifOrientation(exifOrientation))
         peak = std::max({peak, rgb + 3 * n, 6 * n});
     // Tiles in flight, codec state and the encoder's tables.
     const uint64_t perCall = uint64_t(16) << 20;
     return peak + perCall;
 }
 
-void encodePrimaryImage(const heif_context *context, heif_image_handle *handle, int quality, int exifOrientation,
-                        TjBuffer &jpeg)
+void encodePrimaryImage(const heif_context *context, heif_image_handle *handle, const ImageFacts &facts,
+                        int quality, int exifOrientation, TjBuffer &jpeg)
 {
-    heif_colorspace colorspace = heif_colorspace_undefined;
-    heif_chroma chroma = heif_chroma_undefined;
-    // A failure here is left to the decoder to report: it tells a codec with
-    // no decoder installed (unsupported) from damaged data.
-    if (heif_image_handle_get_preferred_decoding_colorspace(handle, &colorspace, &chroma).code != heif_error_Ok) {
-        colorspace = heif_colorspace_undefined;
-        chroma = heif_chroma_undefined;
-    }
+    const heif_chroma chroma = facts.chroma;
     Encoder encoder;
-    if (colorspace == heif_colorspace_monochrome
-        && encodeMonochrome(context, handle, quality, exifOrientation, encoder, jpeg))
+    if (facts.colorspace == heif_colorspace_monochrome
+        && encodeMonochrome(context, handle, facts, quality, exifOrientation, encoder, jpeg))
         return;
-    if (colorspace == heif_colorspace_YCbCr && !heif_image_handle_has_alpha_channel(handle)
+    if (facts.colorspace == heif_colorspace_YCbCr && !facts.hasAlpha
         && (chroma == heif_chroma_420 || chroma == heif_chroma_422 || chroma == heif_chroma_444)
-        && !needsExifOrientation(exifOrientation) && !hasCleanAperture(context, handle)
-        && nclxBoxAllowsPlanes(handle) && encodeYCbCr(context, handle, chroma, quality, encoder, jpeg))
+        && !needsExifOrientation(exifOrientation) && !facts.cleanAperture && nclxBoxAllowsPlanes(handle)
+        && encodeYCbCr(context, handle, chroma, quality, encoder, jpeg))
         return;
-    encodeRgb(context, handle, chroma, quality, exifOrientation, encoder, jpeg);
+    encodeRgb(context, handle, facts, quality, exifOrientation, encoder, jpeg);
 }
 
 } // namespace tarnwick

@@ -20,15 +20,28 @@
 
 namespace tarnwick {
 
+// What the road and the memory it takes depend on, read once per image.
+struct ImageFacts {
+    // The coded colourspace and chroma, both undefined when libheif cannot
+    // tell: the decoder then reports why (a codec with no decoder installed,
+    // unsupported, or damaged data).
+    heif_colorspace colorspace = heif_colorspace_undefined;
+    heif_chroma chroma = heif_chroma_undefined;
+    bool hasAlpha = false;
+    bool cleanAperture = false; // cropped, by transformations of our own (transform.h)
+};
+
+ImageFacts imageFacts(const heif_context *context, const heif_image_handle *handle);
+
 // The most memory encodePrimaryImage holds at one time for an image of
 // storedPixels pixels (before crop and rotation), in bytes, whichever road it
 // takes: what a call reserves from the memory budget before decoding.
-uint64_t peakBytes(const heif_context *context, const heif_image_handle *handle, uint64_t storedPixels,
+uint64_t peakBytes(const ImageFacts &facts, const heif_image_handle *handle, uint64_t storedPixels,
                    int exifOrientation);
 
-// exifOrientation: an EXIF Orientation still to apply to the pixels (2 to 8),
-// or 0/1 for none. Throws Failure.
-void encodePrimaryImage(const heif_context *context, heif_image_handle *handle, int quality, int exifOrientation,
-                        TjBuffer &jpeg);
+// facts: imageFacts of the image. exifOrientation: an EXIF Orientation still
+// to apply to the pixels (2 to 8), or 0/1 for none. Throws Failure.
+void encodePrimaryImage(const heif_context *context, heif_image_handle *handle, const ImageFacts &facts,
+                        int quality, int exifOrientation, TjBuffer &jpeg);
 
 } // namespace tarnwick

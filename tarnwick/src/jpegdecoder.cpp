@@ -3,16 +3,15 @@
 // hands on pictures of damaged streams. Like the HEVC decoders
 // (decoderplugins.h): the picture is decoded into memory allocated and cleared
 // here, and the first warning (a stream cut short, damaged data) refuses it.
-#include "Tarnwick.h"
 #include "decoderplugin.h"
 #include "decoderplugins.h"
 #include "decodedpicture.h"
-#include "jpegencode.h"
+#include "pixelbudget.h"
+#include "tjowners.h"
 
 #include <libheif/heif_plugin.h>
 #include <turbojpeg.h>
 
-#include <new>
 #include <vector>
 
 namespace tarnwick {
@@ -35,15 +34,9 @@ const char *pluginName()
     return "Tarnwick TurboJPEG decoder";
 }
 
-int supportsFormat(heif_compression_format format)
+heif_error decodeImage(JpegDecoder &decoder, heif_image **out)
 {
-    return format == heif_compression_JPEG ? 1 : 0;
-}
-
-heif_error decodeImage(void *decoder, heif_image **out)
-{
-    *out = nullptr;
-    const std::vector<uint8_t> &stream = static_cast<JpegDecoder *>(decoder)->data;
+    const std::vector<uint8_t> &stream = decoder.data;
     TjHandle tj(tjInitDecompress());
     if (!tj)
         return outOfMemoryError();
@@ -55,7 +48,7 @@ heif_error decodeImage(void *decoder, heif_image **out)
         || width <= 0 || height <= 0)
         return decoderError("unreadable JPEG header");
     // The stream's own size, which need not be the one the container states.
-    if (width > TARNWICK_MAX_SIDE || height > TARNWICK_MAX_SIDE || int64_t(width) * height > TARNWICK_MAX_PIXELS)
+    if (!withinSizeLimits(width, height))
         return heif_error{heif_error_Memory_allocation_error, heif_suberror_Security_limit_exceeded,
                           "JPEG larger than the limits"};
     DecodedPicture picture;
@@ -73,45 +66,40 @@ heif_error decodeImage(void *decoder, heif_image **out)
         picture.chroma = heif_chroma_444;
         break;
     default:
-        return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
-                          "unsupported JPEG subsampling"};
+        return unsupportedError("unsupported JPEG subsampling");
     }
     if (colorspace != TJCS_YCbCr && colorspace != TJCS_GRAY)
-        return heif_error{heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
-                          "unsupported JPEG colour space"};
-    try {
-        const int planes = picture.chroma == heif_chroma_monochrome ? 1 : 3;
-        std::vector<uint8_t> memory[3];
-        unsigned char *dst[3] = {nullptr, nullptr, nullptr};
-        int strides[3] = {0, 0, 0};
-        for (int c = 0; c < planes; ++c) {
-            strides[c] = tjPlaneWidth(c, width, subsampling);
-            const int rows = tjPlaneHeight(c, height, subsampling);
-            if (strides[c] <= 0 || rows <= 0)
-                return decoderError("JPEG plane size");
-            memory[c].assign(size_t(strides[c]) * size_t(rows), 0);
-            dst[c] = memory[c].data();
-            picture.planes[c] = memory[c].data();
-            picture.strides[c] = strides[c];
-        }
-        if (tjDecompressToYUVPlanes(tj.get(), stream.data(), static_cast<unsigned long>(stream.size()), dst, width,
-                                    strides, height, TJFLAG_STOPONWARNING)
-            != 0)
-            return decoderError("damaged JPEG data");
-        picture.width = width;
-        picture.height = height;
-        picture.bitDepth = 8;
-        // JPEG's own YCbCr: BT.601 matrix, full range.
-        picture.matrixCoefficients = 6;
-        picture.fullRange = true;
-        return toHeifImage(picture, out);
-    } catch (const std::bad_alloc &) {
-        return outOfMemoryError();
+        return unsupportedError("unsupported JPEG colour space");
+    const int planes = planeCountOf(picture.chroma);
+    std::vector<uint8_t> memory[3];
+    unsigned char *dst[3] = {nullptr, nullptr, nullptr};
+    int strides[3] = {0, 0, 0};
+    for (int c = 0; c < planes; ++c) {
+        strides[c] = tjPlaneWidth(c, width, subsampling);
+        const int rows = tjPlaneHeight(c, height, subsampling);
+        if (strides[c] <= 0 || rows <= 0)
+            return decoderError("JPEG plane size");
+        memory[c].assign(size_t(strides[c]) * size_t(rows), 0);
+        dst[c] = memory[c].data();
+        picture.planes[c] = memory[c].data();
+        picture.strides[c] = strides[c];
     }
+    if (tjDecompressToYUVPlanes(tj.get(), stream.data(), static_cast<unsigned long>(stream.size()), dst, width,
+                                strides, height, TJFLAG_STOPONWARNING)
+        != 0)
+        return decoderError("damaged JPEG data");
+    picture.width = width;
+    picture.height = height;
+    picture.bitDepth = 8;
+    // JPEG's own YCbCr: BT.601 matrix, full range.
+    picture.matrixCoefficients = 6;
+    picture.fullRange = true;
+    return toHeifImage(picture, out);
 }
 
 const heif_decoder_plugin plugin =
-    describeDecoderPlugin<JpegDecoder>(pluginName, nullptr, nullptr, supportsFormat, decodeImage, kJpegDecoderId);
+    describeDecoderPlugin<JpegDecoder, decodeImage, heif_compression_JPEG>(pluginName, nullptr, nullptr,
+                                                                           kJpegDecoderId);
 
 } // namespace
 

@@ -2,11 +2,12 @@
 // pixels.
 #pragma once
 
+#include "tjowners.h"
+
 #include <libheif/heif.h>
 #include <turbojpeg.h>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace tarnwick {
@@ -20,11 +21,6 @@ struct TjBuffer {
     TjBuffer &operator=(const TjBuffer &) = delete;
     ~TjBuffer() { tjFree(data); }
 };
-
-struct TjDeleter {
-    void operator()(void *h) const { tjDestroy(h); }
-};
-using TjHandle = std::unique_ptr<void, TjDeleter>;
 
 // One plane of 8-bit samples: a decoded 8-bit plane in place, or a copy of a
 // deeper one scaled to 8 bits.

@@ -2,8 +2,8 @@
 
 #include "Tarnwick.h"
 #include "errors.h"
-#include "jpegencode.h"
 #include "pixelbudget.h"
+#include "tjowners.h"
 
 #include <cstring>
 #include <vector>

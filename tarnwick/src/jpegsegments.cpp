@@ -51,10 +51,6 @@ void putSegmentHeader(std::vector<uint8_t> &out, uint8_t marker, size_t payload)
     out.push_back(uint8_t(length & 0xFF));
 }
 
-} // namespace
-
-namespace {
-
 // Offset of IFD0's Orientation entry (0x0112, SHORT, one value), or 0.
 size_t orientationEntry(const uint8_t *tiff, size_t size)
 {

@@ -47,11 +47,16 @@ MemoryBudget &memoryBudget()
 
 } // namespace
 
+bool withinSizeLimits(int64_t width, int64_t height)
+{
+    return width <= TARNWICK_MAX_SIDE && height <= TARNWICK_MAX_SIDE && width * height <= TARNWICK_MAX_PIXELS;
+}
+
 void checkSize(int64_t width, int64_t height)
 {
     if (width <= 0 || height <= 0)
         throw Failure{TARNWICK_ERR_CORRUPT};
-    if (width > TARNWICK_MAX_SIDE || height > TARNWICK_MAX_SIDE || width * height > TARNWICK_MAX_PIXELS)
+    if (!withinSizeLimits(width, height))
         throw Failure{TARNWICK_ERR_TOO_LARGE};
 }
 

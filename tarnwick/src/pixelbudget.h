@@ -11,6 +11,9 @@
 
 namespace tarnwick {
 
+// Whether a positive size is within TARNWICK_MAX_SIDE and TARNWICK_MAX_PIXELS.
+bool withinSizeLimits(int64_t width, int64_t height);
+
 // Throws Failure: TARNWICK_ERR_CORRUPT for an empty size, TARNWICK_ERR_TOO_LARGE
 // beyond TARNWICK_MAX_SIDE or TARNWICK_MAX_PIXELS.
 void checkSize(int64_t width, int64_t height);

@@ -21,7 +21,7 @@ thread_local std::unique_ptr<KeptResult> t_kept;
 bool takeKeptResult(const unsigned char *input, int32_t inputLength, int32_t quality, unsigned char *output,
                     int32_t outputCapacity, int32_t *result)
 {
-    const std::unique_ptr<KeptResult> kept = std::move(t_kept);
+    std::unique_ptr<KeptResult> kept = std::move(t_kept);
     if (!kept || kept->quality != quality || kept->input.size() != size_t(inputLength)
         || std::memcmp(kept->input.data(), input, kept->input.size()) != 0)
         return false;
@@ -29,7 +29,7 @@ bool takeKeptResult(const unsigned char *input, int32_t inputLength, int32_t qua
         // Still too small: the caller learns the length again and the JPEG
         // stays for the next try.
         *result = int32_t(kept->jpeg.size());
-        t_kept.reset(new (std::nothrow) KeptResult(std::move(*kept)));
+        t_kept = std::move(kept);
         return true;
     }
     std::memcpy(output, kept->jpeg.data(), kept->jpeg.size());

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 #include <unistd.h>
 
@@ -188,6 +189,15 @@ void putBe32(Bytes &v, size_t at, uint32_t value)
     v[at + 1] = uint8_t(value >> 16);
     v[at + 2] = uint8_t(value >> 8);
     v[at + 3] = uint8_t(value);
+}
+
+// The big-endian number of `bytes` bytes at `at`.
+uint64_t beAt(const Bytes &v, size_t at, int bytes)
+{
+    uint64_t value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value = value << 8 | v[at + size_t(i)];
+    return value;
 }
 
 // Offset of the first occurrence of a four-character code, or npos.
@@ -559,36 +569,49 @@ void TestHeif2Jpg::matchesReferenceDecode_data()
 
 namespace {
 
-// The fixture's source pixels as they should appear: turned counter-clockwise
-// by the stored rotation, or mirrored left to right.
-Bytes uprightSource(const HeicFixture::Options &o, int *width, int *height)
+// Where an EXIF Orientation says the stored pixel of each upright pixel is.
+Bytes exifUpright(const Bytes &src, int w, int h, int orientation, int *outWidth, int *outHeight)
 {
-    const Bytes src = HeicFixture::sourceRgb(o);
-    const bool quarter = o.rotationCcw == 90 || o.rotationCcw == 270;
-    const int w = quarter ? o.height : o.width;
-    const int h = quarter ? o.width : o.height;
+    const bool swapped = orientation >= 5;
+    const int ow = swapped ? h : w;
+    const int oh = swapped ? w : h;
     Bytes out(src.size());
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < oh; ++y) {
+        for (int x = 0; x < ow; ++x) {
             int sx = x, sy = y;
-            if (o.rotationCcw == 90) {
-                sx = o.width - 1 - y;
-                sy = x;
-            } else if (o.rotationCcw == 180) {
-                sx = o.width - 1 - x;
-                sy = o.height - 1 - y;
-            } else if (o.rotationCcw == 270) {
-                sx = y;
-                sy = o.height - 1 - x;
-            } else if (o.mirror) {
-                sx = o.width - 1 - x;
+            switch (orientation) {
+            case 2: sx = w - 1 - x; break;
+            case 3: sx = w - 1 - x; sy = h - 1 - y; break;
+            case 4: sy = h - 1 - y; break;
+            case 5: sx = y; sy = x; break;
+            case 6: sx = y; sy = h - 1 - x; break;
+            case 7: sx = w - 1 - y; sy = h - 1 - x; break;
+            case 8: sx = w - 1 - y; sy = x; break;
+            default: break;
             }
-            std::memcpy(&out[(size_t(y) * w + x) * 3], &src[(size_t(sy) * o.width + sx) * 3], 3);
+            std::memcpy(&out[(size_t(y) * ow + x) * 3], &src[(size_t(sy) * w + sx) * 3], 3);
         }
     }
-    *width = w;
-    *height = h;
+    *outWidth = ow;
+    *outHeight = oh;
     return out;
+}
+
+// The fixture's source pixels as they should appear: turned counter-clockwise
+// by the stored rotation, or (without one) mirrored left to right; that is
+// the EXIF orientation showing stored pixels the same way.
+Bytes uprightSource(const HeicFixture::Options &o, int *width, int *height)
+{
+    int orientation = 1;
+    if (o.rotationCcw == 90)
+        orientation = 8;
+    else if (o.rotationCcw == 180)
+        orientation = 3;
+    else if (o.rotationCcw == 270)
+        orientation = 6;
+    else if (o.mirror)
+        orientation = 2;
+    return exifUpright(HeicFixture::sourceRgb(o), o.width, o.height, orientation, width, height);
 }
 
 } // namespace
@@ -1094,19 +1117,30 @@ void TestHeif2Jpg::everyCodeHasItsOwnText()
     QVERIFY(inspect(convert(heic, -1, 1000).jpeg()).valid);
 }
 
+namespace {
+
+// The saved crash inputs (the notes beside them left out), by file name.
+std::vector<std::pair<QString, Bytes>> savedCrashInputs()
+{
+    std::vector<std::pair<QString, Bytes>> out;
+    const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
+    for (const QString &name : dir.entryList(QDir::Files)) {
+        if (!name.endsWith(".md"))
+            out.emplace_back(name, readFile(dir.filePath(name)));
+    }
+    return out;
+}
+
+} // namespace
+
 // Inputs that once made the decoder misbehave (found by fuzzing: reads past
 // a plane, damaged streams whose pictures came out with unwritten parts). Any
 // result is fine as long as the call returns and keeps to its buffer (that
 // it is the same every time: damagedStreamsGiveOneResultWhateverMemoryHeld).
 void TestHeif2Jpg::savedCrashInputsAreHandled()
 {
-    const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
-    const QStringList files = dir.entryList(QDir::Files);
-    int checked = 0;
-    for (const QString &name : files) {
-        if (name.endsWith(".md"))
-            continue;
-        const Bytes input = readFile(dir.filePath(name));
+    const std::vector<std::pair<QString, Bytes>> saved = savedCrashInputs();
+    for (const auto &[name, input] : saved) {
         for (int32_t capacity : {int32_t(input.size() * 10), 0, 100, int32_t(input.size() * 10)}) {
             const Call c = convert(input, capacity);
             QVERIFY2(!c.touchedPastCapacity, qPrintable(name));
@@ -1115,41 +1149,12 @@ void TestHeif2Jpg::savedCrashInputsAreHandled()
             else
                 QVERIFY2(inspect(c.jpeg()).valid, qPrintable(name));
         }
-        ++checked;
     }
-    if (checked == 0)
+    if (saved.empty())
         QSKIP("no saved crash inputs");
 }
 
 namespace {
-
-// Where an EXIF Orientation says the stored pixel of each upright pixel is.
-Bytes exifUpright(const Bytes &src, int w, int h, int orientation, int *outWidth, int *outHeight)
-{
-    const bool swapped = orientation >= 5;
-    const int ow = swapped ? h : w;
-    const int oh = swapped ? w : h;
-    Bytes out(src.size());
-    for (int y = 0; y < oh; ++y) {
-        for (int x = 0; x < ow; ++x) {
-            int sx = x, sy = y;
-            switch (orientation) {
-            case 2: sx = w - 1 - x; break;
-            case 3: sx = w - 1 - x; sy = h - 1 - y; break;
-            case 4: sy = h - 1 - y; break;
-            case 5: sx = y; sy = x; break;
-            case 6: sx = y; sy = h - 1 - x; break;
-            case 7: sx = w - 1 - y; sy = h - 1 - x; break;
-            case 8: sx = w - 1 - y; sy = x; break;
-            default: break;
-            }
-            std::memcpy(&out[(size_t(y) * ow + x) * 3], &src[(size_t(sy) * w + sx) * 3], 3);
-        }
-    }
-    *outWidth = ow;
-    *outHeight = oh;
-    return out;
-}
 
 // The ftyp box's brands replaced: major brand first, then the compatible
 // ones (the box keeps its size, so as many as it had).
@@ -1157,8 +1162,7 @@ Bytes withBrands(const Bytes &heic, const char *major, const std::vector<const c
 {
     Bytes out = heic;
     const size_t ftyp = find4cc(out, "ftyp");
-    const size_t size = size_t(out[ftyp - 4]) << 24 | size_t(out[ftyp - 3]) << 16 | size_t(out[ftyp - 2]) << 8
-        | out[ftyp - 1];
+    const size_t size = size_t(beAt(out, ftyp - 4, 4));
     std::memcpy(&out[ftyp + 4], major, 4);
     for (size_t i = 0, at = ftyp + 12; at + 4 <= ftyp - 4 + size; ++i, at += 4)
         std::memcpy(&out[at], compatible[std::min(i, compatible.size() - 1)], 4);
@@ -1215,6 +1219,15 @@ std::vector<Bytes> damagedFixtures()
     return out;
 }
 
+// The damaged fixtures and the saved crash inputs.
+std::vector<Bytes> damagedInputs()
+{
+    std::vector<Bytes> out = damagedFixtures();
+    for (auto &saved : savedCrashInputs())
+        out.push_back(std::move(saved.second));
+    return out;
+}
+
 // A picture of three slices (runs of CTU rows).
 Bytes threeSliceFixture(int bitDepth, HeicFixture::Chroma chroma)
 {
@@ -1239,7 +1252,7 @@ Bytes secondSliceSkipped(Bytes heic)
         return {};
     int slices = 0;
     for (size_t at = mdat + 4; heic.size() - at > 6;) {
-        const size_t length = size_t(heic[at]) << 24 | size_t(heic[at + 1]) << 16 | size_t(heic[at + 2]) << 8 | heic[at + 3];
+        const size_t length = size_t(beAt(heic, at, 4));
         const size_t unit = at + 4;
         if (length < 2 || length > heic.size() - unit)
             return {};
@@ -1250,14 +1263,6 @@ Bytes secondSliceSkipped(Bytes heic)
         at = unit + length;
     }
     return {};
-}
-
-uint64_t beAt(const Bytes &v, size_t at, int bytes)
-{
-    uint64_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value = value << 8 | v[at + size_t(i)];
-    return value;
 }
 
 // The coded data of a HEIC's only item (one extent, ending the file inside
@@ -1443,12 +1448,7 @@ void TestHeif2Jpg::gridTilesSmallerThanTheirCellsAreRefused()
 // results must agree, refused or byte for byte.
 void TestHeif2Jpg::damagedStreamsGiveOneResultWhateverMemoryHeld()
 {
-    std::vector<Bytes> inputs = damagedFixtures();
-    const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
-    for (const QString &name : dir.entryList(QDir::Files)) {
-        if (!name.endsWith(".md"))
-            inputs.push_back(readFile(dir.filePath(name)));
-    }
+    const std::vector<Bytes> inputs = damagedInputs();
     QVERIFY(inputs.size() >= 10);
     int index = 0;
     for (const Bytes &input : inputs) {
@@ -1469,12 +1469,7 @@ void TestHeif2Jpg::codecMessagesStayOffStderr()
 {
     if (qEnvironmentVariableIsSet("TARNWICK_CODEC_LOG"))
         QSKIP("codec messages asked for");
-    std::vector<Bytes> inputs = damagedFixtures();
-    const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
-    for (const QString &name : dir.entryList(QDir::Files)) {
-        if (!name.endsWith(".md"))
-            inputs.push_back(readFile(dir.filePath(name)));
-    }
+    std::vector<Bytes> inputs = damagedInputs();
     Bytes truncatedJpeg = makeJpeg(160, 120);
     truncatedJpeg.resize(truncatedJpeg.size() / 2);
     inputs.push_back(truncatedJpeg);
@@ -1504,7 +1499,8 @@ void TestHeif2Jpg::codecMessagesStayOffStderr()
     std::fflush(stderr);
     dup2(saved, STDERR_FILENO);
     close(saved);
-    const long written = std::ftell(capture) >= 0 ? (std::fseek(capture, 0, SEEK_END), std::ftell(capture)) : -1;
+    std::fseek(capture, 0, SEEK_END);
+    const long written = std::ftell(capture);
     std::rewind(capture);
     char text[200] = {};
     const size_t n = std::fread(text, 1, sizeof text - 1, capture);

@@ -18,7 +18,6 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
-#include <QLayout>
 
 namespace {
 
@@ -319,13 +318,6 @@ void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath,
                                    : tr("%1 could not be converted.\nFolder: %2\nReason: %3"))
                              .arg(file.fileName(), wrappablePath(file.path()), why);
     ZoMessageBox box(text, tr("Convert"), ZoMessageBox::Ok, this);
-    // A deep folder takes more lines than the box's usual height holds.
-    const int needed = box.layout()->totalHeightForWidth(box.width());
-    if (needed > box.height()) {
-        box.setMaximumHeight(needed);
-        box.setMinimumHeight(needed);
-        box.resize(box.width(), needed);
-    }
     DialogPlacement::centreOver(&box, this);
     box.exec();
 }

@@ -299,8 +299,7 @@ void PreviewHEIC::slot_SaveJpg()
     delete convertingDialog;
     convertingDialog = new SingleConverting(this);
     connect(convertingDialog, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
-    DialogPlacement::centreOver(convertingDialog, this);
-    convertingDialog->exec();
+    DialogPlacement::execCentred(convertingDialog, this);
 }
 
 void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath, const QString &strReason)
@@ -318,8 +317,7 @@ void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath,
                                    : tr("%1 could not be converted.\nFolder: %2\nReason: %3"))
                              .arg(file.fileName(), wrappablePath(file.path()), why);
     ZoMessageBox box(text, tr("Convert"), ZoMessageBox::Ok, this);
-    DialogPlacement::centreOver(&box, this);
-    box.exec();
+    DialogPlacement::execCentred(&box, this);
 }
 
 void PreviewHEIC::slot_OpenFolder()

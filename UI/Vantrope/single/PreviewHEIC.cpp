@@ -4,12 +4,12 @@
 #include "desktopopener.h"
 #include "HEICTojpg.h"
 #include "OutputLocation.h"
-#include "PhotoFiles.h"
 #include "DialogPlacement.h"
 #include "SingleConverting.h"
 #include "ZoHoverCaption.h"
 #include "ZoMessageBox.h"
 #include "DroppedPaths.h"
+#include "DroppedPhoto.h"
 #include "filedialogs.h"
 
 #include <QDateTime>
@@ -49,11 +49,6 @@ QString wrappablePath(const QString &path)
     QString text = QDir::toNativeSeparators(path);
     text.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
     return text;
-}
-
-bool firstIsPhoto(const QStringList &paths)
-{
-    return !paths.isEmpty() && PhotoFiles::isHeifPhotoName(paths.first());
 }
 
 } // namespace
@@ -327,7 +322,7 @@ void PreviewHEIC::slot_OpenFolder()
 
 void PreviewHEIC::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (firstIsPhoto(DroppedPaths::localPaths(event->mimeData())))
+    if (DroppedPhoto::firstIsPhoto(DroppedPaths::localPaths(event->mimeData())))
         event->acceptProposedAction();
 }
 
@@ -335,7 +330,7 @@ void PreviewHEIC::dropEvent(QDropEvent *event)
 {
     // As on the drop page, only the first dropped item counts.
     const QStringList paths = DroppedPaths::localPaths(event->mimeData());
-    if (!firstIsPhoto(paths))
+    if (!DroppedPhoto::firstIsPhoto(paths))
         return;
     event->acceptProposedAction();
     openPhoto(paths.first());

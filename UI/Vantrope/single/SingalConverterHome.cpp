@@ -14,8 +14,6 @@
 
 namespace {
 
-const char kUriListFormat[] = "text/uri-list";
-
 // A multi-file drag is usable when it holds a HEIF photo or a folder (which
 // may hold some). Folders are walked only on the drop, never while dragging.
 bool holdsPhotoOrFolder(const QStringList &paths)
@@ -99,8 +97,6 @@ void SingalConverterHome::slot_SelectHEIC()
 
 void SingalConverterHome::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!event->mimeData()->hasFormat(QLatin1String(kUriListFormat)))
-        return;
     const QStringList paths = DroppedPaths::localPaths(event->mimeData());
     if (multiFileMode ? holdsPhotoOrFolder(paths) : DroppedPhoto::firstIsPhoto(paths))
         event->acceptProposedAction();

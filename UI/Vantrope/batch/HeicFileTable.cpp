@@ -407,9 +407,14 @@ QVector<QString> HeicFileTable::appendPhotos(const QStringList &paths)
     return photos;
 }
 
+bool HeicFileTable::acceptsDrag(const QStringList &paths) const
+{
+    return !batchBusy() && mayHoldPhotos(paths);
+}
+
 void HeicFileTable::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!batchBusy() && mayHoldPhotos(DroppedPaths::localPaths(event->mimeData())))
+    if (acceptsDrag(DroppedPaths::localPaths(event->mimeData())))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -417,7 +422,7 @@ void HeicFileTable::dragEnterEvent(QDragEnterEvent *event)
 
 void HeicFileTable::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!batchBusy() && mayHoldPhotos(DroppedPaths::localPaths(event->mimeData())))
+    if (acceptsDrag(DroppedPaths::localPaths(event->mimeData())))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -426,7 +431,7 @@ void HeicFileTable::dragMoveEvent(QDragMoveEvent *event)
 void HeicFileTable::dropEvent(QDropEvent *event)
 {
     const QStringList paths = DroppedPaths::localPaths(event->mimeData());
-    if (batchBusy() || !mayHoldPhotos(paths)) {
+    if (!acceptsDrag(paths)) {
         event->ignore();
         return;
     }

@@ -142,12 +142,12 @@ void PreviewHEIC::openPhoto(const QString &strFilePath)
 
 HEICTojpg *PreviewHEIC::startDecode(const QString &strPhotoPath)
 {
-    previewThread = new HEICTojpg(strPhotoPath, decoder, this);
-    previewThread->setQuality(quality);
-    connect(previewThread, SIGNAL(signal_SendHeicData(QPixmap, int, int)),
+    auto *thread = new HEICTojpg(strPhotoPath, decoder, this);
+    thread->setQuality(quality);
+    connect(thread, SIGNAL(signal_SendHeicData(QPixmap, int, int)),
             this, SLOT(slot_GetJpgInfo(QPixmap, int, int)));
-    previewThread->start(QThread::InheritPriority);
-    return previewThread;
+    thread->start(QThread::InheritPriority);
+    return thread;
 }
 
 void PreviewHEIC::slot_Preview()
@@ -206,21 +206,19 @@ void PreviewHEIC::slot_PhotoInfo()
 
 void PreviewHEIC::slot_GetJpgInfo(QPixmap pix, int nWidth, int nHeight)
 {
+    // Results come from the decode threads startDecode connects; one that is
+    // neither awaited decode is the preview of a photo replaced since.
     auto *thread = qobject_cast<HEICTojpg *>(sender());
-    // Called without a decode thread, the result is taken for what the page
-    // is waiting for.
-    const bool isConversion = thread ? thread == convertDecode : photoState == PhotoState::Shown;
-    if (thread && !isConversion && thread != previewDecode)
-        return; // the preview of a photo that has been replaced since
-    const QString failure = thread ? thread->failureReason() : QString();
+    if (!thread || (thread != convertDecode && thread != previewDecode))
+        return;
+    const QString failure = thread->failureReason();
 
-    if (isConversion) {
+    if (thread == convertDecode) {
         convertDecode = nullptr;
         pixmap = pix;
-        pixmapMetadata = thread ? thread->metadata() : JpegMetadata();
+        pixmapMetadata = thread->metadata();
         if (pixmap.isNull()) {
-            const QString input = convertPhotoPath.isEmpty() ? filePath : convertPhotoPath;
-            convertPhotoPath.clear();
+            const QString input = takeConvertInput();
             updateConvertButton();
             reportConversionFailure(false, input, failure);
             return;
@@ -265,10 +263,16 @@ void PreviewHEIC::showPreview(const QPixmap &pix)
     form->label_HEIC->setPixmap(scaled);
 }
 
-void PreviewHEIC::slot_SaveJpg()
+QString PreviewHEIC::takeConvertInput()
 {
     const QString input = convertPhotoPath.isEmpty() ? filePath : convertPhotoPath;
     convertPhotoPath.clear();
+    return input;
+}
+
+void PreviewHEIC::slot_SaveJpg()
+{
+    const QString input = takeConvertInput();
     bool folderReady = false;
     const QString outputPath = OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady);
     QString failure;

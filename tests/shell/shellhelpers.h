@@ -15,6 +15,7 @@
 
 #include <functional>
 
+#include "modaldriver.h"
 #include "visiblepage.h"
 
 namespace ShellHelpers {
@@ -40,32 +41,6 @@ inline void dropFiles(QWidget *target, const QStringList &paths)
     QApplication::sendEvent(target, &enter);
     QDropEvent drop(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
-}
-
-// Calls answer(dialog) once a modal dialog of type T is active (and ready
-// says it is ready, when given); gives up after timeoutMs. Returns a flag that
-// turns true once answer ran.
-template <class T>
-QSharedPointer<bool> whenModal(std::function<void(T *)> answer, int timeoutMs = 20000,
-                               std::function<bool(T *)> ready = nullptr)
-{
-    auto answered = QSharedPointer<bool>::create(false);
-    auto *timer = new QTimer;
-    auto remaining = QSharedPointer<int>::create(timeoutMs / 20);
-    QObject::connect(timer, &QTimer::timeout, [=]() {
-        T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible() && (!ready || ready(dialog))) {
-            timer->stop();
-            timer->deleteLater();
-            *answered = true;
-            answer(dialog);
-        } else if (--*remaining <= 0) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(20);
-    return answered;
 }
 
 } // namespace ShellHelpers

@@ -8,6 +8,7 @@
 #include "ZoStyleCheckBox.h"
 #include "ZoStyleWidgetTitle.h"
 #include "modaldriver.h"
+#include "simulatedinput.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -37,12 +38,6 @@ T *child(QObject *parent, const char *name)
 QString text(QObject *parent, const char *labelName)
 {
     return child<QLabel>(parent, labelName)->text();
-}
-
-void hover(QWidget *widget, QEvent::Type type)
-{
-    QHoverEvent event(type, QPointF(5, 5), QPointF(-1, -1));
-    QCoreApplication::sendEvent(widget, &event);
 }
 
 } // namespace

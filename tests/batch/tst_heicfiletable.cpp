@@ -8,6 +8,7 @@
 #include "ZoStyleButton.h"
 #include "ZoStyleCheckBox.h"
 #include "modaldriver.h"
+#include "simulatedinput.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -86,32 +87,6 @@ struct Files
         return paths;
     }
 };
-
-// Drags paths over the page's window and drops them at pos (page
-// coordinates), the way a file manager does: the window finds the widget
-// under the cursor that takes drops. Returns whether the drop was taken.
-bool dropOn(QWidget *page, QPoint pos, const QStringList &paths)
-{
-    QList<QUrl> urls;
-    for (const QString &path : paths)
-        urls << QUrl::fromLocalFile(path);
-    QMimeData mime;
-    mime.setUrls(urls);
-    QWindow *window = page->window()->windowHandle();
-    const QPoint at = page->mapTo(page->window(), pos);
-    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &move);
-    if (!enter.isAccepted() || !move.isAccepted()) {
-        QDragLeaveEvent leave;
-        QCoreApplication::sendEvent(window, &leave);
-        return false;
-    }
-    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &drop);
-    return drop.isAccepted();
-}
 
 // Chooses an entry of the Add menu with the mouse, once it is open.
 void chooseFromAddMenu(const QString &entry, const QString &galleryName = QString())
@@ -617,9 +592,9 @@ void TestHeicFileTable::drops()
     page.table.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page.table));
     const QPoint overTable = page.grid()->geometry().center();
-    QVERIFY(dropOn(&page.table, overTable, paths(first)));
+    QVERIFY(dropOnWindow(&page.table, overTable, paths(first)));
     page.clickRow(0);
-    QCOMPARE(dropOn(&page.table, overTable, paths(second)), secondTaken);
+    QCOMPARE(dropOnWindow(&page.table, overTable, paths(second)), secondTaken);
 
     QStringList shown;
     for (int row = 0; row < page.grid()->rowCount(); ++row)
@@ -655,7 +630,7 @@ void TestHeicFileTable::nothingFoundIsSaid()
         child<QPushButton>(box, "pushButton_ok")->click();
     });
     if (how == "drop") {
-        QVERIFY(dropOn(&page.table, page.grid()->geometry().center(), {empty}));
+        QVERIFY(dropOnWindow(&page.table, page.grid()->geometry().center(), {empty}));
     } else {
         auto chosen = whenModal<QFileDialog>([&](QFileDialog *dialog) {
             dialog->setDirectory(empty);

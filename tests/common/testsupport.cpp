@@ -1,4 +1,5 @@
 #include "testsupport.h"
+#include "widgetsnapshot.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,12 +33,11 @@ QString saveToGallery(QWidget *widget, const QString &name)
     if (dir.isEmpty())
         dir = QCoreApplication::applicationDirPath() + QStringLiteral("/../gallery");
     QDir().mkpath(dir);
-    if (!widget->isVisible())
-        widget->show();
-    QCoreApplication::processEvents();
-    QTest::qWait(50);
     const QString path = QDir(dir).absoluteFilePath(name + QStringLiteral(".png"));
-    widget->grab().save(path, "PNG");
+    writeSnapshot(widget, path, [] {
+        QCoreApplication::processEvents();
+        QTest::qWait(50);
+    });
     return path;
 }
 

@@ -43,6 +43,7 @@
 #include "ZoSkin.h"
 #include "skinfiles.h"
 #include "visiblepage.h"
+#include "widgetsnapshot.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleTableWidget.h"
 #include "heicfixture.h"
@@ -57,20 +58,15 @@ int g_written = 0;
 
 void settle()
 {
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
+    for (int i = 0; i < 5; ++i)
+        flushDeferredDeletes();
 }
 
 // Shows the widget, lets it lay out and paint, and writes <out>/<name>.png.
 void save(QWidget *widget, const QString &name)
 {
-    if (!widget->isVisible())
-        widget->show();
-    settle();
     const QString path = QDir(g_out).absoluteFilePath(name + QStringLiteral(".png"));
-    if (widget->grab().save(path, "PNG")) {
+    if (writeSnapshot(widget, path, settle)) {
         ++g_written;
         std::printf("%s\n", qPrintable(path));
     } else {

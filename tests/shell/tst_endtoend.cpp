@@ -24,8 +24,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace ShellHelpers;
-
 namespace {
 
 struct Photo {

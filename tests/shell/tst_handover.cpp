@@ -22,8 +22,6 @@
 
 #include "instancemutex.h"
 
-using namespace ShellHelpers;
-
 class TestHandOver : public QObject
 {
     Q_OBJECT

@@ -18,8 +18,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using namespace ShellHelpers;
-
 namespace {
 
 const char *const keys[] = {

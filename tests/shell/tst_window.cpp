@@ -20,8 +20,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace ShellHelpers;
-
 class TestWindow : public QObject
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "desktopopener.h"
 #include "filedialogs.h"
 #include "heicfixture.h"
+#include "simulatedinput.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -158,25 +159,6 @@ private:
     QStringList m_messages;
     QString m_boxPicture;
 };
-
-// Drops local files on the widget as the window system delivers a drag:
-// enter, then drop at the same point. Returns whether the drag was accepted.
-bool dropFiles(QWidget *target, const QStringList &paths)
-{
-    QMimeData mime;
-    QList<QUrl> urls;
-    for (const QString &path : paths)
-        urls.append(QUrl::fromLocalFile(path));
-    mime.setUrls(urls);
-    const QPoint at(200, 200);
-    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
-}
 
 QStringList photoInfo(PreviewHEIC *page)
 {

@@ -7,16 +7,7 @@
 
 #include "ZoHoverCaption.h"
 #include "ZoStyleButton.h"
-
-namespace {
-
-void hover(QWidget *w, QEvent::Type type)
-{
-    QHoverEvent event(type, QPointF(5, 5), QPointF(-1, -1));
-    QCoreApplication::sendEvent(w, &event);
-}
-
-} // namespace
+#include "simulatedinput.h"
 
 class TestZoHoverCaption : public QObject
 {

@@ -123,8 +123,7 @@ void BatchConvertProgress::slot_isCancelView()
         cancelTip->setCancelConfirmMode();
         connect(cancelTip, SIGNAL(signal_CancelConver()), this, SLOT(slot_CancelConvert()));
     }
-    DialogPlacement::centreOver(cancelTip, this);
-    cancelTip->exec();
+    DialogPlacement::execCentred(cancelTip, this);
 }
 
 void BatchConvertProgress::slot_CancelConvert()

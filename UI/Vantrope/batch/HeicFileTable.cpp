@@ -288,9 +288,8 @@ void HeicFileTable::slot_ClearTableView()
     clearTip = new TipDialog(this);
     clearTip->setClearConfirmMode();
     connect(clearTip, SIGNAL(signal_ClearTable()), this, SLOT(slot_ClearTable()));
-    DialogPlacement::centreOver(clearTip, this);
     QPointer<TipDialog> tip = clearTip;
-    tip->exec();
+    DialogPlacement::execCentred(tip, this);
     // Answered No (or closed): the confirmation is not needed any more.
     if (tip && tip == clearTip) {
         clearTip = nullptr;
@@ -403,9 +402,14 @@ QVector<QString> HeicFileTable::appendPhotos(const QStringList &paths)
     return photos;
 }
 
+bool HeicFileTable::acceptsDrag(const QStringList &paths) const
+{
+    return !batchBusy() && mayHoldPhotos(paths);
+}
+
 void HeicFileTable::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!batchBusy() && mayHoldPhotos(DroppedPaths::localPaths(event->mimeData())))
+    if (acceptsDrag(DroppedPaths::localPaths(event->mimeData())))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -413,7 +417,7 @@ void HeicFileTable::dragEnterEvent(QDragEnterEvent *event)
 
 void HeicFileTable::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!batchBusy() && mayHoldPhotos(DroppedPaths::localPaths(event->mimeData())))
+    if (acceptsDrag(DroppedPaths::localPaths(event->mimeData())))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -422,7 +426,7 @@ void HeicFileTable::dragMoveEvent(QDragMoveEvent *event)
 void HeicFileTable::dropEvent(QDropEvent *event)
 {
     const QStringList paths = DroppedPaths::localPaths(event->mimeData());
-    if (batchBusy() || !mayHoldPhotos(paths)) {
+    if (!acceptsDrag(paths)) {
         event->ignore();
         return;
     }
@@ -435,8 +439,7 @@ void HeicFileTable::tellNoPhotosFound(const QString &text)
 {
     QTimer::singleShot(0, this, [this, text] {
         ZoMessageBox box(text, tr("Add Photos"), ZoMessageBox::Ok, this);
-        DialogPlacement::centreOver(&box, this);
-        box.exec();
+        DialogPlacement::execCentred(&box, this);
     });
 }
 
@@ -498,8 +501,7 @@ void HeicFileTable::slot_BatchConvert()
     connect(dialog, SIGNAL(signal_SendSavePath(QString)), this, SLOT(slot_SavePath(QString)));
     connect(dialog, SIGNAL(signal_SetConvertQuality(int)), this, SLOT(slot_ConvertQuality(int)));
     connect(dialog, SIGNAL(signal_Convert()), this, SLOT(slot_StartConvert()));
-    DialogPlacement::centreOver(dialog, this);
-    dialog->exec();
+    DialogPlacement::execCentred(dialog, this);
     // Closed without Convert: nothing else refers to it.
     if (dialog && dialog == settingsDialog) {
         settingsDialog = nullptr;
@@ -560,8 +562,7 @@ void HeicFileTable::slot_StartConvert()
     connect(dialog, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
     // The count is known from the start, before the first file is done.
     dialog->setProgress(0, "0/" + QString::number(batchTotal));
-    DialogPlacement::centreOver(dialog, this);
-    dialog->exec();
+    DialogPlacement::execCentred(dialog, this);
     // Completed and closed with OK, or cancelled: the controller let go of it.
     if (dialog && dialog != progressDialog)
         dialog->deleteLater();
@@ -649,8 +650,7 @@ void HeicFileTable::showCancelledNotice()
         connect(stopTip, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
     }
     settleConvertButton();
-    DialogPlacement::centreOver(stopTip, this);
-    stopTip->exec();
+    DialogPlacement::execCentred(stopTip, this);
     delete stopTip;
     stopTip = nullptr;
 }

@@ -113,6 +113,9 @@ private:
     void workerFinished();
     void showCancelledNotice();
     bool batchBusy() const;
+    // Whether a drag of paths may be dropped here now: no batch is running
+    // and the paths may hold photos.
+    bool acceptsDrag(const QStringList &paths) const;
     void refreshTable();
     void buildRow(int row, const QFileInfo &info);
     void updateSummary(double totalBytes);

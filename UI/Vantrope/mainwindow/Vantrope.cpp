@@ -168,9 +168,12 @@ void Vantrope::slot_Exit()
     if (!quitDialog) {
         quitDialog = new TipDialog(this);
         quitDialog->setQuitConfirmMode();
-        // Connected first, so the close that follows is let through.
-        connect(quitDialog, &TipDialog::signal_ExitApp, this, [this]() { quitConfirmed = true; });
-        connect(quitDialog, SIGNAL(signal_ExitApp()), this, SLOT(close()));
+        // The confirmation is recorded before closing, so closeEvent lets
+        // the close through.
+        connect(quitDialog, &TipDialog::signal_ExitApp, this, [this]() {
+            quitConfirmed = true;
+            close();
+        });
     }
     quitDialog->exec();
 }

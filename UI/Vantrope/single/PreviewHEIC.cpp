@@ -4,12 +4,12 @@
 #include "desktopopener.h"
 #include "HEICTojpg.h"
 #include "OutputLocation.h"
-#include "PhotoFiles.h"
 #include "DialogPlacement.h"
 #include "SingleConverting.h"
 #include "ZoHoverCaption.h"
 #include "ZoMessageBox.h"
 #include "DroppedPaths.h"
+#include "DroppedPhoto.h"
 #include "filedialogs.h"
 
 #include <QDateTime>
@@ -18,7 +18,6 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
-#include <QLayout>
 
 namespace {
 
@@ -50,11 +49,6 @@ QString wrappablePath(const QString &path)
     QString text = QDir::toNativeSeparators(path);
     text.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
     return text;
-}
-
-bool firstIsPhoto(const QStringList &paths)
-{
-    return !paths.isEmpty() && PhotoFiles::isHeifPhotoName(paths.first());
 }
 
 } // namespace
@@ -148,12 +142,12 @@ void PreviewHEIC::openPhoto(const QString &strFilePath)
 
 HEICTojpg *PreviewHEIC::startDecode(const QString &strPhotoPath)
 {
-    previewThread = new HEICTojpg(strPhotoPath, decoder, this);
-    previewThread->setQuality(quality);
-    connect(previewThread, SIGNAL(signal_SendHeicData(QPixmap, int, int)),
+    auto *thread = new HEICTojpg(strPhotoPath, decoder, this);
+    thread->setQuality(quality);
+    connect(thread, SIGNAL(signal_SendHeicData(QPixmap, int, int)),
             this, SLOT(slot_GetJpgInfo(QPixmap, int, int)));
-    previewThread->start(QThread::InheritPriority);
-    return previewThread;
+    thread->start(QThread::InheritPriority);
+    return thread;
 }
 
 void PreviewHEIC::slot_Preview()
@@ -212,21 +206,19 @@ void PreviewHEIC::slot_PhotoInfo()
 
 void PreviewHEIC::slot_GetJpgInfo(QPixmap pix, int nWidth, int nHeight)
 {
+    // Results come from the decode threads startDecode connects; one that is
+    // neither awaited decode is the preview of a photo replaced since.
     auto *thread = qobject_cast<HEICTojpg *>(sender());
-    // Called without a decode thread, the result is taken for what the page
-    // is waiting for.
-    const bool isConversion = thread ? thread == convertDecode : photoState == PhotoState::Shown;
-    if (thread && !isConversion && thread != previewDecode)
-        return; // the preview of a photo that has been replaced since
-    const QString failure = thread ? thread->failureReason() : QString();
+    if (!thread || (thread != convertDecode && thread != previewDecode))
+        return;
+    const QString failure = thread->failureReason();
 
-    if (isConversion) {
+    if (thread == convertDecode) {
         convertDecode = nullptr;
         pixmap = pix;
-        pixmapMetadata = thread ? thread->metadata() : JpegMetadata();
+        pixmapMetadata = thread->metadata();
         if (pixmap.isNull()) {
-            const QString input = convertPhotoPath.isEmpty() ? filePath : convertPhotoPath;
-            convertPhotoPath.clear();
+            const QString input = takeConvertInput();
             updateConvertButton();
             reportConversionFailure(false, input, failure);
             return;
@@ -271,10 +263,16 @@ void PreviewHEIC::showPreview(const QPixmap &pix)
     form->label_HEIC->setPixmap(scaled);
 }
 
-void PreviewHEIC::slot_SaveJpg()
+QString PreviewHEIC::takeConvertInput()
 {
     const QString input = convertPhotoPath.isEmpty() ? filePath : convertPhotoPath;
     convertPhotoPath.clear();
+    return input;
+}
+
+void PreviewHEIC::slot_SaveJpg()
+{
+    const QString input = takeConvertInput();
     bool folderReady = false;
     const QString outputPath = OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady);
     QString failure;
@@ -300,8 +298,7 @@ void PreviewHEIC::slot_SaveJpg()
     delete convertingDialog;
     convertingDialog = new SingleConverting(this);
     connect(convertingDialog, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
-    DialogPlacement::centreOver(convertingDialog, this);
-    convertingDialog->exec();
+    DialogPlacement::execCentred(convertingDialog, this);
 }
 
 void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath, const QString &strReason)
@@ -319,15 +316,7 @@ void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath,
                                    : tr("%1 could not be converted.\nFolder: %2\nReason: %3"))
                              .arg(file.fileName(), wrappablePath(file.path()), why);
     ZoMessageBox box(text, tr("Convert"), ZoMessageBox::Ok, this);
-    // A deep folder takes more lines than the box's usual height holds.
-    const int needed = box.layout()->totalHeightForWidth(box.width());
-    if (needed > box.height()) {
-        box.setMaximumHeight(needed);
-        box.setMinimumHeight(needed);
-        box.resize(box.width(), needed);
-    }
-    DialogPlacement::centreOver(&box, this);
-    box.exec();
+    DialogPlacement::execCentred(&box, this);
 }
 
 void PreviewHEIC::slot_OpenFolder()
@@ -337,7 +326,7 @@ void PreviewHEIC::slot_OpenFolder()
 
 void PreviewHEIC::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (firstIsPhoto(DroppedPaths::localPaths(event->mimeData())))
+    if (DroppedPhoto::firstIsPhoto(DroppedPaths::localPaths(event->mimeData())))
         event->acceptProposedAction();
 }
 
@@ -345,7 +334,7 @@ void PreviewHEIC::dropEvent(QDropEvent *event)
 {
     // As on the drop page, only the first dropped item counts.
     const QStringList paths = DroppedPaths::localPaths(event->mimeData());
-    if (!firstIsPhoto(paths))
+    if (!DroppedPhoto::firstIsPhoto(paths))
         return;
     event->acceptProposedAction();
     openPhoto(paths.first());

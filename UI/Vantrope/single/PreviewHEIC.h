@@ -84,6 +84,9 @@ private:
     void showInBox(const QString &strText);
     void showPreview(const QPixmap &pix);
     void updateConvertButton();
+    // The photo the running (or just ended) conversion reads: the one shown
+    // when Convert was clicked. The record of it is used up.
+    QString takeConvertInput();
     // A message box: the photo at strPath did not decode (bWriting false), or
     // its JPEG could not be written to strPath (bWriting true), and why.
     void reportConversionFailure(bool bWriting, const QString &strPath, const QString &strReason);
@@ -97,7 +100,6 @@ private:
     QString fileSize;
     QString resolution;
     int32_t quality = 100;
-    HEICTojpg *previewThread = nullptr;
     Heif2jpgFunc decoder = nullptr;
     QPixmap pixmap;
     SingleConverting *convertingDialog = nullptr;

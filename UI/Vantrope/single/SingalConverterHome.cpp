@@ -3,6 +3,7 @@
 
 #include "PhotoFiles.h"
 #include "DroppedPaths.h"
+#include "DroppedPhoto.h"
 #include "filedialogs.h"
 
 #include <QDragEnterEvent>
@@ -12,15 +13,6 @@
 #include <QStringList>
 
 namespace {
-
-const char kUriListFormat[] = "text/uri-list";
-
-// A single-photo drag is usable when its first item is a HEIF photo; the
-// others are not looked at.
-bool firstIsPhoto(const QStringList &paths)
-{
-    return !paths.isEmpty() && PhotoFiles::isHeifPhotoName(paths.first());
-}
 
 // A multi-file drag is usable when it holds a HEIF photo or a folder (which
 // may hold some). Folders are walked only on the drop, never while dragging.
@@ -105,10 +97,8 @@ void SingalConverterHome::slot_SelectHEIC()
 
 void SingalConverterHome::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!event->mimeData()->hasFormat(QLatin1String(kUriListFormat)))
-        return;
     const QStringList paths = DroppedPaths::localPaths(event->mimeData());
-    if (multiFileMode ? holdsPhotoOrFolder(paths) : firstIsPhoto(paths))
+    if (multiFileMode ? holdsPhotoOrFolder(paths) : DroppedPhoto::firstIsPhoto(paths))
         event->acceptProposedAction();
 }
 
@@ -119,7 +109,7 @@ void SingalConverterHome::dropEvent(QDropEvent *event)
         return;
 
     if (!multiFileMode) {
-        if (!firstIsPhoto(paths))
+        if (!DroppedPhoto::firstIsPhoto(paths))
             return;
         currentPath = paths.first();
         event->acceptProposedAction();

@@ -1,5 +1,6 @@
 #include "DialogPlacement.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
@@ -35,6 +36,12 @@ void centreOver(QWidget *dialog, const QWidget *anchor)
             placed.moveTop(available.top());
     }
     dialog->move(placed.topLeft());
+}
+
+int execCentred(QDialog *dialog, const QWidget *anchor)
+{
+    centreOver(dialog, anchor);
+    return dialog->exec();
 }
 
 } // namespace DialogPlacement

@@ -1,5 +1,6 @@
 #pragma once
 
+class QDialog;
 class QWidget;
 
 namespace DialogPlacement {
@@ -12,5 +13,9 @@ namespace DialogPlacement {
 // there, so a dialog of the same size as its parent would open visibly off
 // its parent. Placing the dialog explicitly also tells QDialog not to move it.
 void centreOver(QWidget *dialog, const QWidget *anchor);
+
+// Centres dialog over anchor's window as centreOver does, then runs it
+// modally; returns what QDialog::exec returns.
+int execCentred(QDialog *dialog, const QWidget *anchor);
 
 } // namespace DialogPlacement

@@ -60,6 +60,15 @@ ZoMessageBox::ZoMessageBox(const QString &text, const QString &title, int button
         setMinimumWidth(needed);
         resize(needed, height());
     }
+
+    // A long text (a deep folder, say) takes more lines than the box's usual
+    // height holds; the box grows to show all of it, and never shrinks.
+    const int neededHeight = verticalLayout_2->totalHeightForWidth(width());
+    if (neededHeight > height()) {
+        setMaximumHeight(neededHeight);
+        setMinimumHeight(neededHeight);
+        resize(width(), neededHeight);
+    }
 }
 
 void ZoMessageBox::setupForm()

@@ -121,12 +121,40 @@ enum tarnwick_error {
     TARNWICK_ERR_NO_MEMORY = -9,         /* an allocation failed */
     TARNWICK_ERR_ENCODE = -10,           /* the JPEG encoder failed */
     TARNWICK_ERR_OUTPUT_TOO_LARGE = -11, /* the JPEG would be longer than INT32_MAX bytes */
-    TARNWICK_ERR_INTERNAL = -12          /* anything else */
+    TARNWICK_ERR_INTERNAL = -12,         /* anything else */
+    TARNWICK_ERR_DECODER_CRASHED = -13,  /* the decoder stopped on this file */
+    TARNWICK_ERR_TIMEOUT = -14,          /* decoding took too long */
+    TARNWICK_ERR_NO_IMAGE = -15          /* the file holds no such image (an image index past the last, no thumbnail) */
+};
+
+/* Flags of heif2jpg_image. */
+enum tarnwick_flags {
+    TARNWICK_FLAG_SDR_ONLY = 1 /* write the plain SDR JPEG: no gain map, one picture */
 };
 
 /* Converts one HEIC/HEIF file held in memory to a JPEG; see above. */
 TARNWICK_API int32_t heif2jpg(const unsigned char *input, int32_t inputLength, int32_t quality,
                               unsigned char *output, int32_t outputCapacity, const char *tempFileName);
+
+/* As heif2jpg, for the top-level image imageIndex of the file (0: the
+ * primary image; 1 .. tarnwick_image_count() - 1: the file's other top-level
+ * images in the order of their item ids, never thumbnails or auxiliary
+ * images), with the given TARNWICK_FLAG_ flags. An index past the last gives
+ * TARNWICK_ERR_NO_IMAGE. heif2jpg(in, n, q, out, cap, name) is
+ * heif2jpg_image(in, n, q, 0, 0, out, cap). */
+TARNWICK_API int32_t heif2jpg_image(const unsigned char *input, int32_t inputLength, int32_t quality,
+                                    int32_t imageIndex, int32_t flags, unsigned char *output,
+                                    int32_t outputCapacity);
+
+/* The number of top-level images of the file (>= 1; a JPEG passed through has
+ * one), or a TARNWICK_ERR_ code. */
+TARNWICK_API int32_t tarnwick_image_count(const unsigned char *input, int32_t inputLength);
+
+/* The primary image's own thumbnail (a thumbnail item that refers to the
+ * primary image, never another's), upright, as a JPEG; results as heif2jpg.
+ * TARNWICK_ERR_NO_IMAGE when the primary image has none. */
+TARNWICK_API int32_t tarnwick_thumbnail(const unsigned char *input, int32_t inputLength, int32_t quality,
+                                        unsigned char *output, int32_t outputCapacity);
 
 /* A short English text for a result: an error code's meaning, "success" for
  * any value >= 0, "unknown error" for other negative values. Never NULL; the

@@ -17,6 +17,7 @@
 #include "jpegsegments.h"
 #include "metadata.h"
 #include "picturesizes.h"
+#include "request.h"
 #include "pixelbudget.h"
 #include "retrykeep.h"
 #include "settings.h"
@@ -29,8 +30,8 @@
 namespace tarnwick {
 namespace {
 
-int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality, unsigned char *output,
-                int32_t outputCapacity)
+// The common argument checks of every entry point; 0 when they pass.
+int32_t checkArguments(const unsigned char *input, int32_t inputLength, unsigned char *output, int32_t outputCapacity)
 {
     if (inputLength < 0 || outputCapacity < 0 || (!output && outputCapacity > 0))
         return TARNWICK_ERR_INVALID_ARGUMENT;
@@ -38,7 +39,23 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
         return TARNWICK_ERR_EMPTY_INPUT;
     if (!input)
         return TARNWICK_ERR_INVALID_ARGUMENT;
-    quality = std::clamp(quality, 1, 100);
+    return 0;
+}
+
+int32_t imageCount(const unsigned char *input, int32_t inputLength)
+{
+    if (looksLikeJpeg(input, inputLength))
+        return 1;
+    const Container container = openContainer(input, inputLength, 1);
+    return std::max(1, heif_context_get_number_of_top_level_images(container.context.get()));
+}
+
+int32_t convert(const Request &request, const unsigned char *input, int32_t inputLength, unsigned char *output,
+                int32_t outputCapacity)
+{
+    const int32_t quality = std::clamp(request.quality, 1, 100);
+    if (request.imageIndex != 0)
+        return TARNWICK_ERR_NO_IMAGE;
 
     int32_t kept = 0;
     if (takeKeptResult(input, inputLength, quality, output, outputCapacity, &kept))
@@ -88,20 +105,72 @@ int32_t convert(const unsigned char *input, int32_t inputLength, int32_t quality
 }
 
 } // namespace
-} // namespace tarnwick
 
-extern "C" int32_t heif2jpg(const unsigned char *input, int32_t inputLength, int32_t quality, unsigned char *output,
-                            int32_t outputCapacity, const char * /*tempFileName: decoding is in memory*/)
+int32_t runRequest(const Request &request, const unsigned char *input, int32_t inputLength, unsigned char *output,
+                   int32_t outputCapacity) noexcept
 {
     try {
-        return tarnwick::convert(input, inputLength, quality, output, outputCapacity);
-    } catch (const tarnwick::Failure &f) {
+        const int32_t checked =
+            checkArguments(input, inputLength, output, request.operation == Operation::ImageCount ? 0 : outputCapacity);
+        if (checked != 0)
+            return checked;
+        switch (request.operation) {
+        case Operation::Convert:
+            return convert(request, input, inputLength, output, outputCapacity);
+        case Operation::ImageCount:
+            return imageCount(input, inputLength);
+        case Operation::Thumbnail:
+            return TARNWICK_ERR_NO_IMAGE;
+        }
+        return TARNWICK_ERR_INVALID_ARGUMENT;
+    } catch (const Failure &f) {
         return f.code;
     } catch (const std::bad_alloc &) {
         return TARNWICK_ERR_NO_MEMORY;
     } catch (...) {
         return TARNWICK_ERR_INTERNAL;
     }
+}
+
+int32_t dispatch(const Request &request, const unsigned char *input, int32_t inputLength, unsigned char *output,
+                 int32_t outputCapacity) noexcept
+{
+    return runRequest(request, input, inputLength, output, outputCapacity);
+}
+
+} // namespace tarnwick
+
+extern "C" int32_t heif2jpg(const unsigned char *input, int32_t inputLength, int32_t quality, unsigned char *output,
+                            int32_t outputCapacity, const char * /*tempFileName: decoding is in memory*/)
+{
+    return heif2jpg_image(input, inputLength, quality, 0, 0, output, outputCapacity);
+}
+
+extern "C" int32_t heif2jpg_image(const unsigned char *input, int32_t inputLength, int32_t quality, int32_t imageIndex,
+                                  int32_t flags, unsigned char *output, int32_t outputCapacity)
+{
+    tarnwick::Request request;
+    request.operation = tarnwick::Operation::Convert;
+    request.quality = quality;
+    request.imageIndex = imageIndex;
+    request.flags = uint32_t(flags);
+    return tarnwick::dispatch(request, input, inputLength, output, outputCapacity);
+}
+
+extern "C" int32_t tarnwick_image_count(const unsigned char *input, int32_t inputLength)
+{
+    tarnwick::Request request;
+    request.operation = tarnwick::Operation::ImageCount;
+    return tarnwick::dispatch(request, input, inputLength, nullptr, 0);
+}
+
+extern "C" int32_t tarnwick_thumbnail(const unsigned char *input, int32_t inputLength, int32_t quality,
+                                      unsigned char *output, int32_t outputCapacity)
+{
+    tarnwick::Request request;
+    request.operation = tarnwick::Operation::Thumbnail;
+    request.quality = quality;
+    return tarnwick::dispatch(request, input, inputLength, output, outputCapacity);
 }
 
 extern "C" const char *tarnwick_error_text(int32_t code)
@@ -133,6 +202,12 @@ extern "C" const char *tarnwick_error_text(int32_t code)
         return "JPEG output too large";
     case TARNWICK_ERR_INTERNAL:
         return "internal error";
+    case TARNWICK_ERR_DECODER_CRASHED:
+        return "the decoder stopped on this file";
+    case TARNWICK_ERR_TIMEOUT:
+        return "decoding took too long";
+    case TARNWICK_ERR_NO_IMAGE:
+        return "the file holds no such image";
     default:
         return "unknown error";
     }

@@ -15,7 +15,10 @@
  *    since the pixels are already upright. EXIF that does not fit into one
  *    APP1 segment (about 64 KB) is left out rather than split into segments
  *    that readers would take as broken. Empty ICC or EXIF items write no
- *    segment. XMP and other metadata are not carried (XMP may repeat the
+ *    segment. A photo without an ICC profile whose nclx box names primaries
+ *    other than BT.709 (Display P3, BT.2020 ...) gets an ICC profile built
+ *    for its primaries and transfer; BT.709 and unspecified primaries get
+ *    none (viewers take such JPEGs as sRGB). XMP and other metadata are not carried (XMP may repeat the
  *    old orientation);
  *  - input that already is a JPEG stream (a renamed .jpg) is returned
  *    unchanged once it has decoded cleanly within the limits below; a

@@ -16,6 +16,7 @@
 #include "jpeginput.h"
 #include "jpegsegments.h"
 #include "metadata.h"
+#include "nclxprofile.h"
 #include "picturesizes.h"
 #include "request.h"
 #include "pixelbudget.h"
@@ -75,7 +76,12 @@ int32_t convert(const Request &request, const unsigned char *input, int32_t inpu
     checkSize(width, height);
 
     const Exif exif = exifOf(primary);
-    const std::vector<uint8_t> segments = metadataSegments(exif.app1Payload, iccProfile(primary));
+    // An embedded profile says it all; a wide gamut told by nclx alone gets
+    // a profile of its own, since JPEG readers know no nclx.
+    std::vector<uint8_t> icc = iccProfile(primary);
+    if (icc.empty())
+        icc = nclxIccProfile(primary);
+    const std::vector<uint8_t> segments = metadataSegments(exif.app1Payload, icc);
     // Photos whose orientation lives only in EXIF (early phone firmware) are
     // turned by it; the JPEG's EXIF then says 1 like every other. A container
     // rotation or mirror wins over EXIF.

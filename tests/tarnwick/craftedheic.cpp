@@ -50,6 +50,13 @@ std::vector<uint8_t> encode(const Options &o)
     heif_color_profile_nclx *nclx = heif_nclx_color_profile_alloc();
     nclx->matrix_coefficients = heif_matrix_coefficients(o.matrixCoefficients);
     nclx->full_range_flag = o.fullRange ? 1 : 0;
+    if (o.colourPrimaries >= 0)
+        heif_nclx_color_profile_set_color_primaries(nclx, uint16_t(o.colourPrimaries));
+    if (o.transfer >= 0)
+        heif_nclx_color_profile_set_transfer_characteristics(nclx, uint16_t(o.transfer));
+    if (!o.icc.empty()
+        && heif_image_set_raw_color_profile(image.get(), "prof", o.icc.data(), o.icc.size()).code != heif_error_Ok)
+        return {};
     heif_encoding_options *options = heif_encoding_options_alloc();
     options->output_nclx_profile = nclx;
     heif_image_handle *rawHandle = nullptr;

@@ -7,11 +7,14 @@
 //   metadata      ICC profile and EXIF (with its orientation)
 //   imagetojpeg   decode (decode, decoderplugins), upright (transform),
 //                 colour (colour) and JPEG encoding (jpegencode)
+//   gainmap       the HDR gain map, found, decoded and encoded
+//   ultrahdr      the JPEG of two pictures that carries it
 //   jpegsegments  metadata segments inserted, result written
 #include "Tarnwick.h"
 
 #include "container.h"
 #include "errors.h"
+#include "gainmap.h"
 #include "imagetojpeg.h"
 #include "jpeginput.h"
 #include "jpegsegments.h"
@@ -23,9 +26,11 @@
 #include "retrykeep.h"
 #include "settings.h"
 #include "transform.h"
+#include "ultrahdr.h"
 
 #include <algorithm>
 #include <new>
+#include <string>
 #include <vector>
 
 namespace tarnwick {
@@ -51,15 +56,41 @@ int32_t imageCount(const unsigned char *input, int32_t inputLength)
     return std::max(1, heif_context_get_number_of_top_level_images(container.context.get()));
 }
 
+// A gain map that was present but could not be used is named in a JPEG
+// comment of the SDR picture, so a caller can tell the user what was lost.
+void noteLeftOutGainMap(std::vector<uint8_t> &segments, const std::string &problem)
+{
+    const std::string text = std::string(kGainMapLeftOutNote) + problem;
+    const size_t length = text.size() + 2;
+    segments.push_back(0xFF);
+    segments.push_back(0xFE);
+    segments.push_back(uint8_t(length >> 8));
+    segments.push_back(uint8_t(length));
+    segments.insert(segments.end(), text.begin(), text.end());
+}
+
+// The photo's size as encoded, from the JPEG's frame header.
+bool encodedSize(const TjBuffer &jpeg, int *width, int *height)
+{
+    tjhandle tj = tjInitDecompress();
+    if (!tj)
+        return false;
+    int subsampling = 0, colourspace = 0;
+    const bool ok = tjDecompressHeader3(tj, jpeg.data, jpeg.size, width, height, &subsampling, &colourspace) == 0;
+    tjDestroy(tj);
+    return ok;
+}
+
 int32_t convert(const Request &request, const unsigned char *input, int32_t inputLength, unsigned char *output,
                 int32_t outputCapacity)
 {
     const int32_t quality = std::clamp(request.quality, 1, 100);
     if (request.imageIndex != 0)
         return TARNWICK_ERR_NO_IMAGE;
+    const CallKey key{quality, request.imageIndex, request.flags};
 
     int32_t kept = 0;
-    if (takeKeptResult(input, inputLength, quality, output, outputCapacity, &kept))
+    if (takeKeptResult(input, inputLength, key, output, outputCapacity, &kept))
         return kept;
 
     if (looksLikeJpeg(input, inputLength))
@@ -81,12 +112,16 @@ int32_t convert(const Request &request, const unsigned char *input, int32_t inpu
     std::vector<uint8_t> icc = iccProfile(primary);
     if (icc.empty())
         icc = nclxIccProfile(primary);
-    const std::vector<uint8_t> segments = metadataSegments(exif.app1Payload, icc);
+    std::vector<uint8_t> segments = metadataSegments(exif.app1Payload, icc);
     // Photos whose orientation lives only in EXIF (early phone firmware) are
     // turned by it; the JPEG's EXIF then says 1 like every other. A container
     // rotation or mirror wins over EXIF.
     const int exifOrientation =
         hasContainerOrientation(container.context.get(), primary) ? 0 : exif.orientation;
+
+    const GainMapSource gainMap = (request.flags & TARNWICK_FLAG_SDR_ONLY)
+        ? GainMapSource()
+        : findGainMap(container.context.get(), heif_image_handle_get_item_id(primary));
 
     // The stored picture before any crop (and before rotation) is what gets
     // decoded.
@@ -96,17 +131,40 @@ int32_t convert(const Request &request, const unsigned char *input, int32_t inpu
     if (storedPixels > TARNWICK_MAX_PIXELS)
         throw Failure{TARNWICK_ERR_TOO_LARGE};
     const ImageFacts facts = imageFacts(container.context.get(), primary);
-    const MemoryReservation reservation(peakBytes(facts, primary, uint64_t(storedPixels), exifOrientation));
+    const MemoryReservation reservation(peakBytes(facts, primary, uint64_t(storedPixels), exifOrientation)
+                                        + gainMapPeakBytes(container.context.get(), gainMap));
     TjBuffer jpeg;
     encodePrimaryImage(container.context.get(), primary, facts, quality, exifOrientation, jpeg);
     if (!jpeg.data || jpeg.size == 0)
         return TARNWICK_ERR_ENCODE;
-    const int32_t result = deliver(jpeg.data, jpeg.size, segments, output, outputCapacity);
-    if (result > outputCapacity) {
-        std::vector<unsigned char> whole(static_cast<size_t>(result));
-        deliver(jpeg.data, jpeg.size, segments, whole.data(), result);
-        keepResult(input, inputLength, quality, std::move(whole));
+
+    std::vector<uint8_t> whole;
+    if (gainMap.present) {
+        int photoWidth = 0, photoHeight = 0;
+        GainMapPicture picture;
+        if (encodedSize(jpeg, &photoWidth, &photoHeight))
+            picture = encodeGainMap(container.context.get(), gainMap, quality, exifOrientation, photoWidth,
+                                    photoHeight);
+        else
+            picture.problem = "the photo's size is unknown";
+        if (!picture.jpeg.empty())
+            whole = assembleGainMapJpeg(jpeg.data, jpeg.size, segments, picture.jpeg.data(), picture.jpeg.size(),
+                                        gainMap.metadata);
+        if (whole.empty())
+            noteLeftOutGainMap(segments, picture.problem.empty() ? "it does not fit into a JPEG" : picture.problem);
     }
+    int32_t result = 0;
+    if (!whole.empty()) {
+        result = deliver(whole.data(), whole.size(), {}, output, outputCapacity);
+    } else {
+        result = deliver(jpeg.data, jpeg.size, segments, output, outputCapacity);
+        if (result > outputCapacity) {
+            whole.resize(static_cast<size_t>(result));
+            deliver(jpeg.data, jpeg.size, segments, whole.data(), result);
+        }
+    }
+    if (result > outputCapacity)
+        keepResult(input, inputLength, key, std::move(whole));
     return result;
 }
 

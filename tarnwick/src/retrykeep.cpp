@@ -9,7 +9,7 @@ namespace {
 
 struct KeptResult {
     std::vector<unsigned char> input;
-    int32_t quality = 0;
+    CallKey key;
     std::vector<unsigned char> jpeg;
 };
 
@@ -18,11 +18,11 @@ thread_local std::unique_ptr<KeptResult> t_kept;
 
 } // namespace
 
-bool takeKeptResult(const unsigned char *input, int32_t inputLength, int32_t quality, unsigned char *output,
+bool takeKeptResult(const unsigned char *input, int32_t inputLength, const CallKey &key, unsigned char *output,
                     int32_t outputCapacity, int32_t *result)
 {
     std::unique_ptr<KeptResult> kept = std::move(t_kept);
-    if (!kept || kept->quality != quality || kept->input.size() != size_t(inputLength)
+    if (!kept || !(kept->key == key) || kept->input.size() != size_t(inputLength)
         || std::memcmp(kept->input.data(), input, kept->input.size()) != 0)
         return false;
     if (kept->jpeg.size() > size_t(outputCapacity)) {
@@ -37,13 +37,13 @@ bool takeKeptResult(const unsigned char *input, int32_t inputLength, int32_t qua
     return true;
 }
 
-void keepResult(const unsigned char *input, int32_t inputLength, int32_t quality, std::vector<unsigned char> &&jpeg)
+void keepResult(const unsigned char *input, int32_t inputLength, const CallKey &key, std::vector<unsigned char> &&jpeg)
 {
     t_kept.reset();
     try {
         auto kept = std::make_unique<KeptResult>();
         kept->input.assign(input, input + inputLength);
-        kept->quality = quality;
+        kept->key = key;
         kept->jpeg = std::move(jpeg);
         t_kept = std::move(kept);
     } catch (const std::bad_alloc &) {

@@ -20,6 +20,18 @@
  *    for its primaries and transfer; BT.709 and unspecified primaries get
  *    none (viewers take such JPEGs as sRGB). XMP and other metadata are not carried (XMP may repeat the
  *    old orientation);
+ *  - an HDR gain map stored with the image (ISO 21496-1: a tmap item whose
+ *    inputs are the image and its gain map) is kept: the JPEG then holds two
+ *    pictures in the Ultra HDR 1.1 layout, the SDR picture first (the same
+ *    pixels as without the gain map; its XMP in the hdrgm namespace and an
+ *    MPF index follow the EXIF and ICC segments), then the gain map, upright
+ *    and cropped like the photo, with its own hdrgm XMP and ISO 21496-1
+ *    APP2 ("urn:iso:std:iso:ts:21496:-1"), the file's parameters unchanged.
+ *    With TARNWICK_FLAG_SDR_ONLY the SDR picture alone is written. A gain
+ *    map that cannot be used (bad references, metadata cut short or out of
+ *    range, a picture that does not match the photo or does not decode) is
+ *    left out and the photo converted without it; the JPEG then carries a
+ *    comment (COM) "Tarnwick: gain map left out: " followed by the reason;
  *  - input that already is a JPEG stream (a renamed .jpg) is returned
  *    unchanged once it has decoded cleanly within the limits below; a
  *    truncated (TARNWICK_ERR_TRUNCATED) or damaged (TARNWICK_ERR_CORRUPT)

@@ -8,11 +8,16 @@
 #include <QtTest>
 
 #include <lcms2.h>
+#include <libheif/heif.h>
+#include <libheif/heif_items.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 using Bytes = std::vector<uint8_t>;
 Q_DECLARE_METATYPE(Bytes)
+Q_DECLARE_METATYPE(HeicFixture::GainMapOptions)
 
 namespace {
 
@@ -56,6 +61,191 @@ std::array<double, 3> inSrgbLinear(const Bytes &icc, const std::array<double, 3>
     return out;
 }
 
+// --- Reading a gain-map JPEG --------------------------------------------------
+
+// The value of an hdrgm attribute in an XMP packet; NAN when absent.
+double hdrgmValue(const Bytes &xmp, const std::string &name)
+{
+    const std::string text(xmp.begin(), xmp.end());
+    const std::string key = "hdrgm:" + name + "=\"";
+    const size_t at = text.find(key);
+    if (at == std::string::npos)
+        return NAN;
+    return std::atof(text.c_str() + at + key.size());
+}
+
+struct GainMapJpeg {
+    Bytes primary, gainMap;           // the two pictures, cut by the MPF index
+    Bytes primaryXmp, gainMapXmp;     // XMP packets (after the signature)
+    Bytes primaryIso, gainMapIso;     // ISO 21496-1 APP2 payloads
+    bool valid = false;
+};
+
+uint32_t be32(const Bytes &b, size_t at)
+{
+    return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
+}
+
+// Splits the JPEG by its MPF index (big-endian, as written) and takes each
+// picture's gain map segments.
+GainMapJpeg splitGainMapJpeg(const Bytes &jpeg)
+{
+    GainMapJpeg g;
+    const auto segments = JpegParts::headerSegments(jpeg);
+    const auto mpf = JpegParts::appPayloads(segments, 0xE2, "MPF");
+    if (mpf.size() != 1 || mpf[0].size() < 8 + 2 + 3 * 12 + 4 + 32)
+        return g;
+    // Where the MPF segment's TIFF header lies in the file.
+    const Bytes &m = mpf[0];
+    size_t tiffAt = 0;
+    for (size_t at = 0; at + 4 + m.size() <= jpeg.size(); ++at)
+        if (std::equal(m.begin(), m.begin() + 16, jpeg.begin() + long(at)) && at >= 4
+            && std::memcmp(&jpeg[at - 4], "MPF", 4) == 0) {
+            tiffAt = at;
+            break;
+        }
+    const size_t entries = be32(m, 10 + 2 * 12 + 8);
+    if (!tiffAt || entries + 32 > m.size())
+        return g;
+    const uint32_t size1 = be32(m, entries + 4), offset1 = be32(m, entries + 8);
+    const uint32_t size2 = be32(m, entries + 16 + 4), offset2 = be32(m, entries + 16 + 8);
+    if (offset1 != 0 || size1 != JpegParts::firstPictureSize(jpeg) || tiffAt + offset2 != size1
+        || size1 + size2 != jpeg.size())
+        return g;
+    g.primary.assign(jpeg.begin(), jpeg.begin() + size1);
+    g.gainMap.assign(jpeg.begin() + size1, jpeg.end());
+    const auto gainSegments = JpegParts::headerSegments(g.gainMap);
+    const auto xmp1 = JpegParts::appPayloads(segments, 0xE1, "http://ns.adobe.com/xap/1.0/");
+    const auto xmp2 = JpegParts::appPayloads(gainSegments, 0xE1, "http://ns.adobe.com/xap/1.0/");
+    const auto iso1 = JpegParts::appPayloads(segments, 0xE2, "urn:iso:std:iso:ts:21496:-1");
+    const auto iso2 = JpegParts::appPayloads(gainSegments, 0xE2, "urn:iso:std:iso:ts:21496:-1");
+    if (xmp1.size() != 1 || xmp2.size() != 1 || iso1.size() != 1 || iso2.size() != 1)
+        return g;
+    g.primaryXmp = xmp1[0];
+    g.gainMapXmp = xmp2[0];
+    g.primaryIso = iso1[0];
+    g.gainMapIso = iso2[0];
+    g.valid = true;
+    return g;
+}
+
+bool hasNote(const Bytes &jpeg, const std::string &text)
+{
+    for (const auto &s : JpegParts::headerSegments(jpeg))
+        if (s.marker == 0xFE && std::string(s.payload.begin(), s.payload.end()).find(text) != std::string::npos)
+            return true;
+    return false;
+}
+
+// --- The HDR rendition by the published formula ------------------------------
+
+struct GainMapValues {
+    double min = 0, max = 0, gamma = 1, offsetSdr = 1.0 / 64, offsetHdr = 1.0 / 64;
+};
+
+double srgbToLinear(double v)
+{
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+// The full HDR rendition (display headroom at the gain map's maximum) of an
+// SDR RGB picture and its grey gain map, sampled at the nearest gain map
+// pixel.
+std::vector<double> hdrRendition(const JpegParts::Pixels &sdr, const JpegParts::Pixels &gain, const GainMapValues &v)
+{
+    std::vector<double> out(sdr.data.size());
+    for (int y = 0; y < sdr.height; ++y)
+        for (int x = 0; x < sdr.width; ++x) {
+            const int gx = std::min(gain.width - 1, x * gain.width / sdr.width);
+            const int gy = std::min(gain.height - 1, y * gain.height / sdr.height);
+            const double g = gain.data[size_t(gy) * size_t(gain.width) + size_t(gx)] / 255.0;
+            const double boost = std::exp2(v.min + (v.max - v.min) * std::pow(g, 1.0 / v.gamma));
+            for (int c = 0; c < 3; ++c) {
+                const size_t i = (size_t(y) * size_t(sdr.width) + size_t(x)) * 3 + size_t(c);
+                out[i] = (srgbToLinear(sdr.data[i] / 255.0) + v.offsetSdr) * boost - v.offsetHdr;
+            }
+        }
+    return out;
+}
+
+// PSNR of two renditions against their common peak.
+double renditionPsnr(const std::vector<double> &a, const std::vector<double> &b)
+{
+    if (a.size() != b.size() || a.empty())
+        return 0;
+    double peak = 0, error = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        peak = std::max({peak, a[i], b[i]});
+        error += (a[i] - b[i]) * (a[i] - b[i]);
+    }
+    error /= double(a.size());
+    return error == 0 ? 99 : 10 * std::log10(peak * peak / error);
+}
+
+// libheif's own decode of an image item of the HEIC (transformations
+// applied), grey or RGB.
+JpegParts::Pixels libheifDecode(const Bytes &heic, bool gainMap)
+{
+    JpegParts::Pixels p;
+    heif_context *ctx = heif_context_alloc();
+    if (heif_context_read_from_memory_without_copy(ctx, heic.data(), heic.size(), nullptr).code == heif_error_Ok) {
+        heif_image_handle *primary = nullptr;
+        heif_context_get_primary_image_handle(ctx, &primary);
+        heif_image_handle *handle = primary;
+        if (gainMap && primary) {
+            // The second image encoded is the gain map.
+            const int n = heif_context_get_number_of_items(ctx);
+            std::vector<heif_item_id> ids(static_cast<size_t>(n));
+            heif_context_get_list_of_item_IDs(ctx, ids.data(), n);
+            handle = nullptr;
+            for (heif_item_id id : ids)
+                if (id != heif_image_handle_get_item_id(primary)
+                    && heif_item_get_item_type(ctx, id) == heif_fourcc('h', 'v', 'c', '1')
+                    && heif_context_get_image_handle(ctx, id, &handle).code == heif_error_Ok)
+                    break;
+        }
+        heif_image *image = nullptr;
+        if (handle
+            && heif_decode_image(handle, &image, gainMap ? heif_colorspace_monochrome : heif_colorspace_RGB,
+                                 gainMap ? heif_chroma_monochrome : heif_chroma_interleaved_RGB, nullptr)
+                       .code
+                == heif_error_Ok) {
+            const heif_channel channel = gainMap ? heif_channel_Y : heif_channel_interleaved;
+            p.channels = gainMap ? 1 : 3;
+            p.width = heif_image_get_width(image, channel);
+            p.height = heif_image_get_height(image, channel);
+            int stride = 0;
+            const uint8_t *data = heif_image_get_plane_readonly(image, channel, &stride);
+            for (int y = 0; y < p.height; ++y)
+                p.data.insert(p.data.end(), data + size_t(y) * size_t(stride),
+                              data + size_t(y) * size_t(stride) + size_t(p.width) * size_t(p.channels));
+            heif_image_release(image);
+        }
+        if (handle && handle != primary)
+            heif_image_handle_release(handle);
+        if (primary)
+            heif_image_handle_release(primary);
+    }
+    heif_context_free(ctx);
+    return p;
+}
+
+HeicFixture::Options gainMapPhoto()
+{
+    HeicFixture::Options o;
+    o.width = 128;
+    o.height = 96;
+    o.quality = 90;
+    o.gainMap.width = 64;
+    o.gainMap.height = 48;
+    return o;
+}
+
+Bytes withoutVersionByte(const Bytes &toneMapItem)
+{
+    return Bytes(toneMapItem.begin() + 1, toneMapItem.end());
+}
+
 } // namespace
 
 class TestHdr : public QObject {
@@ -64,6 +254,12 @@ class TestHdr : public QObject {
 private slots:
     void nclxOnlyWideColourGetsAProfile_data();
     void nclxOnlyWideColourGetsAProfile();
+    void isoGainMapIsCarried_data();
+    void isoGainMapIsCarried();
+    void brokenGainMapGivesTheSdrJpeg_data();
+    void brokenGainMapGivesTheSdrJpeg();
+    void gainMapJpegKeepsTheCapacityContract();
+    void realPhotoKeepsItsIsoGainMap();
 };
 
 // --- Wide colour told by nclx alone ------------------------------------------
@@ -118,6 +314,203 @@ void TestHdr::nclxOnlyWideColourGetsAProfile()
     const auto white = inSrgbLinear(icc, {1.0, 1.0, 1.0});
     for (double v : white)
         QVERIFY2(std::abs(v - 1.0) < 0.01, qPrintable(QString::number(v)));
+}
+
+// --- ISO 21496-1 gain maps ----------------------------------------------------
+
+void TestHdr::isoGainMapIsCarried_data()
+{
+    QTest::addColumn<int>("rotation");
+    QTest::addColumn<int>("exifOrientation");
+    QTest::newRow("upright") << 0 << 1;
+    QTest::newRow("irot 90 on both") << 90 << 1;
+    QTest::newRow("irot 270 on both") << 270 << 6;
+    QTest::newRow("EXIF orientation 6 only") << 0 << 6;
+}
+
+void TestHdr::isoGainMapIsCarried()
+{
+    QFETCH(int, rotation);
+    QFETCH(int, exifOrientation);
+    HeicFixture::Options o = gainMapPhoto();
+    o.rotationCcw = rotation;
+    o.exifOrientation = exifOrientation;
+    o.icc = HeicFixture::sampleIccProfile();
+    const Bytes heic = HeicFixture::encode(o);
+    QVERIFY(!heic.empty());
+
+    const Bytes sdr = convert(heic, TARNWICK_FLAG_SDR_ONLY);
+    const Bytes hdr = convert(heic);
+    QVERIFY(!sdr.empty() && !hdr.empty());
+    QVERIFY(JpegParts::appPayloads(JpegParts::headerSegments(sdr), 0xE2, "MPF").empty());
+    const GainMapJpeg g = splitGainMapJpeg(hdr);
+    QVERIFY(g.valid);
+
+    // The primary picture is the SDR JPEG's, pixel for pixel, with its EXIF
+    // (Orientation 1) and ICC.
+    const JpegParts::Pixels base = JpegParts::decode(g.primary);
+    QVERIFY(base.valid());
+    QVERIFY(base.data == JpegParts::decode(sdr).data);
+    const auto segments = JpegParts::headerSegments(g.primary);
+    QVERIFY(JpegParts::iccProfile(segments) == o.icc);
+    const auto exif = JpegParts::appPayloads(segments, 0xE1, "Exif");
+    QCOMPARE(exif.size(), size_t(1));
+    QVERIFY(exif[0] == JpegParts::appPayloads(JpegParts::headerSegments(sdr), 0xE1, "Exif").at(0));
+    QCOMPARE(hdrgmValue(g.primaryXmp, "Version"), 1.0);
+    QCOMPARE(g.primaryIso, (Bytes{0, 0, 0, 0}));
+    // The gain map keeps the file's parameters as they were.
+    QVERIFY(g.gainMapIso == withoutVersionByte(HeicFixture::sampleToneMapItem()));
+    QCOMPARE(hdrgmValue(g.gainMapXmp, "GainMapMax"), 2.0);
+    QCOMPARE(hdrgmValue(g.gainMapXmp, "HDRCapacityMax"), 2.0);
+    QCOMPARE(hdrgmValue(g.gainMapXmp, "OffsetSDR"), 0.015625);
+
+    // Upright like the photo, half its size.
+    const JpegParts::Pixels gain = JpegParts::decode(g.gainMap, 0, true);
+    QVERIFY(gain.valid());
+    QCOMPARE(gain.width * 2, base.width);
+    QCOMPARE(gain.height * 2, base.height);
+    if (rotation == 0 && exifOrientation == 6) {
+        // The stored gain map turned clockwise, as the photo was.
+        const Bytes stored = HeicFixture::gainMapSource(o.gainMap);
+        const int w = o.gainMap.width, h = o.gainMap.height;
+        QCOMPARE(gain.width, h);
+        Bytes turned(stored.size());
+        for (int y = 0; y < w; ++y)
+            for (int x = 0; x < h; ++x)
+                turned[size_t(y) * size_t(h) + size_t(x)] = stored[size_t(h - 1 - x) * size_t(w) + size_t(y)];
+        const double psnr = HeicFixture::psnr(turned, gain.data);
+        QVERIFY2(psnr > 30, qPrintable(QString("gain map PSNR %1 dB").arg(psnr)));
+        return;
+    }
+    // The HDR rendition rebuilt from our JPEG is the one the HEIC's own
+    // pictures and metadata give.
+    GainMapValues v;
+    v.min = hdrgmValue(g.gainMapXmp, "GainMapMin");
+    v.max = hdrgmValue(g.gainMapXmp, "GainMapMax");
+    v.gamma = hdrgmValue(g.gainMapXmp, "Gamma");
+    v.offsetSdr = hdrgmValue(g.gainMapXmp, "OffsetSDR");
+    v.offsetHdr = hdrgmValue(g.gainMapXmp, "OffsetHDR");
+    const JpegParts::Pixels heifBase = libheifDecode(heic, false);
+    const JpegParts::Pixels heifGain = libheifDecode(heic, true);
+    QCOMPARE(heifGain.width, gain.width);
+    QCOMPARE(heifGain.height, gain.height);
+    GainMapValues file; // sampleToneMapItem()'s
+    file.max = 2;
+    const double psnr = renditionPsnr(hdrRendition(base, gain, v), hdrRendition(heifBase, heifGain, file));
+    QVERIFY2(psnr > 32, qPrintable(QString("HDR rendition PSNR %1 dB").arg(psnr)));
+}
+
+void TestHdr::brokenGainMapGivesTheSdrJpeg_data()
+{
+    QTest::addColumn<HeicFixture::GainMapOptions>("gainMap");
+    QTest::addColumn<QString>("reason");
+    HeicFixture::GainMapOptions g = gainMapPhoto().gainMap;
+    HeicFixture::GainMapOptions reversed = g;
+    reversed.references = {1, 0};
+    QTest::newRow("references reversed") << reversed << "references";
+    HeicFixture::GainMapOptions one = g;
+    one.references = {0};
+    QTest::newRow("one reference") << one << "references";
+    HeicFixture::GainMapOptions dangling = g;
+    dangling.references = {0, 999};
+    QTest::newRow("reference to no item") << dangling << "picture is missing";
+    HeicFixture::GainMapOptions truncated = g;
+    truncated.toneMapItem = HeicFixture::sampleToneMapItem();
+    truncated.toneMapItem.resize(30);
+    QTest::newRow("metadata cut short") << truncated << "metadata";
+    HeicFixture::GainMapOptions empty = g;
+    empty.toneMapItem = {0};
+    QTest::newRow("metadata empty") << empty << "metadata";
+    HeicFixture::GainMapOptions version = g;
+    version.toneMapItem = HeicFixture::sampleToneMapItem();
+    version.toneMapItem[2] = 1; // minimum version 1
+    QTest::newRow("metadata of a later version") << version << "metadata";
+    HeicFixture::GainMapOptions zero = g;
+    zero.toneMapItem = HeicFixture::sampleToneMapItem();
+    std::fill(zero.toneMapItem.begin() + 6 + 4, zero.toneMapItem.begin() + 6 + 8, 0); // a zero denominator
+    QTest::newRow("zero denominator") << zero << "metadata";
+    HeicFixture::GainMapOptions larger = g;
+    larger.width = 256;
+    larger.height = 192;
+    QTest::newRow("gain map larger than the photo") << larger << "size";
+    HeicFixture::GainMapOptions shape = g;
+    shape.height = 96;
+    QTest::newRow("gain map of another shape") << shape << "size";
+    HeicFixture::GainMapOptions turned = g;
+    turned.rotationCcw = 90;
+    QTest::newRow("gain map turned, photo not") << turned << "size";
+}
+
+void TestHdr::brokenGainMapGivesTheSdrJpeg()
+{
+    QFETCH(HeicFixture::GainMapOptions, gainMap);
+    QFETCH(QString, reason);
+    HeicFixture::Options o = gainMapPhoto();
+    o.gainMap = gainMap;
+    const Bytes heic = HeicFixture::encode(o);
+    QVERIFY(!heic.empty());
+    int32_t result = 0;
+    const Bytes jpeg = convert(heic, 0, &result);
+    QVERIFY2(result > 0, tarnwick_error_text(result));
+    QVERIFY(JpegParts::appPayloads(JpegParts::headerSegments(jpeg), 0xE2, "MPF").empty());
+    QCOMPARE(JpegParts::firstPictureSize(jpeg), jpeg.size());
+    QVERIFY(hasNote(jpeg, "gain map left out"));
+    QVERIFY2(hasNote(jpeg, reason.toStdString()), qPrintable(reason));
+    QVERIFY(JpegParts::decode(jpeg).data == JpegParts::decode(convert(heic, TARNWICK_FLAG_SDR_ONLY)).data);
+}
+
+// Too small a buffer: nothing written, the whole length told, and the retry
+// answered with the same bytes; a retry asking for the SDR JPEG gets that.
+void TestHdr::gainMapJpegKeepsTheCapacityContract()
+{
+    const Bytes heic = HeicFixture::encode(gainMapPhoto());
+    const Bytes whole = convert(heic);
+    QVERIFY(splitGainMapJpeg(whole).valid);
+    const int32_t n = int32_t(heic.size());
+    for (const int32_t capacity : {0, int32_t(JpegParts::firstPictureSize(whole)), int32_t(whole.size()) - 1}) {
+        Bytes small(size_t(capacity) + 64, 0xA5);
+        QCOMPARE(heif2jpg_image(heic.data(), n, 95, 0, 0, capacity ? small.data() : nullptr, capacity),
+                 int32_t(whole.size()));
+        QVERIFY(std::all_of(small.begin(), small.end(), [](uint8_t b) { return b == 0xA5; }));
+    }
+    Bytes out(whole.size());
+    QCOMPARE(heif2jpg_image(heic.data(), n, 95, 0, 0, out.data(), int32_t(out.size())), int32_t(whole.size()));
+    QVERIFY(out == whole);
+
+    QVERIFY(heif2jpg_image(heic.data(), n, 95, 0, 0, nullptr, 0) > 0);
+    const Bytes sdr = convert(heic, TARNWICK_FLAG_SDR_ONLY);
+    Bytes sdrOut(sdr.size());
+    QCOMPARE(heif2jpg_image(heic.data(), n, 95, 0, TARNWICK_FLAG_SDR_ONLY, sdrOut.data(), int32_t(sdrOut.size())),
+             int32_t(sdr.size()));
+    QVERIFY(sdrOut == sdr);
+}
+
+void TestHdr::realPhotoKeepsItsIsoGainMap()
+{
+    const QString path = qEnvironmentVariable("VANTROPE_TESTDATA") + "/iphone-15pro_ios18_tmap-gainmap.heic";
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("the shared test photos are not here");
+    const QByteArray data = file.readAll();
+    const Bytes heic(data.begin(), data.end());
+    const Bytes jpeg = convert(heic);
+    const GainMapJpeg g = splitGainMapJpeg(jpeg);
+    QVERIFY(g.valid);
+    const JpegParts::Pixels base = JpegParts::decode(g.primary);
+    const JpegParts::Pixels gain = JpegParts::decode(g.gainMap, 0, true);
+    QCOMPARE(base.width, 3024);
+    QCOMPARE(base.height, 4032);
+    QCOMPARE(gain.width, 1512);
+    QCOMPARE(gain.height, 2016);
+    // The phone's own metadata, byte for byte (its tmap item after the
+    // version byte): headroom 1.69 stops, gamma 0.716.
+    const Bytes phone = {0x00, 0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0f, 0x42, 0x40, 0x00, 0x19,
+                         0xcb, 0x3e, 0x00, 0x0f, 0x42, 0x40, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0f, 0x42, 0x40, 0x00,
+                         0x19, 0xcb, 0x3e, 0x00, 0x0f, 0x42, 0x40, 0x00, 0x0a, 0xec, 0x2c, 0x00, 0x0f, 0x42, 0x40,
+                         0x00, 0x00, 0x00, 0x0a, 0x00, 0x0f, 0x42, 0x40, 0x00, 0x00, 0x00, 0x0a, 0x00, 0x0f, 0x42,
+                         0x40};
+    QVERIFY(g.gainMapIso == phone);
+    QVERIFY(JpegParts::decode(g.primary).data == JpegParts::decode(convert(heic, TARNWICK_FLAG_SDR_ONLY)).data);
 }
 
 QTEST_GUILESS_MAIN(TestHdr)

@@ -74,4 +74,56 @@ QByteArray iccProfile(const QByteArray &jpeg)
     return icc;
 }
 
+namespace {
+
+QByteArray xmpOf(const QByteArray &jpeg)
+{
+    const QByteArray id("http://ns.adobe.com/xap/1.0/\0", 29);
+    QByteArray xmp;
+    forEachSegment(jpeg, [&](int marker, const QByteArray &payload) {
+        if (marker == 0xE1 && payload.startsWith(id))
+            xmp = payload.mid(id.size());
+    });
+    return xmp;
+}
+
+// Where the first scan's entropy-coded data ends with EOI.
+int firstEoiEnd(const QByteArray &jpeg)
+{
+    const int sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
+    const int eoi = sos < 0 ? -1 : jpeg.indexOf(QByteArray("\xFF\xD9", 2), sos);
+    return eoi < 0 ? -1 : eoi + 2;
+}
+
+} // namespace
+
+GainMapPictures gainMapPictures(const QByteArray &jpeg)
+{
+    GainMapPictures pictures;
+    int mpfAt = -1;
+    QByteArray mpf;
+    int pos = 2;
+    forEachSegment(jpeg, [&](int marker, const QByteArray &payload) {
+        if (marker == 0xE2 && payload.startsWith(QByteArray("MPF\0", 4)) && mpfAt < 0) {
+            mpfAt = jpeg.indexOf(payload, pos);
+            mpf = payload.mid(4);
+        }
+    });
+    if (mpfAt < 0 || mpf.size() < 82 || !mpf.startsWith("MM"))
+        return pictures;
+    const int entries = int(read32(mpf, 10 + 2 * 12 + 8, false));
+    const int size1 = int(read32(mpf, entries + 4, false));
+    const int size2 = int(read32(mpf, entries + 16 + 4, false));
+    const int offset2 = int(read32(mpf, entries + 16 + 8, false));
+    const int first = firstEoiEnd(jpeg);
+    if (read32(mpf, entries + 8, false) != 0 || size1 != first || mpfAt + 4 + offset2 != first
+        || first + size2 != jpeg.size())
+        return pictures;
+    pictures.primary = jpeg.left(first);
+    pictures.gainMap = jpeg.mid(first);
+    pictures.primaryXmp = xmpOf(pictures.primary);
+    pictures.gainMapXmp = xmpOf(pictures.gainMap);
+    return pictures;
+}
+
 } // namespace JpegInspect

@@ -17,4 +17,15 @@ int exifSegmentCount(const QByteArray &jpeg);
 // The ICC profile assembled from its ICC_PROFILE APP2 chunks; empty if none.
 QByteArray iccProfile(const QByteArray &jpeg);
 
+// The two pictures of a gain-map JPEG, cut where its MPF index says; both
+// empty when there is no index or it does not describe the file exactly (the
+// first picture ending at its EOI, the second filling the rest).
+struct GainMapPictures
+{
+    QByteArray primary, gainMap;
+    QByteArray primaryXmp, gainMapXmp; // the XMP packets' text
+    bool isValid() const { return !gainMap.isEmpty(); }
+};
+GainMapPictures gainMapPictures(const QByteArray &jpeg);
+
 } // namespace JpegInspect

@@ -83,6 +83,7 @@ private slots:
     void helpAndUsageErrors();
     void helpAndManualPageListTheSameOptions();
     void fixturesUprightWithMetadata();
+    void gainMapKeptUnlessSdrAsked();
     void recursiveKeepsTheFolderTree();
     void besideWritesNextToEachPhoto();
     void readerGoingAwayDoesNotEndTheBatch();
@@ -187,6 +188,55 @@ void TestConvertCli::fixturesUprightWithMetadata()
     QCOMPARE(JpegInspect::iccProfile(jpeg), QByteArray(reinterpret_cast<const char *>(icc.data()), int(icc.size())));
     // b.Heic gets a JPEG name too; the broken input left nothing.
     verifyOnlyJpegs(out + "/Quorvix", {"IMG_0001.jpg", "b.jpg", QString::fromUtf8("снимок.jpg")});
+}
+
+// The gain map comes through the load-and-save round trip and the safe write
+// with its index rewritten; --sdr leaves it out; a broken one is reported on
+// stderr and the photo converted all the same.
+void TestConvertCli::gainMapKeptUnlessSdrAsked()
+{
+    if (!decoderWorks())
+        QSKIP("decoder library not available");
+    QTemporaryDir dir;
+    HeicFixture::Options o;
+    o.width = 128;
+    o.height = 96;
+    o.rotationCcw = 90;
+    o.icc = HeicFixture::sampleIccProfile();
+    o.gainMap.width = 64;
+    o.gainMap.height = 48;
+    QVERIFY(HeicFixture::write(QFile::encodeName(dir.path() + "/hdr.heic").toStdString(), o));
+    HeicFixture::Options broken = o;
+    broken.gainMap.toneMapItem = HeicFixture::sampleToneMapItem();
+    broken.gainMap.toneMapItem.resize(20);
+    QVERIFY(HeicFixture::write(QFile::encodeName(dir.path() + "/broken.heic").toStdString(), broken));
+
+    QVERIFY(QDir(dir.path()).mkdir("hdr") && QDir(dir.path()).mkdir("sdr"));
+    const Run run = runConvert({"-o", dir.path() + "/hdr", dir.path() + "/hdr.heic", dir.path() + "/broken.heic"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+    const QByteArray jpeg = readAll(dir.path() + "/hdr/Quorvix/hdr.jpg");
+    const JpegInspect::GainMapPictures pictures = JpegInspect::gainMapPictures(jpeg);
+    QVERIFY(pictures.isValid());
+    QVERIFY(pictures.primaryXmp.contains("hdrgm:Version=\"1.0\""));
+    QVERIFY(pictures.gainMapXmp.contains("hdrgm:GainMapMax=\"2\""));
+    QCOMPARE(JpegInspect::exifOrientation(pictures.primary), 1);
+    const QByteArray icc(reinterpret_cast<const char *>(o.icc.data()), int(o.icc.size()));
+    QVERIFY(JpegInspect::iccProfile(pictures.primary) == icc);
+    const QImage photo = QImage::fromData(pictures.primary);
+    const QImage gainMap = QImage::fromData(pictures.gainMap);
+    QCOMPARE(photo.size(), QSize(96, 128)); // upright
+    QCOMPARE(gainMap.size(), QSize(48, 64));
+    QVERIFY2(run.err.contains(dir.path() + "/broken.heic: gain map left out: its metadata is invalid"),
+             qPrintable(run.err));
+    const QByteArray brokenJpeg = readAll(dir.path() + "/hdr/Quorvix/broken.jpg");
+    QVERIFY(!QImage::fromData(brokenJpeg).isNull());
+    QVERIFY(!JpegInspect::gainMapPictures(brokenJpeg).isValid());
+
+    const Run sdr = runConvert({"--sdr", "-o", dir.path() + "/sdr", dir.path() + "/hdr.heic"});
+    QCOMPARE(sdr.exitCode, 0);
+    const QByteArray plain = readAll(dir.path() + "/sdr/Quorvix/hdr.jpg");
+    QVERIFY(!plain.contains("hdrgm") && !plain.contains(QByteArray("MPF\0", 4)));
+    QCOMPARE(QImage::fromData(plain), photo);
 }
 
 void TestConvertCli::recursiveKeepsTheFolderTree()

@@ -68,20 +68,29 @@ std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *len
 }
 
 Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length, int32_t quality,
-               const char *tempFileName)
+               const char *tempFileName, int32_t decoderFlags)
 {
     Decoded result;
     if (!decoder) {
         result.failure = QStringLiteral("no decoder (the decoder library was not found)");
         return result;
     }
+    const Heif2jpgImageFunc imageDecoder = decoderFlags ? boundImageDecoder() : nullptr;
+    if (decoderFlags && !imageDecoder) {
+        result.failure = QStringLiteral("the decoder library cannot write plain SDR JPEGs");
+        return result;
+    }
+    auto call = [&](unsigned char *output, int32_t capacity) {
+        return imageDecoder ? imageDecoder(input, length, quality, 0, decoderFlags, output, capacity)
+                            : decoder(input, length, quality, output, capacity, tempFileName);
+    };
     int32_t capacity = length * 10;
     std::unique_ptr<unsigned char[]> output(new (std::nothrow) unsigned char[capacity]);
     if (!output) {
         result.failure = QStringLiteral("out of memory");
         return result;
     }
-    int32_t jpegLength = decoder(input, length, quality, output.get(), capacity, tempFileName);
+    int32_t jpegLength = call(output.get(), capacity);
     if (jpegLength > capacity) {
         // The JPEG did not fit: once more with the room the decoder asked for.
         capacity = jpegLength;
@@ -90,7 +99,7 @@ Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length,
             result.failure = QStringLiteral("out of memory");
             return result;
         }
-        jpegLength = decoder(input, length, quality, output.get(), capacity, tempFileName);
+        jpegLength = call(output.get(), capacity);
         if (jpegLength > capacity) {
             result.failure = QStringLiteral("the decoder asked for more room twice");
             return result;

@@ -36,9 +36,11 @@ struct Decoded
 
 // Calls the decoder with an output buffer of length x 10 bytes, once more
 // with a buffer of the size it asks for when that is not enough, and loads
-// the JPEG it returns.
+// the JPEG it returns. With decoder flags (kDecoderFlagSdrOnly), the call
+// goes to the bound library's heif2jpg_image (boundImageDecoder) instead;
+// a library without it fails the decode.
 Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length, int32_t quality,
-               const char *tempFileName);
+               const char *tempFileName, int32_t decoderFlags = 0);
 
 // readWholeFile, then decode, with metadata.sourceModified set to the file's
 // modification time. failure holds readWholeFile's reason when the file could

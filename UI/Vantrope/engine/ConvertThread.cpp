@@ -52,6 +52,12 @@ void ConvertThread::setTempFileName(const char *tempFileName)
     m_tempFileName = tempFileName ? tempFileName : "";
 }
 
+void ConvertThread::setDecoderFlags(int32_t nFlags)
+{
+    waitUntilIdle();
+    m_nDecoderFlags = nFlags;
+}
+
 void ConvertThread::setStop(bool bStop)
 {
     m_bStop = bStop;
@@ -153,7 +159,8 @@ void ConvertThread::convertData(unsigned char *input, int32_t nLength, int32_t n
     std::unique_ptr<unsigned char[]> inputBuffer(input);
     QPixmap pix;
     if (inputBuffer) {
-        ConvertJob::Decoded decoded = ConvertJob::decode(m_decoder, inputBuffer.get(), nLength, nQuality, tempFileName);
+        ConvertJob::Decoded decoded =
+            ConvertJob::decode(m_decoder, inputBuffer.get(), nLength, nQuality, tempFileName, m_nDecoderFlags);
         inputBuffer.reset();
         pix = std::move(decoded.pixmap);
         m_metadata = std::move(decoded.metadata);
@@ -182,6 +189,9 @@ void ConvertThread::saveJpg(QPixmap pix)
     }
     emit signal_ConvertSuccess();
     emit signal_FileConverted(m_strInputPath, outputPath);
+    if (!m_metadata.gainMap.leftOut.isEmpty())
+        emit signal_FileWarning(m_strInputPath,
+                                QStringLiteral("gain map left out: %1").arg(m_metadata.gainMap.leftOut));
 }
 
 void ConvertThread::reportFailure(const QString &strReason)

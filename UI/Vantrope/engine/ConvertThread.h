@@ -46,6 +46,7 @@ public:
     void setSavePath(QString strSavePath);
     void setTempFileName(const char *tempFileName); // a string that outlives the worker
     void setStop(bool bStop);
+    void setDecoderFlags(int32_t nFlags); // kDecoderFlagSdrOnly: plain SDR JPEGs, no gain map
 
     // The save path as the output location rule left it. Read it only while
     // the worker is not running.
@@ -56,6 +57,9 @@ signals:
     void signal_ConvertFailed();
     void signal_FileConverted(const QString &strInputPath, const QString &strOutputPath);
     void signal_FileFailed(const QString &strInputPath, const QString &strReason);
+    // After signal_FileConverted, when the JPEG lacks something the photo
+    // had (a gain map the decoder could not use).
+    void signal_FileWarning(const QString &strInputPath, const QString &strWarning);
 
 protected:
     void run() override;
@@ -72,6 +76,7 @@ private:
     std::atomic<bool> m_bStop{false};
     int32_t m_nInputLength = 0;
     int32_t m_nQuality = 100;
+    int32_t m_nDecoderFlags = 0;
     QString m_strSavePath;
     const char *m_tempFileName = "";
     Heif2jpgFunc m_decoder = nullptr;

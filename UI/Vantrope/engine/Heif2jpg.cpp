@@ -9,6 +9,7 @@ using namespace Dynlib;
 namespace {
 typedef const char *(*ErrorTextFunc)(int32_t code);
 std::atomic<ErrorTextFunc> g_errorText{nullptr};
+std::atomic<Heif2jpgImageFunc> g_imageDecoder{nullptr};
 } // namespace
 
 Heif2jpgFunc bindDecoder()
@@ -17,6 +18,7 @@ Heif2jpgFunc bindDecoder()
     if (!module)
         return nullptr;
     g_errorText.store(reinterpret_cast<ErrorTextFunc>(GetProcAddress(module, "tarnwick_error_text")));
+    g_imageDecoder.store(reinterpret_cast<Heif2jpgImageFunc>(GetProcAddress(module, "heif2jpg_image")));
     return reinterpret_cast<Heif2jpgFunc>(GetProcAddress(module, "heif2jpg"));
 }
 
@@ -28,4 +30,9 @@ QString decoderErrorText(int32_t code)
     if (ErrorTextFunc text = g_errorText.load())
         return QStringLiteral("%1 (decoder error %2)").arg(QString::fromUtf8(text(code))).arg(code);
     return QStringLiteral("decoder error %1").arg(code);
+}
+
+Heif2jpgImageFunc boundImageDecoder()
+{
+    return g_imageDecoder.load();
 }

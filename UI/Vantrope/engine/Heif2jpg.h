@@ -17,6 +17,14 @@ typedef int32_t (*Heif2jpgFunc)(const unsigned char *input, int32_t inputLength,
                                 unsigned char *output, int32_t outputCapacity,
                                 const char *tempFileName);
 
+// heif2jpg_image(input, inputLength, quality, imageIndex, flags, output,
+// outputCapacity): the same for one top-level image of the file, with the
+// decoder's flags (1: the plain SDR JPEG, without a gain map).
+typedef int32_t (*Heif2jpgImageFunc)(const unsigned char *input, int32_t inputLength, int32_t quality,
+                                     int32_t imageIndex, int32_t flags, unsigned char *output,
+                                     int32_t outputCapacity);
+constexpr int32_t kDecoderFlagSdrOnly = 1;
+
 // Loads the decoder library ("Tarnwick.dll": libTarnwick.so here; the
 // program's folder first, then the system's search order) and returns its
 // heif2jpg export. Null, silently, when the library or the export is missing.
@@ -26,3 +34,7 @@ Heif2jpgFunc bindDecoder();
 // A short text for a failed heif2jpg result, for messages: the library's own
 // words when bindDecoder() found them.
 QString decoderErrorText(int32_t code);
+
+// The heif2jpg_image export of the library bindDecoder() loaded; null before
+// it was bound or when the library lacks it.
+Heif2jpgImageFunc boundImageDecoder();

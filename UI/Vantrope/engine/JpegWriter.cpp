@@ -97,6 +97,7 @@ JpegMetadata extractJpegMetadata(const char *jpeg, int length)
                            }
                            return true;
                        });
+    metadata.gainMap = extractGainMap(jpeg, length);
     return metadata;
 }
 
@@ -106,8 +107,10 @@ namespace {
 // the final stream, in order, pointing into *encoded and into the metadata:
 // SOI, the writer's APP0 segments, the photo's segments, then the rest of the
 // writer's stream without its own APP1/APP2 (the ICC profile it may have taken
-// from the image would otherwise appear twice). Empty on failure.
-QVector<FilePiece> encodePieces(const QImage &image, int quality, const JpegMetadata &metadata, QByteArray *encoded)
+// from the image would otherwise appear twice), then the gain map, whose
+// rewritten index goes to *gainMapIndex. Empty on failure.
+QVector<FilePiece> encodePieces(const QImage &image, int quality, const JpegMetadata &metadata, QByteArray *encoded,
+                                QByteArray *gainMapIndex)
 {
     QVector<FilePiece> pieces;
     if (image.isNull())
@@ -131,9 +134,11 @@ QVector<FilePiece> encodePieces(const QImage &image, int quality, const JpegMeta
     }
     pieces.append({base, 2});
     bool inserted = false;
+    int gainMapAt = -1;
     auto insertMetadata = [&] {
         for (const QByteArray &segment : metadata.segments)
             pieces.append({segment.constData(), segment.size()});
+        gainMapAt = pieces.size();
         inserted = true;
     };
     const int rest = walkHeaderSegments(reinterpret_cast<const unsigned char *>(base), encoded->size(),
@@ -153,6 +158,8 @@ QVector<FilePiece> encodePieces(const QImage &image, int quality, const JpegMeta
     if (!inserted)
         insertMetadata();
     pieces.append({base + rest, encoded->size() - rest});
+    if (!spliceGainMap(pieces, gainMapAt, metadata.gainMap, gainMapIndex))
+        return {};
     return pieces;
 }
 
@@ -160,8 +167,8 @@ QVector<FilePiece> encodePieces(const QImage &image, int quality, const JpegMeta
 
 QByteArray encodeJpegWithMetadata(const QImage &image, int quality, const JpegMetadata &metadata)
 {
-    QByteArray encoded;
-    const QVector<FilePiece> pieces = encodePieces(image, quality, metadata, &encoded);
+    QByteArray encoded, gainMapIndex;
+    const QVector<FilePiece> pieces = encodePieces(image, quality, metadata, &encoded, &gainMapIndex);
     QByteArray result;
     int total = 0;
     for (const FilePiece &p : pieces)
@@ -186,8 +193,8 @@ bool writeJpegSafely(const QImage &image, const QString &path, int quality, cons
         *errorCode = 0;
     if (image.isNull())
         return fail(QStringLiteral("no image to write"), 0);
-    QByteArray encoded;
-    const QVector<FilePiece> pieces = encodePieces(image, quality, metadata, &encoded);
+    QByteArray encoded, gainMapIndex;
+    const QVector<FilePiece> pieces = encodePieces(image, quality, metadata, &encoded, &gainMapIndex);
     if (pieces.isEmpty())
         return fail(QStringLiteral("the JPEG encoder failed"), 0);
     QString why;

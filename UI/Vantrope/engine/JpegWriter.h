@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GainMapSplice.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -16,18 +18,23 @@ struct JpegMetadata
 {
     QList<QByteArray> segments;
 
+    // The HDR gain map the decoder wrote after the photo, spliced back by the
+    // writer (GainMapSplice.h).
+    GainMapParts gainMap;
+
     // The source file's modification time: the JPEG's date when the EXIF
     // says nothing about when the photo was taken. Invalid when unknown.
     QDateTime sourceModified;
 
-    bool isEmpty() const { return segments.isEmpty(); }
+    bool isEmpty() const { return segments.isEmpty() && gainMap.isEmpty(); }
     bool hasExif() const;
     bool hasIcc() const;
 };
 
 // Takes the EXIF and ICC segments out of a JPEG stream (only the segments
-// before the first scan are looked at). Any other segment is left out; a
-// malformed stream gives whatever was found before the fault.
+// before the first scan are looked at), and the gain map with its segments.
+// Any other segment is left out; a malformed stream gives whatever was found
+// before the fault.
 JpegMetadata extractJpegMetadata(const char *jpeg, int length);
 inline JpegMetadata extractJpegMetadata(const QByteArray &jpeg)
 {
@@ -39,8 +46,8 @@ bool isExifSegment(const QByteArray &segment);
 
 // Encodes the image as a JPEG of the given quality (Qt's writer) and splices
 // the metadata segments in right after the start marker and the JFIF APP0
-// segment, in place of any APP1/APP2 segment the writer produced. Empty on
-// failure (null image).
+// segment, in place of any APP1/APP2 segment the writer produced; a gain map
+// follows the picture. Empty on failure (null image).
 QByteArray encodeJpegWithMetadata(const QImage &image, int quality, const JpegMetadata &metadata);
 
 // Writes the pixmap as a JPEG file with the metadata spliced in, dated by

@@ -138,7 +138,8 @@ int main(int argc, char *argv[])
         "folder (PHOTOS/a/b/x.heic -> FOLDER/Quorvix/a/b/x.jpg).\n"
         "\n"
         "The photo's EXIF and ICC profile are kept; a portrait photo comes out upright. Each JPEG\n"
-        "is dated when the photo was taken (EXIF), else like its photo file.\n"
+        "is dated when the photo was taken (EXIF), else like its photo file. A photo's HDR gain map\n"
+        "is kept as a second picture in the JPEG (Ultra HDR layout) unless --sdr is given.\n"
         "Names are given in the order of the files: two inputs with the same name get \"name.jpg\"\n"
         "and \"name (2).jpg\", ... A file that is already in the folder is replaced, a symbolic link\n"
         "there is replaced by the JPEG itself; an input is never overwritten.\n"
@@ -158,10 +159,14 @@ int main(int argc, char *argv[])
                                                       "keeping the folder tree."));
     QCommandLineOption besideOption(QStringLiteral("beside"),
                                     QStringLiteral("Write each JPEG next to its photo instead (not with -o)."));
+    QCommandLineOption sdrOption(QStringLiteral("sdr"),
+                                 QStringLiteral("Write plain SDR JPEGs of one picture, without the HDR gain map "
+                                                "(for services that refuse multi-picture JPEGs)."));
     parser.addOption(qualityOption);
     parser.addOption(outputOption);
     parser.addOption(recursiveOption);
     parser.addOption(besideOption);
+    parser.addOption(sdrOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("HEIC photos, or folders of them, to convert."),
                                  QStringLiteral("FILE..."));
     parser.process(app);
@@ -229,6 +234,10 @@ int main(int argc, char *argv[])
                          [&](const QString &in, const QString &out) { reporter.converted(in, out); });
         QObject::connect(worker.get(), &ConvertThread::signal_FileFailed, &app,
                          [&](const QString &in, const QString &why) { reporter.failed(in, why); });
+        QObject::connect(worker.get(), &ConvertThread::signal_FileWarning, &app,
+                         [](const QString &in, const QString &warning) {
+                             printError(in + QStringLiteral(": ") + warning);
+                         });
         QObject::connect(worker.get(), &QThread::finished, &app, [&] {
             if (--running == 0)
                 QCoreApplication::quit();
@@ -237,6 +246,7 @@ int main(int argc, char *argv[])
         worker->setQuality(quality);
         worker->setSavePath(parser.value(outputOption));
         worker->setTempFileName(tempFileName);
+        worker->setDecoderFlags(parser.isSet(sdrOption) ? kDecoderFlagSdrOnly : 0);
         worker->setStop(false);
         workers.push_back(std::move(worker));
     }

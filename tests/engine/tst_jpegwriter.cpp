@@ -110,6 +110,69 @@ void recordMessage(QtMsgType, const QMessageLogContext &, const QString &message
     g_messages << message;
 }
 
+// --- Gain-map JPEGs as the decoder writes them --------------------------------
+
+QByteArray qtJpeg(const QImage &image)
+{
+    QByteArray out;
+    QBuffer b(&out);
+    b.open(QIODevice::WriteOnly);
+    image.save(&b, "jpg", 90);
+    return out;
+}
+
+QByteArray be32(quint32 v)
+{
+    QByteArray b(4, 0);
+    for (int i = 0; i < 4; ++i)
+        b[i] = char(v >> (24 - 8 * i));
+    return b;
+}
+
+struct MpfFields {
+    quint32 entryBytes = 32;  // the MPEntry tag's count
+    qint64 offsetShift = 0;   // added to the gain map's offset
+    qint64 sizeShift = 0;     // added to the gain map's size
+    quint32 ifdOffset = 8;
+    int cutTo = -1;           // >= 0: the MPF payload cut to this many bytes
+};
+
+// A primary picture with an hdrgm XMP packet and an MPF index, followed by a
+// grey gain map picture: the decoder's layout (big-endian MPF).
+QByteArray gainMapJpeg(const QByteArray &gainMap, const MpfFields &f = MpfFields())
+{
+    QImage picture(24, 16, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 120, 40));
+    const QByteArray primary = qtJpeg(picture);
+    const QByteArray xmp = FakeDecoder::segment(0xE1, QByteArray("http://ns.adobe.com/xap/1.0/\0", 29)
+                                             + "<x:xmpmeta><rdf:Description hdrgm:Version=\"1.0\"/></x:xmpmeta>");
+    const int mpfSegmentSize = 4 + 4 + 8 + 2 + 3 * 12 + 4 + 32;
+    const int primarySize = primary.size() + xmp.size() + mpfSegmentSize;
+    const int tiffAt = 2 + xmp.size() + 8;
+    QByteArray tiff = QByteArray("MM\0\x2A", 4) + be32(f.ifdOffset);
+    tiff += QByteArray("\0\x03", 2);
+    tiff += QByteArray("\xB0\x00\0\x07", 4) + be32(4) + "0100";
+    tiff += QByteArray("\xB0\x01\0\x04", 4) + be32(1) + be32(2);
+    tiff += QByteArray("\xB0\x02\0\x07", 4) + be32(f.entryBytes) + be32(8 + 2 + 36 + 4);
+    tiff += be32(0);
+    tiff += be32(0x030000) + be32(quint32(primarySize)) + be32(0) + be32(0);
+    tiff += be32(0) + be32(quint32(gainMap.size() + f.sizeShift))
+        + be32(quint32(primarySize - tiffAt + f.offsetShift)) + be32(0);
+    QByteArray mpfPayload = QByteArray("MPF\0", 4) + tiff;
+    if (f.cutTo >= 0)
+        mpfPayload.truncate(f.cutTo);
+    return primary.left(2) + xmp + FakeDecoder::segment(0xE2, mpfPayload) + primary.mid(2) + gainMap;
+}
+
+QByteArray greyGainMap()
+{
+    QImage g(5, 5, QImage::Format_Grayscale8);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 5; ++x)
+            g.setPixel(x, y, qRgb(x * 60, x * 60, x * 60));
+    return qtJpeg(g);
+}
+
 } // namespace
 
 class TestJpegWriter : public QObject
@@ -121,6 +184,9 @@ private slots:
     void extractToleratesBrokenStreams_data();
     void extractToleratesBrokenStreams();
     void spliceKeepsEachSegmentOnceAndStaysReadable();
+    void gainMapSurvivesTheWriteWithItsIndexRewritten();
+    void gainMapIndexIsTrustedNoFurtherThanTheBytes_data();
+    void gainMapIndexIsTrustedNoFurtherThanTheBytes();
     void writeReplacesTargetAndLeavesNothingElse();
     void failedWriteLeavesTargetUntouched();
     void writeCutShortLeavesOldFileWhole();
@@ -191,6 +257,79 @@ void TestJpegWriter::spliceKeepsEachSegmentOnceAndStaysReadable()
     // No metadata: Qt's stream as it is.
     QVERIFY(encodeJpegWithMetadata(image, 85, JpegMetadata()).startsWith("\xFF\xD8"));
     QVERIFY(encodeJpegWithMetadata(QImage(), 85, m).isEmpty());
+}
+
+// The job decodes the primary picture only and encodes it anew: the written
+// file still holds the gain map, byte for byte, where its index now says.
+void TestJpegWriter::gainMapSurvivesTheWriteWithItsIndexRewritten()
+{
+    const QByteArray gainMap = greyGainMap();
+    const QByteArray decoded = gainMapJpeg(gainMap);
+    const JpegMetadata m = extractJpegMetadata(decoded);
+    QCOMPARE(m.gainMap.gainMap, gainMap);
+    QCOMPARE(m.gainMap.segments.size(), 2); // XMP and MPF
+    QPixmap pixmap;
+    QVERIFY(pixmap.loadFromData(decoded));
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/hdr.jpg";
+    for (int quality : {100, 40}) {
+        QVERIFY(writeJpegSafely(pixmap, path, quality, m));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray written = f.readAll();
+        QVERIFY(written.endsWith(gainMap));
+        const JpegMetadata again = extractJpegMetadata(written);
+        QCOMPARE(again.gainMap.gainMap, gainMap);
+        QCOMPARE(countSegments(written, 0xE1, "http://ns.adobe.com/xap/1.0/"), 1);
+        QCOMPARE(QImage::fromData(written.left(written.size() - gainMap.size())).size(), pixmap.size());
+        QVERIFY(encodeJpegWithMetadata(pixmap.toImage(), quality, m).endsWith(gainMap));
+    }
+}
+
+void TestJpegWriter::gainMapIndexIsTrustedNoFurtherThanTheBytes_data()
+{
+    QTest::addColumn<QByteArray>("jpeg");
+    const QByteArray g = greyGainMap();
+    MpfFields f;
+    f.offsetShift = 1000000;
+    QTest::newRow("offset past the end") << gainMapJpeg(g, f);
+    f = MpfFields();
+    f.offsetShift = -4000000000LL;
+    QTest::newRow("offset wrapping round") << gainMapJpeg(g, f);
+    f = MpfFields();
+    f.offsetShift = -30;
+    QTest::newRow("offset into the header") << gainMapJpeg(g, f);
+    f = MpfFields();
+    f.offsetShift = 3;
+    QTest::newRow("offset not at a picture") << gainMapJpeg(g, f);
+    f = MpfFields();
+    f.sizeShift = 1;
+    QTest::newRow("size past the end") << gainMapJpeg(g, f);
+    f = MpfFields();
+    f.sizeShift = 0xFFFFFFF0LL - g.size();
+    QTest::newRow("size of 4 GB") << gainMapJpeg(g, f);
+    f = MpfFields();
+    f.entryBytes = 16;
+    QTest::newRow("one MP entry") << gainMapJpeg(g, f);
+    f = MpfFields();
+    f.ifdOffset = 0xFFFFFF00u;
+    QTest::newRow("IFD far away") << gainMapJpeg(g, f);
+    f = MpfFields();
+    f.cutTo = 20;
+    QTest::newRow("index cut short") << gainMapJpeg(g, f);
+    QTest::newRow("no gain map after the index") << gainMapJpeg(QByteArray());
+}
+
+void TestJpegWriter::gainMapIndexIsTrustedNoFurtherThanTheBytes()
+{
+    QFETCH(QByteArray, jpeg);
+    const JpegMetadata m = extractJpegMetadata(jpeg);
+    QVERIFY(m.gainMap.isEmpty());
+    QPixmap pixmap;
+    QVERIFY(pixmap.loadFromData(jpeg));
+    const QByteArray written = encodeJpegWithMetadata(pixmap.toImage(), 90, m);
+    QCOMPARE(countSegments(written, 0xE2, QByteArray("MPF\0", 4)), 0);
+    QVERIFY(!QImage::fromData(written).isNull());
 }
 
 void TestJpegWriter::writeReplacesTargetAndLeavesNothingElse()

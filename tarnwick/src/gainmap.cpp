@@ -1,6 +1,7 @@
 #include "gainmap.h"
 
 #include "Tarnwick.h"
+#include "applehdr.h"
 #include "decode.h"
 #include "errors.h"
 #include "imagetojpeg.h"
@@ -77,9 +78,31 @@ bool needsExifOrientation(int orientation)
     return orientation >= 2 && orientation <= 8;
 }
 
-} // namespace
+// Apple's auxiliary gain map of the image; 0 when it has none.
+heif_item_id appleGainMap(const heif_image_handle *image)
+{
+    const int count = heif_image_handle_get_number_of_auxiliary_images(image, 0);
+    if (count <= 0)
+        return 0;
+    std::vector<heif_item_id> ids(static_cast<size_t>(count));
+    const int n = heif_image_handle_get_list_of_auxiliary_image_IDs(image, 0, ids.data(), count);
+    for (int i = 0; i < n && i < count; ++i) {
+        heif_image_handle *raw = nullptr;
+        if (heif_image_handle_get_auxiliary_image_handle(image, ids[size_t(i)], &raw).code != heif_error_Ok || !raw)
+            continue;
+        const Handle aux(raw);
+        const char *type = nullptr;
+        if (heif_image_handle_get_auxiliary_type(raw, &type).code != heif_error_Ok || !type)
+            continue;
+        const bool isGainMap = std::strcmp(type, kAppleGainMapType) == 0;
+        heif_image_handle_release_auxiliary_type(raw, &type);
+        if (isGainMap)
+            return ids[size_t(i)];
+    }
+    return 0;
+}
 
-GainMapSource findGainMap(heif_context *context, heif_item_id image)
+GainMapSource isoGainMap(heif_context *context, heif_item_id image)
 {
     GainMapSource source;
     const int count = heif_context_get_number_of_items(context);
@@ -119,6 +142,30 @@ GainMapSource findGainMap(heif_context *context, heif_item_id image)
         return source;
     }
     return source;
+}
+
+} // namespace
+
+GainMapSource findGainMap(heif_context *context, const heif_image_handle *image, double appleStops)
+{
+    GainMapSource iso = isoGainMap(context, heif_image_handle_get_item_id(image));
+    if (iso.present)
+        return iso;
+    GainMapSource apple;
+    const heif_item_id item = appleGainMap(image);
+    if (!item)
+        return apple;
+    if (appleStops <= 0)
+        return apple;
+    apple.present = true;
+    if (!(appleStops > 0)) {
+        apple.problem = "its headroom is not in the photo's maker note";
+        return apple;
+    }
+    apple.item = item;
+    apple.appleStops = appleStops;
+    apple.metadata = appleGainMapMetadata(appleStops);
+    return apple;
 }
 
 uint64_t gainMapPeakBytes(heif_context *context, const GainMapSource &source)
@@ -170,6 +217,13 @@ GainMapPicture encodeGainMap(heif_context *context, const GainMapSource &source,
             r.pixels.resize(rowBytes * size_t(r.height));
             for (int y = 0; y < r.height; ++y)
                 std::memcpy(r.pixels.data() + size_t(y) * rowBytes, pixels + size_t(y) * size_t(stride), rowBytes);
+        }
+        if (source.appleStops > 0) {
+            // Apple's samples remapped to the ISO formula's, every channel
+            // alike.
+            const std::array<uint8_t, 256> remap = appleGainMapRemap(source.appleStops);
+            for (uint8_t &v : r.pixels)
+                v = remap[v];
         }
         if (needsExifOrientation(exifOrientation))
             r = exifOriented(std::move(r), exifOrientation);

@@ -7,6 +7,10 @@
 // data is the metadata. libheif has no gain map calls; the items are read
 // through its generic item calls.
 //
+// Apple's gain map (applehdr.h), an auxiliary image of the photo, is taken
+// when there is no ISO one; its samples are remapped so that the ISO formula
+// gives Apple's rendition.
+//
 // A gain map that cannot be used (references to nothing, metadata cut short
 // or out of range, a picture larger than the photo or of another shape, a
 // gain map that does not decode) is left out with a reason: the photo is
@@ -31,11 +35,15 @@ struct GainMapSource {
     heif_item_id item = 0; // the gain map image; 0 when it cannot be used
     GainMapMetadata metadata;
     std::string problem;   // why a gain map that is present cannot be used
+    double appleStops = 0; // > 0: Apple's gain map of that headroom, to be remapped
     bool usable() const { return present && item != 0 && problem.empty(); }
 };
 
-// The gain map of the image (by its item id), from its tmap item.
-GainMapSource findGainMap(heif_context *context, heif_item_id image);
+// The gain map of the image: from its tmap item, else Apple's auxiliary
+// gain map with the headroom of the photo's maker note (appleStops: NAN when
+// the maker note does not tell it, which leaves the gain map out; 0 when it
+// says there is none, which is no gain map at all).
+GainMapSource findGainMap(heif_context *context, const heif_image_handle *image, double appleStops);
 
 // Memory the gain map's decode and encode hold at most (for the budget).
 uint64_t gainMapPeakBytes(heif_context *context, const GainMapSource &source);

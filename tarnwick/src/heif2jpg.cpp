@@ -121,7 +121,7 @@ int32_t convert(const Request &request, const unsigned char *input, int32_t inpu
 
     const GainMapSource gainMap = (request.flags & TARNWICK_FLAG_SDR_ONLY)
         ? GainMapSource()
-        : findGainMap(container.context.get(), heif_image_handle_get_item_id(primary));
+        : findGainMap(container.context.get(), primary, exif.appleHeadroomStops);
 
     // The stored picture before any crop (and before rotation) is what gets
     // decoded.

@@ -95,32 +95,41 @@ bool resetTiffOrientation(uint8_t *tiff, size_t size)
     return true;
 }
 
-std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size, int *orientation)
+const uint8_t *tiffOfExifItem(const uint8_t *item, size_t size, size_t *tiffSize)
 {
-    if (orientation)
-        *orientation = 0;
+    *tiffSize = 0;
     if (!item || size == 0)
-        return {};
+        return nullptr;
     const uint8_t *tiff = nullptr;
-    size_t tiffSize = 0;
+    size_t length = 0;
     if (size >= 4) {
         // Standard HEIF layout: a 32-bit big-endian offset from the end of
         // the prefix to the TIFF header (usually 6, skipping "Exif\0\0").
         const uint32_t offset = uint32_t(item[0]) << 24 | uint32_t(item[1]) << 16 | uint32_t(item[2]) << 8 | item[3];
         if (offset <= size - 4 && isTiffHeader(item + 4 + offset, size - 4 - offset)) {
             tiff = item + 4 + offset;
-            tiffSize = size - 4 - offset;
+            length = size - 4 - offset;
         }
     }
     if (!tiff && size > sizeof(kExifHeader) && std::memcmp(item, kExifHeader, sizeof(kExifHeader)) == 0
         && isTiffHeader(item + sizeof(kExifHeader), size - sizeof(kExifHeader))) {
         tiff = item + sizeof(kExifHeader);
-        tiffSize = size - sizeof(kExifHeader);
+        length = size - sizeof(kExifHeader);
     }
     if (!tiff && isTiffHeader(item, size)) {
         tiff = item;
-        tiffSize = size;
+        length = size;
     }
+    *tiffSize = tiff ? length : 0;
+    return tiff;
+}
+
+std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size, int *orientation)
+{
+    if (orientation)
+        *orientation = 0;
+    size_t tiffSize = 0;
+    const uint8_t *tiff = tiffOfExifItem(item, size, &tiffSize);
     if (!tiff)
         return {};
     if (orientation)

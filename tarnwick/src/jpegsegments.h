@@ -23,6 +23,10 @@ constexpr size_t kMaxSegmentPayload = 65535 - 2;
 // 0 when absent or unreadable.
 std::vector<uint8_t> exifApp1Payload(const uint8_t *item, size_t size, int *orientation = nullptr);
 
+// Where the TIFF structure lies in the content of a HEIF "Exif" item (the
+// layouts exifApp1Payload accepts); null when there is none.
+const uint8_t *tiffOfExifItem(const uint8_t *item, size_t size, size_t *tiffSize);
+
 // IFD0's Orientation tag (0x0112) of a TIFF structure; 0 when absent or not
 // readable.
 int tiffOrientation(const uint8_t *tiff, size_t size);

@@ -1,5 +1,6 @@
 #include "metadata.h"
 
+#include "applehdr.h"
 #include "jpegsegments.h"
 
 namespace tarnwick {
@@ -46,6 +47,10 @@ Exif exifOf(const heif_image_handle *handle)
         if (!payload.empty()) {
             exif.app1Payload = std::move(payload);
             exif.orientation = orientation;
+            // From the whole block: a compacted one has no maker note.
+            size_t tiffSize = 0;
+            const uint8_t *tiff = tiffOfExifItem(item.data(), item.size(), &tiffSize);
+            exif.appleHeadroomStops = appleHeadroomStops(tiff, tiffSize);
             return exif;
         }
     }

@@ -3,6 +3,7 @@
 
 #include <libheif/heif.h>
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,7 @@ std::vector<uint8_t> iccProfile(const heif_image_handle *handle);
 struct Exif {
     std::vector<uint8_t> app1Payload; // Orientation reset to 1; empty: none usable
     int orientation = 0;              // Orientation as the file has it; 0: none
+    double appleHeadroomStops = NAN;  // HDR headroom from an Apple maker note (applehdr.h); NAN: none
 };
 
 // The first usable EXIF block of the image (see exifApp1Payload).

@@ -168,6 +168,25 @@ std::vector<double> hdrRendition(const JpegParts::Pixels &sdr, const JpegParts::
     return out;
 }
 
+// Apple's rendition (its developer documentation): linear SDR times
+// 1 + (headroom - 1) * gain, the gain map BT.709-encoded.
+std::vector<double> appleRendition(const JpegParts::Pixels &sdr, const JpegParts::Pixels &gain, double headroom)
+{
+    std::vector<double> out(sdr.data.size());
+    for (int y = 0; y < sdr.height; ++y)
+        for (int x = 0; x < sdr.width; ++x) {
+            const int gx = std::min(gain.width - 1, x * gain.width / sdr.width);
+            const int gy = std::min(gain.height - 1, y * gain.height / sdr.height);
+            const double v = gain.data[size_t(gy) * size_t(gain.width) + size_t(gx)] / 255.0;
+            const double g = v < 0.081 ? v / 4.5 : std::pow((v + 0.099) / 1.099, 1.0 / 0.45);
+            for (int c = 0; c < 3; ++c) {
+                const size_t i = (size_t(y) * size_t(sdr.width) + size_t(x)) * 3 + size_t(c);
+                out[i] = srgbToLinear(sdr.data[i] / 255.0) * (1.0 + (headroom - 1.0) * g);
+            }
+        }
+    return out;
+}
+
 // PSNR of two renditions against their common peak.
 double renditionPsnr(const std::vector<double> &a, const std::vector<double> &b)
 {
@@ -260,6 +279,8 @@ private slots:
     void brokenGainMapGivesTheSdrJpeg();
     void gainMapJpegKeepsTheCapacityContract();
     void realPhotoKeepsItsIsoGainMap();
+    void appleGainMapBecomesIsoParameters_data();
+    void appleGainMapBecomesIsoParameters();
 };
 
 // --- Wide colour told by nclx alone ------------------------------------------
@@ -511,6 +532,73 @@ void TestHdr::realPhotoKeepsItsIsoGainMap()
                          0x40};
     QVERIFY(g.gainMapIso == phone);
     QVERIFY(JpegParts::decode(g.primary).data == JpegParts::decode(convert(heic, TARNWICK_FLAG_SDR_ONLY)).data);
+}
+
+void TestHdr::appleGainMapBecomesIsoParameters_data()
+{
+    QTest::addColumn<double>("maker33");
+    QTest::addColumn<double>("maker48");
+    QTest::addColumn<bool>("iso");
+    QTest::addColumn<double>("stops"); // NAN: left out
+    QTest::newRow("33 >= 1, 48 <= 0.01") << 1.0 << 0.0 << false << 3.0;
+    QTest::newRow("33 >= 1, 48 > 0.01") << 1.2 << 1.0 << false << 2.0;
+    QTest::newRow("33 < 1, 48 <= 0.01") << 0.5 << 0.005 << false << 1.7;
+    QTest::newRow("33 < 1, 48 > 0.01") << 0.8 << 0.5 << false << 1.5505;
+    QTest::newRow("with an ISO one too: ISO wins") << 1.0 << 0.0 << true << 2.0;
+    QTest::newRow("no tag 48") << 1.0 << double(NAN) << false << double(NAN);
+    QTest::newRow("no headroom") << 0.5 << 20.0 << false << double(NAN);
+}
+
+// Apple's gain map, converted, gives by the ISO formula what Apple's own
+// formula gives on the HEIC's pictures.
+void TestHdr::appleGainMapBecomesIsoParameters()
+{
+    QFETCH(double, maker33);
+    QFETCH(double, maker48);
+    QFETCH(bool, iso);
+    QFETCH(double, stops);
+    HeicFixture::Options o = gainMapPhoto();
+    o.gainMap.apple = true;
+    o.gainMap.iso = iso;
+    o.gainMap.maker33 = maker33;
+    o.gainMap.maker48 = maker48;
+    const Bytes heic = HeicFixture::encode(o);
+    QVERIFY(!heic.empty());
+    const Bytes jpeg = convert(heic);
+    QVERIFY(!jpeg.empty());
+    if (std::isnan(stops) && maker48 > 1) {
+        // Headroom of none: no HDR rendition to keep, nothing to report.
+        QVERIFY(!splitGainMapJpeg(jpeg).valid);
+        QVERIFY(!hasNote(jpeg, "gain map"));
+        return;
+    }
+    if (std::isnan(stops)) {
+        QVERIFY(!splitGainMapJpeg(jpeg).valid);
+        QVERIFY(hasNote(jpeg, "gain map left out: its headroom is not in the photo's maker note"));
+        return;
+    }
+    const GainMapJpeg g = splitGainMapJpeg(jpeg);
+    QVERIFY(g.valid);
+    QVERIFY(std::abs(hdrgmValue(g.gainMapXmp, "GainMapMax") - stops) < 1e-4);
+    QVERIFY(std::abs(hdrgmValue(g.gainMapXmp, "HDRCapacityMax") - stops) < 1e-4);
+    if (iso) {
+        QVERIFY(g.gainMapIso == withoutVersionByte(HeicFixture::sampleToneMapItem()));
+        return;
+    }
+    QCOMPARE(hdrgmValue(g.gainMapXmp, "Gamma"), 1.0);
+    QCOMPARE(hdrgmValue(g.gainMapXmp, "OffsetSDR"), 0.0);
+    QCOMPARE(hdrgmValue(g.gainMapXmp, "OffsetHDR"), 0.0);
+    GainMapValues v;
+    v.min = hdrgmValue(g.gainMapXmp, "GainMapMin");
+    v.max = hdrgmValue(g.gainMapXmp, "GainMapMax");
+    v.gamma = 1;
+    v.offsetSdr = v.offsetHdr = 0;
+    const JpegParts::Pixels base = JpegParts::decode(g.primary);
+    const JpegParts::Pixels gain = JpegParts::decode(g.gainMap, 0, true);
+    const double psnr = renditionPsnr(hdrRendition(base, gain, v),
+                                      appleRendition(libheifDecode(heic, false), libheifDecode(heic, true),
+                                                     std::exp2(stops)));
+    QVERIFY2(psnr > 32, qPrintable(QString("HDR rendition PSNR %1 dB").arg(psnr)));
 }
 
 QTEST_GUILESS_MAIN(TestHdr)

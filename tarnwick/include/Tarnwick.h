@@ -32,6 +32,13 @@
  *    range, a picture that does not match the photo or does not decode) is
  *    left out and the photo converted without it; the JPEG then carries a
  *    comment (COM) "Tarnwick: gain map left out: " followed by the reason;
+ *  - PQ and HLG photos (nclx transfer 16 or 18) are rendered for SDR:
+ *    decoded at full precision, their light (HLG through its OOTF for a
+ *    1000 cd/m2 display) with reference white at 203 cd/m2 becoming SDR
+ *    white, highlights above it rolled off (BT.2390 EETF), colours brought
+ *    into BT.709 (sRGB, no ICC profile) toward grey rather than clipped;
+ *    unless TARNWICK_FLAG_SDR_ONLY, a gain map of their HDR rendition
+ *    follows as above when they hold light above reference white;
  *  - input that already is a JPEG stream (a renamed .jpg) is returned
  *    unchanged once it has decoded cleanly within the limits below; a
  *    truncated (TARNWICK_ERR_TRUNCATED) or damaged (TARNWICK_ERR_CORRUPT)

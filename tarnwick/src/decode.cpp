@@ -54,13 +54,13 @@ void checkGridCovered(const heif_context *context, const heif_image_handle *hand
 } // namespace
 
 Image decode(const heif_context *context, heif_image_handle *handle, heif_colorspace colorspace, heif_chroma chroma,
-             bool applyTransformations)
+             bool applyTransformations, bool fullBitDepth)
 {
     std::unique_ptr<heif_decoding_options, void (*)(heif_decoding_options *)> options(
         heif_decoding_options_alloc(), heif_decoding_options_free);
     if (!options)
         throw Failure{TARNWICK_ERR_NO_MEMORY};
-    options->convert_hdr_to_8bit = 1;
+    options->convert_hdr_to_8bit = fullBitDepth ? 0 : 1;
     options->ignore_transformations = applyTransformations ? 0 : 1;
     const Settings &s = settings();
     options->decoder_id = isJpegCoded(context, handle) ? kJpegDecoderId : s.hevcDecoder.c_str();

@@ -12,9 +12,10 @@
 namespace tarnwick {
 
 // The decoded image in the colourspace and chroma asked for, 8 bits per
-// sample at most; with applyTransformations, libheif applies the file's
-// rotation, mirroring and crop. Throws Failure when nothing decodes.
+// sample at most unless fullBitDepth; with applyTransformations, libheif
+// applies the file's rotation, mirroring and crop. Throws Failure when
+// nothing decodes.
 Image decode(const heif_context *context, heif_image_handle *handle, heif_colorspace colorspace, heif_chroma chroma,
-             bool applyTransformations);
+             bool applyTransformations, bool fullBitDepth = false);
 
 } // namespace tarnwick

@@ -15,6 +15,7 @@
 #include "container.h"
 #include "errors.h"
 #include "gainmap.h"
+#include "hdrrendition.h"
 #include "imagetojpeg.h"
 #include "jpeginput.h"
 #include "jpegsegments.h"
@@ -109,8 +110,11 @@ int32_t convert(const Request &request, const unsigned char *input, int32_t inpu
     const Exif exif = exifOf(primary);
     // An embedded profile says it all; a wide gamut told by nclx alone gets
     // a profile of its own, since JPEG readers know no nclx.
-    std::vector<uint8_t> icc = iccProfile(primary);
-    if (icc.empty())
+    // PQ and HLG photos become SDR pictures in BT.709 primaries
+    // (hdrrendition.h), which need no profile.
+    const bool pqOrHlg = isPqOrHlg(primary);
+    std::vector<uint8_t> icc = pqOrHlg ? std::vector<uint8_t>() : iccProfile(primary);
+    if (icc.empty() && !pqOrHlg)
         icc = nclxIccProfile(primary);
     std::vector<uint8_t> segments = metadataSegments(exif.app1Payload, icc);
     // Photos whose orientation lives only in EXIF (early phone firmware) are
@@ -119,7 +123,8 @@ int32_t convert(const Request &request, const unsigned char *input, int32_t inpu
     const int exifOrientation =
         hasContainerOrientation(container.context.get(), primary) ? 0 : exif.orientation;
 
-    const GainMapSource gainMap = (request.flags & TARNWICK_FLAG_SDR_ONLY)
+    const bool sdrOnly = (request.flags & TARNWICK_FLAG_SDR_ONLY) != 0;
+    const GainMapSource gainMap = sdrOnly || pqOrHlg
         ? GainMapSource()
         : findGainMap(container.context.get(), primary, exif.appleHeadroomStops);
 
@@ -131,14 +136,23 @@ int32_t convert(const Request &request, const unsigned char *input, int32_t inpu
     if (storedPixels > TARNWICK_MAX_PIXELS)
         throw Failure{TARNWICK_ERR_TOO_LARGE};
     const ImageFacts facts = imageFacts(container.context.get(), primary);
-    const MemoryReservation reservation(peakBytes(facts, primary, uint64_t(storedPixels), exifOrientation)
-                                        + gainMapPeakBytes(container.context.get(), gainMap));
+    const MemoryReservation reservation(
+        pqOrHlg ? pqOrHlgPeakBytes(uint64_t(storedPixels))
+                : peakBytes(facts, primary, uint64_t(storedPixels), exifOrientation)
+                + gainMapPeakBytes(container.context.get(), gainMap));
     TjBuffer jpeg;
-    encodePrimaryImage(container.context.get(), primary, facts, quality, exifOrientation, jpeg);
+    HdrPicture hdr;
+    if (pqOrHlg)
+        hdr = encodePqOrHlgImage(container.context.get(), primary, quality, exifOrientation, !sdrOnly, jpeg);
+    else
+        encodePrimaryImage(container.context.get(), primary, facts, quality, exifOrientation, jpeg);
     if (!jpeg.data || jpeg.size == 0)
         return TARNWICK_ERR_ENCODE;
 
     std::vector<uint8_t> whole;
+    if (!hdr.gainMapJpeg.empty())
+        whole = assembleGainMapJpeg(jpeg.data, jpeg.size, segments, hdr.gainMapJpeg.data(), hdr.gainMapJpeg.size(),
+                                    hdr.gainMap);
     if (gainMap.present) {
         int photoWidth = 0, photoHeight = 0;
         GainMapPicture picture;

@@ -281,6 +281,10 @@ private slots:
     void realPhotoKeepsItsIsoGainMap();
     void appleGainMapBecomesIsoParameters_data();
     void appleGainMapBecomesIsoParameters();
+    void pqAndHlgComeBackAsTheirSdrPhoto_data();
+    void pqAndHlgComeBackAsTheirSdrPhoto();
+    void pqAndHlgHighlightsRollOffAndTheGainMapRestoresThem_data();
+    void pqAndHlgHighlightsRollOffAndTheGainMapRestoresThem();
 };
 
 // --- Wide colour told by nclx alone ------------------------------------------
@@ -599,6 +603,97 @@ void TestHdr::appleGainMapBecomesIsoParameters()
                                       appleRendition(libheifDecode(heic, false), libheifDecode(heic, true),
                                                      std::exp2(stops)));
     QVERIFY2(psnr > 32, qPrintable(QString("HDR rendition PSNR %1 dB").arg(psnr)));
+}
+
+// --- PQ and HLG ------------------------------------------------------------------
+
+HeicFixture::Options hdrPhoto(int transfer, double highlight)
+{
+    HeicFixture::Options o;
+    o.width = 128;
+    o.height = 96;
+    o.bitDepth = 10;
+    o.quality = 95;
+    o.exif = false;
+    o.hdrTransfer = transfer;
+    o.highlight = highlight;
+    return o;
+}
+
+void TestHdr::pqAndHlgComeBackAsTheirSdrPhoto_data()
+{
+    QTest::addColumn<int>("transfer");
+    QTest::newRow("PQ") << 16;
+    QTest::newRow("HLG") << 18;
+}
+
+// An SDR photo stored as PQ or HLG with its white at reference white comes
+// back as that photo, with nothing above white to keep in a gain map.
+void TestHdr::pqAndHlgComeBackAsTheirSdrPhoto()
+{
+    QFETCH(int, transfer);
+    const HeicFixture::Options o = hdrPhoto(transfer, 1.0);
+    const Bytes heic = HeicFixture::encode(o);
+    QVERIFY(!heic.empty());
+    const Bytes jpeg = convert(heic);
+    QVERIFY(!jpeg.empty());
+    QVERIFY(JpegParts::appPayloads(JpegParts::headerSegments(jpeg), 0xE2, "MPF").empty());
+    QVERIFY(JpegParts::iccProfile(JpegParts::headerSegments(jpeg)).empty());
+    const JpegParts::Pixels sdr = JpegParts::decode(jpeg);
+    const double psnr = HeicFixture::psnr(sdr.data, HeicFixture::sourceRgb(o));
+    QVERIFY2(psnr >= 30, qPrintable(QString("PSNR %1 dB").arg(psnr)));
+}
+
+void TestHdr::pqAndHlgHighlightsRollOffAndTheGainMapRestoresThem_data()
+{
+    QTest::addColumn<int>("transfer");
+    QTest::newRow("PQ, highlights at 4x white") << 16;
+    QTest::newRow("HLG, highlights at 4x white") << 18;
+}
+
+void TestHdr::pqAndHlgHighlightsRollOffAndTheGainMapRestoresThem()
+{
+    QFETCH(int, transfer);
+    const HeicFixture::Options o = hdrPhoto(transfer, 4.0);
+    const Bytes heic = HeicFixture::encode(o);
+    QVERIFY(!heic.empty());
+    const Bytes jpeg = convert(heic);
+    const GainMapJpeg g = splitGainMapJpeg(jpeg);
+    QVERIFY(g.valid);
+    const JpegParts::Pixels base = JpegParts::decode(g.primary);
+    const JpegParts::Pixels gain = JpegParts::decode(g.gainMap, 0, true);
+    QCOMPARE(base.width, o.width);
+    QCOMPARE(gain.width, o.width / 2);
+    QVERIFY(JpegParts::decode(convert(heic, TARNWICK_FLAG_SDR_ONLY)).data == base.data);
+    QVERIFY2(std::abs(hdrgmValue(g.gainMapXmp, "HDRCapacityMax") - 2.0) < 0.05,
+             qPrintable(QString::number(hdrgmValue(g.gainMapXmp, "HDRCapacityMax"))));
+
+    // The SDR picture keeps the highlights' gradient (rolled off, not cut
+    // flat) and stays darker than... nothing: white is its ceiling.
+    const std::vector<double> light = HeicFixture::hdrSourceLight(o);
+    auto lum = [](const double *c) { return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]; };
+    int ordered = 0, pairs = 0;
+    for (int x = o.width * 3 / 4 + 1; x < o.width; ++x) {
+        const size_t a = (size_t(4) * size_t(o.width) + size_t(x - 1)) * 3, b = a + 3;
+        const double la = lum(&light[a]), lb = lum(&light[b]);
+        if (std::abs(la - lb) < 0.05)
+            continue;
+        ++pairs;
+        const int sa = base.data[a] + base.data[a + 1] + base.data[a + 2];
+        const int sb = base.data[b] + base.data[b + 1] + base.data[b + 2];
+        ordered += (la < lb) == (sa <= sb);
+    }
+    QVERIFY2(pairs == 0 || ordered * 10 >= pairs * 8, qPrintable(QString("%1 of %2").arg(ordered).arg(pairs)));
+
+    // The HDR rendition rebuilt from the JPEG is the photo's own light.
+    GainMapValues v;
+    v.min = hdrgmValue(g.gainMapXmp, "GainMapMin");
+    v.max = hdrgmValue(g.gainMapXmp, "GainMapMax");
+    v.gamma = hdrgmValue(g.gainMapXmp, "Gamma");
+    v.offsetSdr = hdrgmValue(g.gainMapXmp, "OffsetSDR");
+    v.offsetHdr = hdrgmValue(g.gainMapXmp, "OffsetHDR");
+    const double psnr = renditionPsnr(hdrRendition(base, gain, v), light);
+    QVERIFY2(psnr > 30, qPrintable(QString("HDR rendition PSNR %1 dB").arg(psnr)));
 }
 
 QTEST_GUILESS_MAIN(TestHdr)

@@ -1,5 +1,7 @@
 #include "container.h"
 
+#include "gainmap.h"
+
 #include "Tarnwick.h"
 #include "errors.h"
 
@@ -63,6 +65,26 @@ Container openContainer(const unsigned char *input, int32_t length, int tileThre
     if (!c.primary)
         throw Failure{TARNWICK_ERR_CORRUPT};
     return c;
+}
+
+
+std::vector<heif_item_id> topLevelImages(const Container &container)
+{
+    heif_context *context = container.context.get();
+    const heif_item_id primary = heif_image_handle_get_item_id(container.primary.get());
+    std::vector<heif_item_id> images{primary};
+    const int count = heif_context_get_number_of_top_level_images(context);
+    if (count <= 1)
+        return images;
+    std::vector<heif_item_id> ids(static_cast<size_t>(count));
+    const int n = std::min(count, heif_context_get_list_of_top_level_image_IDs(context, ids.data(), count));
+    ids.resize(size_t(std::max(0, n)));
+    std::sort(ids.begin(), ids.end());
+    const std::vector<heif_item_id> gainMaps = gainMapPictures(context);
+    for (heif_item_id id : ids)
+        if (id != primary && std::find(gainMaps.begin(), gainMaps.end(), id) == gainMaps.end())
+            images.push_back(id);
+    return images;
 }
 
 } // namespace tarnwick

@@ -21,6 +21,11 @@ struct Container {
     Handle primary;
 };
 
+// The file's top-level images as a caller numbers them: the primary first,
+// then the others in the order of their item ids. Thumbnails, auxiliary
+// images and gain map pictures are not among them.
+std::vector<heif_item_id> topLevelImages(const Container &container);
+
 // Reads from memory without copying (except to relabel the brands): input
 // must outlive the result. Throws Failure.
 Container openContainer(const unsigned char *input, int32_t length, int tileThreads);

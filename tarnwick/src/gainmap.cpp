@@ -168,6 +168,24 @@ GainMapSource findGainMap(heif_context *context, const heif_image_handle *image,
     return apple;
 }
 
+std::vector<heif_item_id> gainMapPictures(const heif_context *context)
+{
+    std::vector<heif_item_id> pictures;
+    const int count = heif_context_get_number_of_items(context);
+    if (count <= 0)
+        return pictures;
+    std::vector<heif_item_id> ids(static_cast<size_t>(count));
+    const int n = heif_context_get_list_of_item_IDs(context, ids.data(), count);
+    for (int i = 0; i < n && i < count; ++i) {
+        if (heif_item_get_item_type(context, ids[size_t(i)]) != heif_fourcc('t', 'm', 'a', 'p'))
+            continue;
+        const std::vector<heif_item_id> inputs = derivationInputs(context, ids[size_t(i)]);
+        if (inputs.size() >= 2)
+            pictures.insert(pictures.end(), inputs.begin() + 1, inputs.end());
+    }
+    return pictures;
+}
+
 uint64_t gainMapPeakBytes(heif_context *context, const GainMapSource &source)
 {
     if (!source.usable())

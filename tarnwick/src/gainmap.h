@@ -45,6 +45,10 @@ struct GainMapSource {
 // says there is none, which is no gain map at all).
 GainMapSource findGainMap(heif_context *context, const heif_image_handle *image, double appleStops);
 
+// The gain map pictures named by the file's tmap items (not images of their
+// own for anyone converting the file's images).
+std::vector<heif_item_id> gainMapPictures(const heif_context *context);
+
 // Memory the gain map's decode and encode hold at most (for the budget).
 uint64_t gainMapPeakBytes(heif_context *context, const GainMapSource &source);
 

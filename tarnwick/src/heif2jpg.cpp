@@ -54,7 +54,7 @@ int32_t imageCount(const unsigned char *input, int32_t inputLength)
     if (looksLikeJpeg(input, inputLength))
         return 1;
     const Container container = openContainer(input, inputLength, 1);
-    return std::max(1, heif_context_get_number_of_top_level_images(container.context.get()));
+    return int32_t(topLevelImages(container).size());
 }
 
 // A gain map that was present but could not be used is named in a JPEG
@@ -86,7 +86,7 @@ int32_t convert(const Request &request, const unsigned char *input, int32_t inpu
                 int32_t outputCapacity)
 {
     const int32_t quality = std::clamp(request.quality, 1, 100);
-    if (request.imageIndex != 0)
+    if (request.imageIndex < 0)
         return TARNWICK_ERR_NO_IMAGE;
     const CallKey key{quality, request.imageIndex, request.flags};
 
@@ -95,14 +95,27 @@ int32_t convert(const Request &request, const unsigned char *input, int32_t inpu
         return kept;
 
     if (looksLikeJpeg(input, inputLength))
-        return passThroughJpeg(input, inputLength, output, outputCapacity);
+        return request.imageIndex == 0 ? passThroughJpeg(input, inputLength, output, outputCapacity)
+                                       : TARNWICK_ERR_NO_IMAGE;
 
     const Settings &config = settings();
     const InFlight inFlight;
     const int threads = tileThreads(config);
     const PictureSizeLog pictureSizes(threads > 0);
     Container container = openContainer(input, inputLength, threads);
-    heif_image_handle *primary = container.primary.get();
+    // The image asked for; "primary" below is that image.
+    Handle other;
+    if (request.imageIndex > 0) {
+        const std::vector<heif_item_id> images = topLevelImages(container);
+        if (size_t(request.imageIndex) >= images.size())
+            return TARNWICK_ERR_NO_IMAGE;
+        heif_image_handle *raw = nullptr;
+        check(heif_context_get_image_handle(container.context.get(), images[size_t(request.imageIndex)], &raw));
+        other.reset(raw);
+        if (!other)
+            return TARNWICK_ERR_NO_IMAGE;
+    }
+    heif_image_handle *primary = other ? other.get() : container.primary.get();
     const int64_t width = heif_image_handle_get_width(primary);
     const int64_t height = heif_image_handle_get_height(primary);
     checkSize(width, height);

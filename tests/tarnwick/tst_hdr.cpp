@@ -285,6 +285,7 @@ private slots:
     void pqAndHlgComeBackAsTheirSdrPhoto();
     void pqAndHlgHighlightsRollOffAndTheGainMapRestoresThem_data();
     void pqAndHlgHighlightsRollOffAndTheGainMapRestoresThem();
+    void everyTopLevelImageByIndex();
 };
 
 // --- Wide colour told by nclx alone ------------------------------------------
@@ -694,6 +695,42 @@ void TestHdr::pqAndHlgHighlightsRollOffAndTheGainMapRestoresThem()
     v.offsetHdr = hdrgmValue(g.gainMapXmp, "OffsetHDR");
     const double psnr = renditionPsnr(hdrRendition(base, gain, v), light);
     QVERIFY2(psnr > 30, qPrintable(QString("HDR rendition PSNR %1 dB").arg(psnr)));
+}
+
+// --- Every image of a photo ------------------------------------------------------
+
+// A collection: the primary at index 0, the others by item id; gain map
+// pictures (here left visible) are no image of their own; past the last,
+// TARNWICK_ERR_NO_IMAGE.
+void TestHdr::everyTopLevelImageByIndex()
+{
+    HeicFixture::Options o = gainMapPhoto();
+    o.extraImages = 2;
+    o.gainMap.hidden = false;
+    const Bytes heic = HeicFixture::encode(o);
+    QVERIFY(!heic.empty());
+    const int32_t n = int32_t(heic.size());
+    QCOMPARE(tarnwick_image_count(heic.data(), n), 3);
+    for (int32_t index = 0; index < 3; ++index) {
+        Bytes out(heic.size() * 10 + 65536);
+        const int32_t result = heif2jpg_image(heic.data(), n, 95, index, 0, out.data(), int32_t(out.size()));
+        QVERIFY2(result > 0, tarnwick_error_text(result));
+        out.resize(size_t(result));
+        const JpegParts::Pixels p = JpegParts::decode(out);
+        QCOMPARE(p.width, o.width + 16 * index);
+        // The primary keeps its gain map and EXIF; the others have neither.
+        QCOMPARE(splitGainMapJpeg(out).valid, index == 0);
+        QCOMPARE(JpegParts::appPayloads(JpegParts::headerSegments(out), 0xE1, "Exif").size(), size_t(index == 0));
+        if (index > 0)
+            QVERIFY(std::abs(int(p.data[p.data.size() / 2]) - 60 * index) < 6);
+    }
+    Bytes out(1024);
+    QCOMPARE(heif2jpg_image(heic.data(), n, 95, 3, 0, out.data(), int32_t(out.size())), int32_t(TARNWICK_ERR_NO_IMAGE));
+    QCOMPARE(heif2jpg_image(heic.data(), n, 95, -1, 0, out.data(), int32_t(out.size())), int32_t(TARNWICK_ERR_NO_IMAGE));
+    const Bytes single = HeicFixture::encode(HeicFixture::Options());
+    QCOMPARE(tarnwick_image_count(single.data(), int32_t(single.size())), 1);
+    QCOMPARE(heif2jpg_image(single.data(), int32_t(single.size()), 95, 1, 0, out.data(), int32_t(out.size())),
+             int32_t(TARNWICK_ERR_NO_IMAGE));
 }
 
 QTEST_GUILESS_MAIN(TestHdr)

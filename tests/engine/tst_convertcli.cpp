@@ -84,6 +84,7 @@ private slots:
     void helpAndManualPageListTheSameOptions();
     void fixturesUprightWithMetadata();
     void gainMapKeptUnlessSdrAsked();
+    void allImagesEachGetAJpeg();
     void recursiveKeepsTheFolderTree();
     void besideWritesNextToEachPhoto();
     void readerGoingAwayDoesNotEndTheBatch();
@@ -237,6 +238,37 @@ void TestConvertCli::gainMapKeptUnlessSdrAsked()
     const QByteArray plain = readAll(dir.path() + "/sdr/Quorvix/hdr.jpg");
     QVERIFY(!plain.contains("hdrgm") && !plain.contains(QByteArray("MPF\0", 4)));
     QCOMPARE(QImage::fromData(plain), photo);
+}
+
+// --all-images: the primary under its usual name, the others as name-2.jpg,
+// name-3.jpg, named by the batch's rules (a name an input's JPEG holds is
+// not taken); without it, the primary only.
+void TestConvertCli::allImagesEachGetAJpeg()
+{
+    if (!decoderWorks())
+        QSKIP("decoder library not available");
+    QTemporaryDir dir;
+    HeicFixture::Options collection;
+    collection.extraImages = 2;
+    QVERIFY(HeicFixture::write(QFile::encodeName(dir.path() + "/c.heic").toStdString(), collection));
+    QVERIFY(HeicFixture::write(QFile::encodeName(dir.path() + "/c-2.heic").toStdString(), HeicFixture::Options()));
+    QVERIFY(QDir(dir.path()).mkdir("all") && QDir(dir.path()).mkdir("primary"));
+
+    const Run all = runConvert({"--all-images", "-o", dir.path() + "/all", dir.path() + "/c.heic",
+                                dir.path() + "/c-2.heic"});
+    QVERIFY2(all.exitCode == 0, qPrintable(all.out + all.err));
+    QVERIFY2(all.out.contains("2 of 2 files converted, 0 failed."), qPrintable(all.out));
+    const QString out = dir.path() + "/all/Quorvix/";
+    QVERIFY2(all.out.contains(dir.path() + "/c.heic -> " + out + "c-2 (2).jpg"), qPrintable(all.out));
+    verifyOnlyJpegs(out, {"c-2 (2).jpg", "c-2.jpg", "c-3.jpg", "c.jpg"});
+    QCOMPARE(QImage(out + "c.jpg").width(), collection.width);
+    QCOMPARE(QImage(out + "c-2 (2).jpg").width(), collection.width + 16);
+    QCOMPARE(QImage(out + "c-3.jpg").width(), collection.width + 32);
+    QCOMPARE(QImage(out + "c-2.jpg").width(), HeicFixture::Options().width);
+
+    const Run primary = runConvert({"-o", dir.path() + "/primary", dir.path() + "/c.heic"});
+    QCOMPARE(primary.exitCode, 0);
+    verifyOnlyJpegs(dir.path() + "/primary/Quorvix", {"c.jpg"});
 }
 
 void TestConvertCli::recursiveKeepsTheFolderTree()

@@ -68,20 +68,21 @@ std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *len
 }
 
 Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length, int32_t quality,
-               const char *tempFileName, int32_t decoderFlags)
+               const char *tempFileName, int32_t decoderFlags, int32_t imageIndex)
 {
     Decoded result;
     if (!decoder) {
         result.failure = QStringLiteral("no decoder (the decoder library was not found)");
         return result;
     }
-    const Heif2jpgImageFunc imageDecoder = decoderFlags ? boundImageDecoder() : nullptr;
-    if (decoderFlags && !imageDecoder) {
-        result.failure = QStringLiteral("the decoder library cannot write plain SDR JPEGs");
+    const bool byImage = decoderFlags != 0 || imageIndex != 0;
+    const Heif2jpgImageFunc imageDecoder = byImage ? boundImageDecoder() : nullptr;
+    if (byImage && !imageDecoder) {
+        result.failure = QStringLiteral("the decoder library cannot convert single images of a file");
         return result;
     }
     auto call = [&](unsigned char *output, int32_t capacity) {
-        return imageDecoder ? imageDecoder(input, length, quality, 0, decoderFlags, output, capacity)
+        return imageDecoder ? imageDecoder(input, length, quality, imageIndex, decoderFlags, output, capacity)
                             : decoder(input, length, quality, output, capacity, tempFileName);
     };
     int32_t capacity = length * 10;
@@ -120,6 +121,13 @@ Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length,
     }
     result.metadata = extractJpegMetadata(reinterpret_cast<const char *>(output.get()), jpegLength);
     return result;
+}
+
+int32_t imageCount(const unsigned char *input, int32_t length)
+{
+    const ImageCountFunc counter = boundImageCounter();
+    const int32_t count = counter ? counter(input, length) : 1;
+    return count >= 1 ? count : 1;
 }
 
 Decoded decodeFile(Heif2jpgFunc decoder, const QString &path, int32_t quality, const char *tempFileName,

@@ -36,11 +36,16 @@ struct Decoded
 
 // Calls the decoder with an output buffer of length x 10 bytes, once more
 // with a buffer of the size it asks for when that is not enough, and loads
-// the JPEG it returns. With decoder flags (kDecoderFlagSdrOnly), the call
-// goes to the bound library's heif2jpg_image (boundImageDecoder) instead;
-// a library without it fails the decode.
+// the JPEG it returns. With decoder flags (kDecoderFlagSdrOnly) or an image
+// other than the primary (imageIndex > 0), the call goes to the bound
+// library's heif2jpg_image (boundImageDecoder) instead; a library without it
+// fails the decode.
 Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length, int32_t quality,
-               const char *tempFileName, int32_t decoderFlags = 0);
+               const char *tempFileName, int32_t decoderFlags = 0, int32_t imageIndex = 0);
+
+// The number of top-level images of the file, by the bound library's
+// tarnwick_image_count; 1 when it cannot tell.
+int32_t imageCount(const unsigned char *input, int32_t length);
 
 // readWholeFile, then decode, with metadata.sourceModified set to the file's
 // modification time. failure holds readWholeFile's reason when the file could

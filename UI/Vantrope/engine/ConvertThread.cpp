@@ -58,6 +58,12 @@ void ConvertThread::setDecoderFlags(int32_t nFlags)
     m_nDecoderFlags = nFlags;
 }
 
+void ConvertThread::setAllImages(bool bAllImages)
+{
+    waitUntilIdle();
+    m_bAllImages = bAllImages;
+}
+
 void ConvertThread::setStop(bool bStop)
 {
     m_bStop = bStop;
@@ -161,13 +167,40 @@ void ConvertThread::convertData(unsigned char *input, int32_t nLength, int32_t n
     if (inputBuffer) {
         ConvertJob::Decoded decoded =
             ConvertJob::decode(m_decoder, inputBuffer.get(), nLength, nQuality, tempFileName, m_nDecoderFlags);
-        inputBuffer.reset();
+        if (!m_bAllImages)
+            inputBuffer.reset();
         pix = std::move(decoded.pixmap);
         m_metadata = std::move(decoded.metadata);
         m_metadata.sourceModified = m_sourceModified;
         m_strFailure = decoded.failure;
     }
+    const bool decoded = !pix.isNull();
     saveJpg(pix);
+    if (decoded && m_bAllImages && inputBuffer && !m_bStop)
+        convertOtherImages(inputBuffer.get(), nLength, m_strOutputPath);
+}
+
+void ConvertThread::convertOtherImages(const unsigned char *input, int32_t nLength, const QString &primaryOutputPath)
+{
+    const int32_t count = ConvertJob::imageCount(input, nLength);
+    for (int32_t index = 1; index < count && !m_bStop; ++index) {
+        const QString label = QStringLiteral("image %1").arg(index + 1);
+        ConvertJob::Decoded decoded =
+            ConvertJob::decode(m_decoder, input, nLength, m_nQuality, m_tempFileName, m_nDecoderFlags, index);
+        if (decoded.pixmap.isNull()) {
+            emit signal_FileWarning(m_strInputPath, QStringLiteral("%1 not converted: %2").arg(label, decoded.failure));
+            continue;
+        }
+        decoded.metadata.sourceModified = m_sourceModified;
+        const QString outputPath =
+            convertQueue().reserveOutputPath(OutputLocation::otherImagePath(primaryOutputPath, index + 1));
+        QString error;
+        if (!writeJpegSafely(decoded.pixmap, outputPath, m_nQuality, decoded.metadata, &error)) {
+            emit signal_FileWarning(m_strInputPath, QStringLiteral("%1 not converted: %2").arg(label, error));
+            continue;
+        }
+        emit signal_ImageConverted(m_strInputPath, outputPath);
+    }
 }
 
 void ConvertThread::saveJpg(QPixmap pix)

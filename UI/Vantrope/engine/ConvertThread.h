@@ -47,6 +47,11 @@ public:
     void setTempFileName(const char *tempFileName); // a string that outlives the worker
     void setStop(bool bStop);
     void setDecoderFlags(int32_t nFlags); // kDecoderFlagSdrOnly: plain SDR JPEGs, no gain map
+    // Also convert each photo's other top-level images, as "name-2.jpg",
+    // "name-3.jpg", ... beside the primary's JPEG (under the queue's naming
+    // rules). They are reported by signal_ImageConverted and, when they fail,
+    // by signal_FileWarning; the photo's own signals concern the primary.
+    void setAllImages(bool bAllImages);
 
     // The save path as the output location rule left it. Read it only while
     // the worker is not running.
@@ -60,6 +65,8 @@ signals:
     // After signal_FileConverted, when the JPEG lacks something the photo
     // had (a gain map the decoder could not use).
     void signal_FileWarning(const QString &strInputPath, const QString &strWarning);
+    // A further image of the photo written (setAllImages).
+    void signal_ImageConverted(const QString &strInputPath, const QString &strOutputPath);
 
 protected:
     void run() override;
@@ -72,11 +79,13 @@ protected:
 private:
     void waitUntilIdle();
     void reportFailure(const QString &strReason);
+    void convertOtherImages(const unsigned char *input, int32_t nLength, const QString &primaryOutputPath);
 
     std::atomic<bool> m_bStop{false};
     int32_t m_nInputLength = 0;
     int32_t m_nQuality = 100;
     int32_t m_nDecoderFlags = 0;
+    bool m_bAllImages = false;
     QString m_strSavePath;
     const char *m_tempFileName = "";
     Heif2jpgFunc m_decoder = nullptr;

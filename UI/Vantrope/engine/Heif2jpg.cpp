@@ -10,6 +10,7 @@ namespace {
 typedef const char *(*ErrorTextFunc)(int32_t code);
 std::atomic<ErrorTextFunc> g_errorText{nullptr};
 std::atomic<Heif2jpgImageFunc> g_imageDecoder{nullptr};
+std::atomic<ImageCountFunc> g_imageCounter{nullptr};
 } // namespace
 
 Heif2jpgFunc bindDecoder()
@@ -19,6 +20,7 @@ Heif2jpgFunc bindDecoder()
         return nullptr;
     g_errorText.store(reinterpret_cast<ErrorTextFunc>(GetProcAddress(module, "tarnwick_error_text")));
     g_imageDecoder.store(reinterpret_cast<Heif2jpgImageFunc>(GetProcAddress(module, "heif2jpg_image")));
+    g_imageCounter.store(reinterpret_cast<ImageCountFunc>(GetProcAddress(module, "tarnwick_image_count")));
     return reinterpret_cast<Heif2jpgFunc>(GetProcAddress(module, "heif2jpg"));
 }
 
@@ -35,4 +37,9 @@ QString decoderErrorText(int32_t code)
 Heif2jpgImageFunc boundImageDecoder()
 {
     return g_imageDecoder.load();
+}
+
+ImageCountFunc boundImageCounter()
+{
+    return g_imageCounter.load();
 }

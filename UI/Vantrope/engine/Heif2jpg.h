@@ -38,3 +38,11 @@ QString decoderErrorText(int32_t code);
 // The heif2jpg_image export of the library bindDecoder() loaded; null before
 // it was bound or when the library lacks it.
 Heif2jpgImageFunc boundImageDecoder();
+
+// tarnwick_image_count(input, inputLength): the number of top-level images
+// of the file (the primary and the others heif2jpg_image numbers), or a
+// negative error code.
+typedef int32_t (*ImageCountFunc)(const unsigned char *input, int32_t inputLength);
+
+// Its export from the library bindDecoder() loaded; null as above.
+ImageCountFunc boundImageCounter();

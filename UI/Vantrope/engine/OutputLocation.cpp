@@ -42,6 +42,16 @@ QString numberedName(const QString &name, int n)
     return base + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')') + suffix;
 }
 
+QString otherImagePath(const QString &primaryOutputPath, int imageNumber)
+{
+    const int slash = primaryOutputPath.lastIndexOf(QLatin1Char('/'));
+    const int dot = primaryOutputPath.lastIndexOf(QLatin1Char('.'));
+    const bool hasSuffix = dot > slash + 1;
+    const QString base = hasSuffix ? primaryOutputPath.left(dot) : primaryOutputPath;
+    const QString suffix = hasSuffix ? primaryOutputPath.mid(dot) : QStringLiteral(".jpg");
+    return base + QLatin1Char('-') + QString::number(imageNumber) + suffix;
+}
+
 void completeSavePath(QString &savePath, Form form)
 {
     if (savePath.isEmpty()) {

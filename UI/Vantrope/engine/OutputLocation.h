@@ -35,6 +35,11 @@ QString outputName(const QString &fileName);
 // (none for "exit" or ".jpg").
 QString numberedName(const QString &name, int n);
 
+// The name of a photo's further image (imageNumber 2, 3, ...) beside its
+// primary's JPEG: "IMG_1.jpg", 2 -> "IMG_1-2.jpg" (the path's folder kept).
+// The work queue then settles collisions as for any other output.
+QString otherImagePath(const QString &primaryOutputPath, int imageNumber);
+
 // Completes savePath in place by the table above. Touches no file.
 void completeSavePath(QString &savePath, Form form);
 

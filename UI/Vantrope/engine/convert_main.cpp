@@ -51,6 +51,12 @@ public:
         line(QStringLiteral("%1 -> %2").arg(input, output));
     }
 
+    // A further image of a photo: a line of its own, not counted.
+    void imageConverted(const QString &input, const QString &output)
+    {
+        line(QStringLiteral("%1 -> %2").arg(input, output));
+    }
+
     void failed(const QString &input, const QString &reason)
     {
         ++m_failed;
@@ -140,6 +146,8 @@ int main(int argc, char *argv[])
         "The photo's EXIF and ICC profile are kept; a portrait photo comes out upright. Each JPEG\n"
         "is dated when the photo was taken (EXIF), else like its photo file. A photo's HDR gain map\n"
         "is kept as a second picture in the JPEG (Ultra HDR layout) unless --sdr is given.\n"
+        "With --all-images, a photo holding several images (a collection, a burst, a stereo pair)\n"
+        "gives one JPEG for each: NAME.jpg for its primary image, NAME-2.jpg, NAME-3.jpg, ...\n"
         "Names are given in the order of the files: two inputs with the same name get \"name.jpg\"\n"
         "and \"name (2).jpg\", ... A file that is already in the folder is replaced, a symbolic link\n"
         "there is replaced by the JPEG itself; an input is never overwritten.\n"
@@ -159,6 +167,9 @@ int main(int argc, char *argv[])
                                                       "keeping the folder tree."));
     QCommandLineOption besideOption(QStringLiteral("beside"),
                                     QStringLiteral("Write each JPEG next to its photo instead (not with -o)."));
+    QCommandLineOption allImagesOption(
+        QStringLiteral("all-images"),
+        QStringLiteral("Also convert a photo's other images (collections, bursts, pairs) as NAME-2.jpg, NAME-3.jpg, ..."));
     QCommandLineOption sdrOption(QStringLiteral("sdr"),
                                  QStringLiteral("Write plain SDR JPEGs of one picture, without the HDR gain map "
                                                 "(for services that refuse multi-picture JPEGs)."));
@@ -167,6 +178,7 @@ int main(int argc, char *argv[])
     parser.addOption(recursiveOption);
     parser.addOption(besideOption);
     parser.addOption(sdrOption);
+    parser.addOption(allImagesOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("HEIC photos, or folders of them, to convert."),
                                  QStringLiteral("FILE..."));
     parser.process(app);
@@ -234,6 +246,8 @@ int main(int argc, char *argv[])
                          [&](const QString &in, const QString &out) { reporter.converted(in, out); });
         QObject::connect(worker.get(), &ConvertThread::signal_FileFailed, &app,
                          [&](const QString &in, const QString &why) { reporter.failed(in, why); });
+        QObject::connect(worker.get(), &ConvertThread::signal_ImageConverted, &app,
+                         [&](const QString &in, const QString &out) { reporter.imageConverted(in, out); });
         QObject::connect(worker.get(), &ConvertThread::signal_FileWarning, &app,
                          [](const QString &in, const QString &warning) {
                              printError(in + QStringLiteral(": ") + warning);
@@ -247,6 +261,7 @@ int main(int argc, char *argv[])
         worker->setSavePath(parser.value(outputOption));
         worker->setTempFileName(tempFileName);
         worker->setDecoderFlags(parser.isSet(sdrOption) ? kDecoderFlagSdrOnly : 0);
+        worker->setAllImages(parser.isSet(allImagesOption));
         worker->setStop(false);
         workers.push_back(std::move(worker));
     }

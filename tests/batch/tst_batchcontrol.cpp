@@ -139,6 +139,7 @@ private slots:
     void cleanup();
 
     void convertButtonRunsTheWholeBatch();
+    void everyImageBoxConvertsTheOtherImages();
     void realPhotos();
     void queueServesCheckingOrder();
     void fiveFilesProgressAndCompletion();
@@ -226,6 +227,43 @@ void TestBatchControl::convertButtonRunsTheWholeBatch()
     convert->click();
     QVERIFY(*reopened);
     QCOMPARE(shown, 70);
+}
+
+// "Convert every image in a photo": off when the dialog opens; checked, a
+// collection gives name.jpg, name-2.jpg, name-3.jpg, and the batch still
+// counts one photo.
+void TestBatchControl::everyImageBoxConvertsTheOtherImages()
+{
+    Photos photos;
+    HeicFixture::Options collection;
+    collection.extraImages = 2;
+    const QString path = photos.dir.path() + "/trip.heic";
+    QVERIFY(HeicFixture::write(path.toStdString(), collection));
+    Page page;
+    page.table.addFiles({path});
+    page.table.setDecoder(realDecoder);
+    page.clickRow(0);
+    QString message;
+    bool offAtFirst = false;
+    auto answered = whenModal<QDialog>([&](QDialog *settings) {
+        auto *box = child<QCheckBox>(settings, "checkBox_AllImages");
+        QCOMPARE(box->text(), QString("Convert every image in a photo"));
+        offAtFirst = !box->isChecked();
+        box->click();
+        QMetaObject::invokeMethod(settings, "signal_SendSavePath", Q_ARG(QString, photos.dir.path()));
+        whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+            QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
+            message = labelText(progress, "label_Converting");
+            click(progress, "pushButton_OK");
+        });
+        click(settings, "pushButton_Convert");
+    });
+    child<ZoStyleButton>(&page.table, "pushButton_Convert")->click();
+    QVERIFY(*answered);
+    QVERIFY(offAtFirst);
+    QCOMPARE(message, QString("1 file have been successfully converted!"));
+    QCOMPARE(photos.outputs(), QStringList({"trip-2.jpg", "trip-3.jpg", "trip.jpg"}));
+    QCOMPARE(QImage(photos.outDir() + "/trip-3.jpg").width(), collection.width + 32);
 }
 
 // Phone and camera files as they come, broken ones among them.

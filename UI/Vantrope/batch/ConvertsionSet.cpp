@@ -37,7 +37,7 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
     for (QWidget *w : std::initializer_list<QWidget *>{ui->label_Format, ui->label_Jpg,
                                                        ui->label_PohotQuality, ui->label_SavePath,
                                                        ui->pushButton_OpenFolder, ui->pushButton_Convert,
-                                                       ui->label_QualityVakue})
+                                                       ui->label_QualityVakue, ui->checkBox_AllImages})
         w->setFont(font);
 
     const QString dir = skin.skinDir();
@@ -67,6 +67,16 @@ void ConvertsionSet::setQuality(int nValue)
     const QSignalBlocker blocker(ui->Slider);
     ui->Slider->setValue(nValue);
     ui->label_QualityVakue->setText(QString::number(ui->Slider->value()) + "%");
+}
+
+void ConvertsionSet::setAllImages(bool bAllImages)
+{
+    ui->checkBox_AllImages->setChecked(bAllImages);
+}
+
+bool ConvertsionSet::allImages() const
+{
+    return ui->checkBox_AllImages->isChecked();
 }
 
 void ConvertsionSet::slot_OpenFolder()

@@ -498,6 +498,7 @@ void HeicFileTable::slot_BatchConvert()
     QPointer<ConvertsionSet> dialog = new ConvertsionSet(this);
     settingsDialog = dialog;
     dialog->setQuality(quality);
+    dialog->setAllImages(allImages);
     connect(dialog, SIGNAL(signal_SendSavePath(QString)), this, SLOT(slot_SavePath(QString)));
     connect(dialog, SIGNAL(signal_SetConvertQuality(int)), this, SLOT(slot_ConvertQuality(int)));
     connect(dialog, SIGNAL(signal_Convert()), this, SLOT(slot_StartConvert()));
@@ -522,6 +523,7 @@ void HeicFileTable::slot_ConvertQuality(int nValue)
 void HeicFileTable::slot_StartConvert()
 {
     if (settingsDialog) {
+        allImages = settingsDialog->allImages();
         settingsDialog->close();
         settingsDialog->deleteLater();
         settingsDialog = nullptr;
@@ -547,6 +549,8 @@ void HeicFileTable::slot_StartConvert()
         worker->setQuality(quality);
     for (ConvertThread *worker : workers)
         worker->setSavePath(savePath);
+    for (ConvertThread *worker : workers)
+        worker->setAllImages(allImages);
     for (int k = 0; k < 4; ++k)
         workers[k]->setTempFileName(workerTempFileNames[k]);
     for (ConvertThread *worker : workers)

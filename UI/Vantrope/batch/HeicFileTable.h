@@ -132,6 +132,7 @@ private:
     Heif2jpgFunc decoder;
     QString savePath;
     int quality;
+    bool allImages = false; // every top-level image of a photo, not the primary only
     ConvertThread *workers[4];
     ConvertsionSet *settingsDialog;
     int successCount;

@@ -174,10 +174,10 @@ void ConvertThread::convertData(unsigned char *input, int32_t nLength, int32_t n
         m_metadata.sourceModified = m_sourceModified;
         m_strFailure = decoded.failure;
     }
-    const bool decoded = !pix.isNull();
+    m_otherImagesInput = m_bAllImages ? inputBuffer.get() : nullptr;
+    m_nOtherImagesLength = nLength;
     saveJpg(pix);
-    if (decoded && m_bAllImages && inputBuffer && !m_bStop)
-        convertOtherImages(inputBuffer.get(), nLength, m_strOutputPath);
+    m_otherImagesInput = nullptr;
 }
 
 void ConvertThread::convertOtherImages(const unsigned char *input, int32_t nLength, const QString &primaryOutputPath)
@@ -220,6 +220,9 @@ void ConvertThread::saveJpg(QPixmap pix)
         reportFailure(error);
         return;
     }
+    // The photo counts as converted once every image of it is written.
+    if (m_otherImagesInput && !m_bStop)
+        convertOtherImages(m_otherImagesInput, m_nOtherImagesLength, outputPath);
     emit signal_ConvertSuccess();
     emit signal_FileConverted(m_strInputPath, outputPath);
     if (!m_metadata.gainMap.leftOut.isEmpty())

@@ -50,7 +50,8 @@ public:
     // Also convert each photo's other top-level images, as "name-2.jpg",
     // "name-3.jpg", ... beside the primary's JPEG (under the queue's naming
     // rules). They are reported by signal_ImageConverted and, when they fail,
-    // by signal_FileWarning; the photo's own signals concern the primary.
+    // by signal_FileWarning; the photo's own signals concern the primary and
+    // come once its other images are written.
     void setAllImages(bool bAllImages);
 
     // The save path as the output location rule left it. Read it only while
@@ -103,4 +104,6 @@ private:
     QDateTime m_sourceModified;
     QString m_strFailure;
     JpegMetadata m_metadata;
+    const unsigned char *m_otherImagesInput = nullptr; // the photo's bytes while its other images are due
+    int32_t m_nOtherImagesLength = 0;
 };

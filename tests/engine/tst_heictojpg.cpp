@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -140,6 +141,8 @@ void TestHEICTojpg::realDecoderOnFixture()
     o.height = 48;
     o.rotationCcw = 90;
     o.icc = HeicFixture::sampleIccProfile();
+    o.gainMap.width = 32;
+    o.gainMap.height = 24;
     const QString path = dir.path() + "/rotated.HEIC";
     QVERIFY(HeicFixture::write(QFile::encodeName(path).toStdString(), o));
     HEICTojpg thread(path, decoder);
@@ -149,6 +152,14 @@ void TestHEICTojpg::realDecoderOnFixture()
     QCOMPARE(QSize(r.width, r.height), QSize(48, 64)); // upright
     QVERIFY(thread.metadata().hasExif());
     QVERIFY(thread.metadata().hasIcc());
+
+    // The preview page's write keeps the gain map, upright too.
+    QVERIFY(writeJpegSafely(r.pix, dir.path() + "/out.jpg", 90, thread.metadata()));
+    QFile f(dir.path() + "/out.jpg");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const JpegInspect::GainMapPictures pictures = JpegInspect::gainMapPictures(f.readAll());
+    QVERIFY(pictures.isValid());
+    QCOMPARE(QImage::fromData(pictures.gainMap).size(), QSize(24, 32));
 }
 
 void TestHEICTojpg::realDecoderOnPortraitPhoto()

@@ -54,8 +54,12 @@ void appendSegment(std::vector<uint8_t> &out, uint8_t marker, const void *head, 
     out.insert(out.end(), b, b + bodySize);
 }
 
-bool appendXmp(std::vector<uint8_t> &out, const std::string &xml)
+// One XMP packet in its APP1 segment, wrapped as XMP packets are in files
+// (some readers' parsers want the wrapper).
+bool appendXmp(std::vector<uint8_t> &out, const std::string &body)
 {
+    const std::string xml = "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n" + body
+        + "\n<?xpacket end=\"w\"?>";
     if (sizeof(kXmpSignature) + xml.size() > kMaxSegmentPayload)
         return false;
     appendSegment(out, 0xE1, kXmpSignature, sizeof(kXmpSignature), xml.data(), xml.size());

@@ -191,11 +191,10 @@ bool isPqOrHlg(const heif_image_handle *handle)
 
 uint64_t pqOrHlgPeakBytes(uint64_t n)
 {
-    // Decoded planes (16-bit) with their 16-bit RGB; that RGB with the light
-    // of every pixel (three floats); the light with the SDR picture and the
-    // gain map's logarithms; at the end the SDR picture and the gain map
-    // with their turned copies.
-    return std::max({n * 3 + n * 6, n * 6 + n * 12, n * 12 + n * 3 + n * 4 + n}) + n * 4 + (uint64_t(16) << 20);
+    // Decoded planes (16-bit) with their 16-bit RGB; that RGB with the SDR
+    // picture and the gain map's logarithms; at the end the SDR picture and
+    // the gain map with their turned copies.
+    return std::max(n * 3 + n * 6, n * 6 + n * 3 + n * 4 + n) + n * 4 + (uint64_t(16) << 20);
 }
 
 HdrPicture encodePqOrHlgImage(const heif_context *context, heif_image_handle *handle, int quality,
@@ -237,37 +236,36 @@ HdrPicture encodePqOrHlgImage(const heif_context *context, heif_image_handle *ha
         light[size_t(v)] = hlg ? hlgToScene(double(v) / maxCode) : pqToNits(double(v) / maxCode);
     const size_t n = size_t(width) * size_t(height);
 
-    // Pass 1: each pixel in BT.709 primaries, relative to reference white,
-    // kept as its largest channel's light and the colour's ratios in the
-    // 8-bit SDR raster later; the peak decides the EETF's knee.
-    std::vector<float> hdr(n * 3);
-    double peak = kReferenceWhite;
-    for (int y = 0; y < height; ++y) {
+    // The light of the pixel at (x, y) in BT.709 primaries, relative to
+    // reference white. Computed twice rather than kept: three floats a
+    // pixel would be the largest buffer of the conversion.
+    auto lightAt = [&](int x, int y, double o[3]) {
         const auto *row = reinterpret_cast<const uint16_t *>(pixels + size_t(y) * size_t(stride));
-        float *out = hdr.data() + size_t(y) * size_t(width) * 3;
-        for (int x = 0; x < width; ++x) {
-            double c[3];
-            for (int i = 0; i < 3; ++i) {
-                uint16_t v;
-                std::memcpy(&v, row + 3 * x + i, 2);
-                c[i] = light[std::min<size_t>(v, size_t(maxCode))];
-            }
-            if (hlg) {
-                const double ys = weights[0] * c[0] + weights[1] * c[1] + weights[2] * c[2];
-                const double gain = kHlgDisplayPeak * std::pow(std::max(ys, 1e-9), kHlgSystemGamma - 1);
-                for (double &v : c)
-                    v *= gain;
-            }
-            double o[3];
-            for (int i = 0; i < 3; ++i)
-                o[i] = (m[size_t(i * 3)] * c[0] + m[size_t(i * 3 + 1)] * c[1] + m[size_t(i * 3 + 2)] * c[2])
-                    / kReferenceWhite;
-            peak = std::max(peak, std::max({o[0], o[1], o[2]}) * kReferenceWhite);
-            for (int i = 0; i < 3; ++i)
-                out[3 * x + i] = float(o[i]);
+        double c[3];
+        for (int i = 0; i < 3; ++i) {
+            uint16_t v;
+            std::memcpy(&v, row + 3 * x + i, 2);
+            c[i] = light[std::min<size_t>(v, size_t(maxCode))];
         }
-    }
-    image.reset();
+        if (hlg) {
+            const double ys = weights[0] * c[0] + weights[1] * c[1] + weights[2] * c[2];
+            const double gain = kHlgDisplayPeak * std::pow(std::max(ys, 1e-9), kHlgSystemGamma - 1);
+            for (double &v : c)
+                v *= gain;
+        }
+        for (int i = 0; i < 3; ++i)
+            o[i] = (m[size_t(i * 3)] * c[0] + m[size_t(i * 3 + 1)] * c[1] + m[size_t(i * 3 + 2)] * c[2])
+                / kReferenceWhite;
+    };
+
+    // Pass 1: the peak, which decides the EETF's knee.
+    double peak = kReferenceWhite;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            double o[3];
+            lightAt(x, y, o);
+            peak = std::max(peak, std::max({o[0], o[1], o[2]}) * kReferenceWhite);
+        }
 
     // Pass 2: roll-off, gamut, sRGB encoding; the gain map at full size. A
     // peak within coding noise of white is white: nothing to roll off, and
@@ -289,7 +287,8 @@ HdrPicture encodePqOrHlgImage(const heif_context *context, heif_image_handle *ha
         logGain.resize(n);
     double minGain = 0, maxGain = 0;
     for (size_t p = 0; p < n; ++p) {
-        double c[3] = {hdr[3 * p], hdr[3 * p + 1], hdr[3 * p + 2]};
+        double c[3];
+        lightAt(int(p % size_t(width)), int(p / size_t(width)), c);
         const double hdrLuminance = std::max(0.0, luminance709(c));
         const double largest = std::max({c[0], c[1], c[2], 0.0});
         if (largest > 0) {
@@ -307,8 +306,7 @@ HdrPicture encodePqOrHlgImage(const heif_context *context, heif_image_handle *ha
             maxGain = std::max(maxGain, g);
         }
     }
-    hdr.clear();
-    hdr.shrink_to_fit();
+    image.reset();
 
     HdrPicture result;
     // A gain map only when the HDR rendition differs from the SDR one.

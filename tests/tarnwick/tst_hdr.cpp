@@ -279,6 +279,7 @@ private slots:
     void brokenGainMapGivesTheSdrJpeg();
     void gainMapJpegKeepsTheCapacityContract();
     void realPhotoKeepsItsIsoGainMap();
+    void gridPhotoKeepsItsGainMapGrid();
     void appleGainMapBecomesIsoParameters_data();
     void appleGainMapBecomesIsoParameters();
     void pqAndHlgComeBackAsTheirSdrPhoto_data();
@@ -537,6 +538,34 @@ void TestHdr::realPhotoKeepsItsIsoGainMap()
                          0x40};
     QVERIFY(g.gainMapIso == phone);
     QVERIFY(JpegParts::decode(g.primary).data == JpegParts::decode(convert(heic, TARNWICK_FLAG_SDR_ONLY)).data);
+}
+
+// A grid photo whose gain map is a grid too (as phones write them), turned
+// by irot like the photo.
+void TestHdr::gridPhotoKeepsItsGainMapGrid()
+{
+    HeicFixture::Options tile;
+    tile.exif = false;
+    HeicFixture::Options greyTile = tile;
+    greyTile.chroma = HeicFixture::Chroma::Mono;
+    HeicFixture::GridOptions g;
+    g.tileHeic = HeicFixture::encode(tile);
+    g.gainMapTileHeic = HeicFixture::encode(greyTile);
+    g.tileWidth = tile.width;
+    g.tileHeight = tile.height;
+    g.columns = 4;
+    g.rows = 4;
+    g.rotationCcw = 90;
+    const Bytes heic = HeicFixture::gridOfOneTile(g);
+    QVERIFY(!heic.empty());
+    QCOMPARE(tarnwick_image_count(heic.data(), int32_t(heic.size())), 1);
+    const GainMapJpeg jpeg = splitGainMapJpeg(convert(heic));
+    QVERIFY(jpeg.valid);
+    const JpegParts::Pixels base = JpegParts::decode(jpeg.primary);
+    const JpegParts::Pixels gain = JpegParts::decode(jpeg.gainMap, 0, true);
+    QCOMPARE(QSize(base.width, base.height), QSize(4 * tile.height, 4 * tile.width)); // upright
+    QCOMPARE(QSize(gain.width, gain.height), QSize(2 * tile.height, 2 * tile.width));
+    QVERIFY(jpeg.gainMapIso == withoutVersionByte(HeicFixture::sampleToneMapItem()));
 }
 
 void TestHdr::appleGainMapBecomesIsoParameters_data()

@@ -2,8 +2,11 @@
 // of 512 x 512 HEVC tiles shown 16320 x 12240, turned upright by irot 270,
 // with a BT.709 colour description (so it is converted through RGB). Every
 // tile is the same real picture: a 512 x 512 cut from the middle of a photo.
+// With --gain-map, the photo also carries an ISO 21496-1 gain map of a
+// quarter of its size (a grid of half the columns and rows whose tiles are
+// the cut's luma).
 //
-//   tarnwick-make-grid-photo <source.heic> <output.heic>
+//   tarnwick-make-grid-photo [--gain-map] <source.heic> <output.heic>
 #include "heicfixture.h"
 
 #include <libheif/heif.h>
@@ -25,8 +28,14 @@ heif_error toVector(heif_context *, const void *data, size_t size, void *userdat
 
 int main(int argc, char **argv)
 {
+    const bool gainMap = argc == 4 && std::strcmp(argv[1], "--gain-map") == 0;
+    if (gainMap) {
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <source.heic> <output.heic>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--gain-map] <source.heic> <output.heic>\n", argv[0]);
         return 2;
     }
     heif_init(nullptr);
@@ -66,8 +75,24 @@ int main(int argc, char **argv)
     writer.writer_api_version = 1;
     writer.write = toVector;
     heif_context_write(tileContext, &writer, &tileHeic);
-    const std::vector<uint8_t> grid =
-        HeicFixture::gridOfOneTile(HeicFixture::twoHundredMegapixelLayout(std::move(tileHeic)));
+    HeicFixture::GridOptions layout = HeicFixture::twoHundredMegapixelLayout(std::move(tileHeic));
+    if (gainMap) {
+        heif_image *grey = nullptr;
+        heif_image_create(512, 512, heif_colorspace_monochrome, heif_chroma_monochrome, &grey);
+        heif_image_add_plane(grey, heif_channel_Y, 512, 512, 8);
+        int greyStride = 0;
+        uint8_t *greyPixels = heif_image_get_plane(grey, heif_channel_Y, &greyStride);
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 512; ++x) {
+                const uint8_t *p = tilePixels + size_t(y) * tileStride + size_t(x) * 3;
+                greyPixels[size_t(y) * greyStride + x] = uint8_t((p[0] * 77 + p[1] * 150 + p[2] * 29) >> 8);
+            }
+        heif_context *greyContext = heif_context_alloc();
+        if (heif_context_encode_image(greyContext, grey, encoder, nullptr, nullptr).code)
+            return 1;
+        heif_context_write(greyContext, &writer, &layout.gainMapTileHeic);
+    }
+    const std::vector<uint8_t> grid = HeicFixture::gridOfOneTile(layout);
     FILE *out = std::fopen(argv[2], "wb");
     if (grid.empty() || !out || std::fwrite(grid.data(), 1, grid.size(), out) != grid.size())
         return 1;

@@ -385,33 +385,46 @@ void Helper::limitData(uint64_t bytes)
 int32_t Helper::call(const Request &request, const unsigned char *input, int32_t inputLength, unsigned char *output,
                      int32_t outputCapacity)
 {
-    if (m_pid > 0 && !idleAndAlive())
-        stop();
-    if (m_pid <= 0) {
-        if (const int32_t started = start(); started != 0)
-            return started;
-    }
-
-    if (!truncateTo(m_input, inputLength) || !writeAll(m_input, input, size_t(inputLength))
-        || !truncateTo(m_output, outputCapacity))
-        return fail(TARNWICK_ERR_NO_MEMORY);
-    const uint64_t callBaseline = saturatingAdd(saturatingAdd(m_dataBaseline, kDataSlack),
-                                                saturatingMul(uint64_t(inputLength), kInputFactor));
-    limitData(callBaseline);
-
-    Message message;
-    message.type = MessageType::Call;
-    message.request = request;
-    message.inputLength = inputLength;
-    message.outputCapacity = outputCapacity;
-    message.a = callsInFlight();
-    if (!sendMessage(m_channel, message))
-        return fail(TARNWICK_ERR_DECODER_CRASHED);
-
     const auto seconds = [](double s) {
         return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(s));
     };
     const double base = config().baseSeconds;
+    uint64_t callBaseline = 0;
+    // A helper that died while idle (killed from outside, say) may still
+    // look alive for a moment; it never accepts the call, and the call goes
+    // to a fresh one.
+    for (int attempt = 0;; ++attempt) {
+        if (m_pid > 0 && !idleAndAlive())
+            stop();
+        if (m_pid <= 0) {
+            if (const int32_t started = start(); started != 0)
+                return started;
+        }
+        if (!truncateTo(m_input, inputLength) || !writeAll(m_input, input, size_t(inputLength))
+            || !truncateTo(m_output, outputCapacity))
+            return fail(TARNWICK_ERR_NO_MEMORY);
+        callBaseline = saturatingAdd(saturatingAdd(m_dataBaseline, kDataSlack),
+                                     saturatingMul(uint64_t(inputLength), kInputFactor));
+        limitData(callBaseline);
+
+        Message message;
+        message.type = MessageType::Call;
+        message.request = request;
+        message.inputLength = inputLength;
+        message.outputCapacity = outputCapacity;
+        message.a = callsInFlight();
+        Message accepted;
+        const bool sent = sendMessage(m_channel, message);
+        const Wait waited = sent ? receive(Clock::now() + seconds(base), &accepted) : Wait::Gone;
+        if (waited == Wait::Message && accepted.type == MessageType::Accepted)
+            break;
+        if (waited == Wait::Gone && attempt == 0) {
+            stop();
+            continue;
+        }
+        return fail(waited == Wait::TimedOut ? TARNWICK_ERR_TIMEOUT : TARNWICK_ERR_DECODER_CRASHED);
+    }
+
     Clock::time_point deadline = Clock::now() + seconds(base);
     HeldBudget held;
     for (;;) {

@@ -2,11 +2,13 @@
 
 #include "Tarnwick.h"
 #include "helperprotocol.h"
+#include "pixelbudget.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <new>
 #include <string>
 #include <vector>
@@ -103,6 +105,19 @@ int32_t allocateWithoutEnd()
     return result;
 }
 
+// The whole budget, held 300 ms; the answer is the CLOCK_MONOTONIC
+// millisecond (modulo 2^30) it was granted.
+int32_t holdTheBudget()
+{
+    const MemoryReservation whole(uint64_t(TARNWICK_MEMORY_BUDGET_MIB) << 20);
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const int64_t granted = (int64_t(now.tv_sec) * 1000 + now.tv_nsec / 1000000) % (int64_t(1) << 30);
+    const timespec hold{0, 300 * 1000 * 1000};
+    nanosleep(&hold, nullptr);
+    return int32_t(granted);
+}
+
 } // namespace
 
 bool commitRequestedFault(const unsigned char *input, int32_t inputLength, int channel, int32_t *result)
@@ -128,6 +143,9 @@ bool commitRequestedFault(const unsigned char *input, int32_t inputLength, int c
         ::send(channel, junk, sizeof junk, MSG_NOSIGNAL);
         for (;;)
             ::sleep(1);
+    } else if (fault == "hold") {
+        *result = holdTheBudget();
+        return true;
     } else if (fault == "open") {
         *result = openAFile();
         return true;

@@ -13,6 +13,8 @@
 //                                 memfd, the output memfd sized to
 //                                 outputCapacity; a = calls the library runs
 //                                 at this moment, this one included
+//   helper -> library  Accepted   the call was received (a helper that ends
+//                                 before saying so never saw the photo)
 //   helper -> library  Reserve    a = bytes of the memory budget wanted; the
 //                                 helper waits for Granted (b = bytes granted)
 //   helper -> library  Release    a = bytes given back (no answer)
@@ -41,6 +43,7 @@ enum class MessageType : uint32_t {
     Granted = 4,
     Release = 5,
     Result = 6,
+    Accepted = 7,
 };
 
 struct Message {

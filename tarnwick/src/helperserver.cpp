@@ -171,6 +171,10 @@ int helperMain()
             return 0;
         if (call.type != MessageType::Call || call.inputLength < 0 || call.outputCapacity < 0)
             return 2;
+        Message accepted;
+        accepted.type = MessageType::Accepted;
+        if (!sendMessage(kChannelFd, accepted))
+            return 0;
         Message result;
         result.type = MessageType::Result;
         result.a = serve(call);

@@ -104,14 +104,16 @@ std::vector<pid_t> helpers()
     return out;
 }
 
-char processState(pid_t pid)
+// The CPU time a process has used, in clock ticks.
+long cpuTicks(pid_t pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
-        return '?';
+        return 0;
     const QByteArray line = stat.readAll();
-    const int close = line.lastIndexOf(')');
-    return close > 0 && close + 2 < line.size() ? line[close + 2] : '?';
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    // utime and stime: fields 14 and 15 of the whole line.
+    return fields.size() > 12 ? fields[11].toLong() + fields[12].toLong() : 0;
 }
 
 // Whether this kernel lets an unprivileged process install a seccomp filter
@@ -269,10 +271,13 @@ void TestDecoderHelper::helperKilledDuringABatchCostsItsPhotoOnly()
         killedResult = convert(fault("loop")).result;
         killedThreadNextConverted = isJpeg(convert(photo()).jpeg);
     });
+    // The victim's helper, once it is in its loop: starting takes far less
+    // CPU time than this.
+    const long busy = sysconf(_SC_CLK_TCK) / 2;
     pid_t target = 0;
-    for (int i = 0; i < 500 && target == 0; ++i) {
+    for (int i = 0; i < 1000 && target == 0; ++i) {
         for (pid_t pid : helpers()) {
-            if (std::find(before.begin(), before.end(), pid) == before.end() && processState(pid) == 'R')
+            if (std::find(before.begin(), before.end(), pid) == before.end() && cpuTicks(pid) >= busy)
                 target = pid;
         }
         if (target == 0)

@@ -1120,12 +1120,15 @@ void TestHeif2Jpg::everyCodeHasItsOwnText()
 namespace {
 
 // The saved crash inputs (the notes beside them left out), by file name.
+// Those that crash libheif itself ("libheif-*") are safe only in the decoder
+// helper, and left out when the test decodes in its own process.
 std::vector<std::pair<QString, Bytes>> savedCrashInputs()
 {
+    const bool inProcess = qgetenv("TARNWICK_IN_PROCESS") == "1";
     std::vector<std::pair<QString, Bytes>> out;
     const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
     for (const QString &name : dir.entryList(QDir::Files)) {
-        if (!name.endsWith(".md"))
+        if (!name.endsWith(".md") && !(inProcess && name.startsWith("libheif-")))
             out.emplace_back(name, readFile(dir.filePath(name)));
     }
     return out;

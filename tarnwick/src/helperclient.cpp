@@ -49,6 +49,10 @@ constexpr uint64_t kReservedBytesPerSecond = uint64_t(4) << 20;
 // Starting the helper and loading the codec plugins.
 constexpr double kStartSeconds = 30;
 
+// What the input and output memfds may keep between calls: a 12 MP photo
+// and its JPEG.
+constexpr int64_t kKeptMemfdBytes = int64_t(64) << 20;
+
 // Descriptors the helper's are copied from, above the numbers they get there.
 constexpr int kSpawnFdFloor = 10;
 
@@ -242,6 +246,9 @@ private:
     }
 
     pid_t m_pid = -1;
+    // The process that started the helper: a child forked from it inherits
+    // this thread's Helper, but not the helper as its own child.
+    pid_t m_owner = -1;
     int m_channel = -1;
     int m_input = -1;
     int m_output = -1;
@@ -305,6 +312,7 @@ int32_t Helper::start()
         return fail(TARNWICK_ERR_INTERNAL);
     }
     m_pid = pid;
+    m_owner = ::getpid();
 
     Message ready;
     const Wait waited = receive(Clock::now() + std::chrono::duration_cast<Clock::duration>(
@@ -327,7 +335,7 @@ void Helper::stop()
     closeFd(m_channel);
     closeFd(m_input);
     closeFd(m_output);
-    if (m_pid > 0) {
+    if (m_pid > 0 && m_owner == ::getpid()) {
         // An idle helper would end by itself once its channel closes; one
         // that is stuck would not. Either way it is gone before waitpid.
         ::kill(m_pid, SIGKILL);
@@ -394,7 +402,7 @@ int32_t Helper::call(const Request &request, const unsigned char *input, int32_t
     // look alive for a moment; it never accepts the call, and the call goes
     // to a fresh one.
     for (int attempt = 0;; ++attempt) {
-        if (m_pid > 0 && !idleAndAlive())
+        if (m_pid > 0 && (m_owner != ::getpid() || !idleAndAlive()))
             stop();
         if (m_pid <= 0) {
             if (const int32_t started = start(); started != 0)
@@ -467,9 +475,12 @@ int32_t Helper::call(const Request &request, const unsigned char *input, int32_t
             // fails as if the helper had died.
             if (result > 0 && result <= outputCapacity && !readAll(m_output, output, size_t(result)))
                 return fail(TARNWICK_ERR_DECODER_CRASHED);
-            // The memfds' pages go back at once (the JPEG of a 200 MP photo
-            // is a hundred megabytes).
-            if (!truncateTo(m_input, 0) || !truncateTo(m_output, 0))
+            // The memfds keep their pages for the next photo, which then
+            // costs no fresh pages on either side; a large photo's go back
+            // at once (the JPEG of a 200 MP photo is a hundred megabytes).
+            const int64_t written = result > 0 && result <= outputCapacity ? result : 0;
+            if ((inputLength > kKeptMemfdBytes && !truncateTo(m_input, 0))
+                || (written > kKeptMemfdBytes && !truncateTo(m_output, 0)))
                 stop();
             // A helper that ran out of memory or failed in a way it did not
             // foresee may be left in a state of no use: the next call gets a

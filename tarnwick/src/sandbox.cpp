@@ -53,9 +53,8 @@ bool installFilter()
              SCMP_SYS(brk), SCMP_SYS(mmap), SCMP_SYS(munmap), SCMP_SYS(mremap), SCMP_SYS(mprotect),
              SCMP_SYS(madvise),
              // Threads and their synchronisation.
-             SCMP_SYS(futex), SCMP_SYS(set_robust_list), SCMP_SYS(get_robust_list), SCMP_SYS(rseq),
-             SCMP_SYS(sched_yield), SCMP_SYS(sched_getaffinity), SCMP_SYS(gettid), SCMP_SYS(getpid),
-             SCMP_SYS(membarrier),
+             SCMP_SYS(futex), SCMP_SYS(set_robust_list), SCMP_SYS(rseq), SCMP_SYS(sched_yield),
+             SCMP_SYS(gettid), SCMP_SYS(getpid), SCMP_SYS(membarrier),
              // Signals within the process (abort, the C library's thread
              // cancellation), time, randomness.
              SCMP_SYS(rt_sigprocmask), SCMP_SYS(rt_sigaction), SCMP_SYS(rt_sigreturn), SCMP_SYS(sigaltstack),
@@ -75,6 +74,8 @@ bool installFilter()
     const scmp_datum_t self = scmp_datum_t(::getpid());
     ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(tgkill), 1, SCMP_A0(SCMP_CMP_EQ, self)) == 0;
     ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(kill), 1, SCMP_A0(SCMP_CMP_EQ, self)) == 0;
+    // How many cores it may use (the codecs' thread counts), its own only.
+    ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(sched_getaffinity), 1, SCMP_A0(SCMP_CMP_EQ, 0)) == 0;
     // Naming its threads.
     ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 1, SCMP_A0(SCMP_CMP_EQ, PR_SET_NAME)) == 0;
     ok = ok && seccomp_load(filter) == 0;

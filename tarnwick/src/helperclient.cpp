@@ -153,6 +153,25 @@ uint64_t saturatingMul(uint64_t a, uint64_t b)
     return b != 0 && a > UINT64_MAX / b ? UINT64_MAX : a * b;
 }
 
+// The data segment (what RLIMIT_DATA counts) of a process of ours, from
+// /proc; 0 when it cannot be read.
+uint64_t dataSegmentOf(pid_t pid)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/status", int(pid));
+    std::FILE *f = std::fopen(path, "re");
+    if (!f)
+        return 0;
+    char line[256];
+    unsigned long long kib = 0;
+    while (std::fgets(line, sizeof line, f)) {
+        if (std::sscanf(line, "VmData: %llu kB", &kib) == 1)
+            break;
+    }
+    std::fclose(f);
+    return saturatingMul(kib, 1024);
+}
+
 void closeFd(int &fd)
 {
     if (fd >= 0)
@@ -411,7 +430,10 @@ int32_t Helper::call(const Request &request, const unsigned char *input, int32_t
         if (!truncateTo(m_input, inputLength) || !writeAll(m_input, input, size_t(inputLength))
             || !truncateTo(m_output, outputCapacity))
             return fail(TARNWICK_ERR_NO_MEMORY);
-        callBaseline = saturatingAdd(saturatingAdd(m_dataBaseline, kDataSlack),
+        // What the helper holds now (its heap keeps freed memory for reuse,
+        // and the JPEG a retry may ask for), and room for this photo.
+        const uint64_t holds = std::max(m_dataBaseline, dataSegmentOf(m_pid));
+        callBaseline = saturatingAdd(saturatingAdd(holds, kDataSlack),
                                      saturatingMul(uint64_t(inputLength), kInputFactor));
         limitData(callBaseline);
 

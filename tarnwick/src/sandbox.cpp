@@ -11,6 +11,7 @@
 #include <sched.h>
 #include <seccomp.h>
 #include <sys/prctl.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -38,7 +39,7 @@ void closeAllBut(bool keepStderr)
 
 // The system calls decoding needs, and nothing that reaches a file, the
 // network, another process or the helper's own limits.
-bool installFilter()
+bool installFilter(bool keepStderr)
 {
     scmp_filter_ctx filter = seccomp_init(SCMP_ACT_KILL_PROCESS);
     if (!filter)
@@ -80,6 +81,11 @@ bool installFilter()
     allow(SCMP_SYS(sched_getaffinity));
     // Naming its threads.
     ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(prctl), 1, SCMP_A0(SCMP_CMP_EQ, PR_SET_NAME)) == 0;
+    // The codecs' messages, when asked for: libavcodec asks whether stderr
+    // is a terminal before it writes.
+    if (keepStderr)
+        ok = ok && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(ioctl), 2, SCMP_A0(SCMP_CMP_EQ, STDERR_FILENO),
+                                    SCMP_A1(SCMP_CMP_EQ, TCGETS)) == 0;
     ok = ok && seccomp_load(filter) == 0;
     seccomp_release(filter);
     return ok;
@@ -99,7 +105,7 @@ LockDown lockDown(bool keepStderr, bool withFilter)
     ::setrlimit(RLIMIT_NOFILE, &files);
     LockDown state;
     if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && withFilter)
-        state.filtered = installFilter();
+        state.filtered = installFilter(keepStderr);
     return state;
 }
 

@@ -157,6 +157,7 @@ private slots:
     void crasherInABatchCostsOnlyItself();
     void memoryBudgetIsSharedByAllHelpers();
     void withoutTheFilterTheHelperStillRunsApart();
+    void codecMessagesAskedForPassTheFilter();
 };
 
 void TestDecoderHelper::initTestCase()
@@ -406,6 +407,34 @@ void TestDecoderHelper::withoutTheFilterTheHelperStillRunsApart()
         QSKIP("without seccomp here the line was said at the first call already");
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines[0].contains("seccomp"), qPrintable(lines[0]));
+}
+
+// With TARNWICK_CODEC_LOG the helper keeps stderr, and libavcodec's
+// messages about a damaged stream (which first ask whether stderr is a
+// terminal) must not be taken for a forbidden call.
+void TestDecoderHelper::codecMessagesAskedForPassTheFilter()
+{
+    QFile file(QStringLiteral(TARNWICK_CRASHERS_DIR "/damaged-10bit-stale-pixels-2.heif"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    const Bytes damaged(data.begin(), data.end());
+    const int32_t quiet = convert(damaged).result;
+    QVERIFY(quiet < 0 && quiet != TARNWICK_ERR_DECODER_CRASHED);
+
+    qputenv("TARNWICK_CODEC_LOG", "1");
+    std::fflush(stderr);
+    FILE *capture = std::tmpfile();
+    QVERIFY(capture);
+    const int saved = dup(STDERR_FILENO);
+    dup2(fileno(capture), STDERR_FILENO);
+    int32_t logged = 0;
+    std::thread([&] { logged = convert(damaged).result; }).join();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::fclose(capture);
+    qunsetenv("TARNWICK_CODEC_LOG");
+    QCOMPARE(logged, quiet);
 }
 
 QTEST_GUILESS_MAIN(TestDecoderHelper)

@@ -274,7 +274,7 @@ void TestDecoderHelper::helperKilledDuringABatchCostsItsPhotoOnly()
     });
     // The victim's helper, once it is in its loop: starting takes far less
     // CPU time than this.
-    const long busy = sysconf(_SC_CLK_TCK) / 2;
+    const long busy = sysconf(_SC_CLK_TCK) / 4;
     pid_t target = 0;
     for (int i = 0; i < 1000 && target == 0; ++i) {
         for (pid_t pid : helpers()) {
@@ -365,7 +365,8 @@ void TestDecoderHelper::memoryBudgetIsSharedByAllHelpers()
     QVERIFY(holds[0].granted > 0 && holds[1].granted > 0);
     const Hold &first = holds[0].granted <= holds[1].granted ? holds[0] : holds[1];
     const Hold &second = &first == &holds[0] ? holds[1] : holds[0];
-    QVERIFY2(second.granted >= first.returned - 5,
+    // The first holds it 300 ms from its grant (millisecond clock: one off).
+    QVERIFY2(second.granted >= first.granted + 299,
              qPrintable(QString("granted at %1 and %2, first returned at %3")
                             .arg(first.granted)
                             .arg(second.granted)

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,13 @@ namespace {
 }
 
 // The memory budget is the library's, shared by every helper it runs: a
-// reservation is asked for over the channel and waited for.
+// reservation is asked for over the channel and waited for. One question at a
+// time on the channel, whichever thread asks.
 class ChannelBroker final : public ReservationBroker {
 public:
     uint64_t acquire(uint64_t bytes) override
     {
+        const std::lock_guard<std::mutex> oneAtATime(m_channel);
         Message ask;
         ask.type = MessageType::Reserve;
         ask.a = int64_t(std::min<uint64_t>(bytes, uint64_t(INT64_MAX)));
@@ -55,12 +58,16 @@ public:
     }
     void release(uint64_t bytes) override
     {
+        const std::lock_guard<std::mutex> oneAtATime(m_channel);
         Message message;
         message.type = MessageType::Release;
         message.a = int64_t(std::min<uint64_t>(bytes, uint64_t(INT64_MAX)));
         if (!sendMessage(kChannelFd, message))
             leave(2);
     }
+
+private:
+    std::mutex m_channel;
 };
 
 // Large blocks from the heap and freed memory kept for the next photo: the

@@ -5,7 +5,12 @@
 #
 #   bench/engine/batch.sh BEFORE_BIN_DIR AFTER_BIN_DIR [PHOTO_DIR] [ROUNDS] [QUALITY]
 #
-# Each BIN_DIR holds vantrope-convert and libTarnwick.so. Prints wall time,
+# Each BIN_DIR holds vantrope-convert and libTarnwick.so. BEFORE_ENV and
+# AFTER_ENV (words NAME=VALUE) are set for the runs of each side, so one
+# build can be compared with itself, e.g. the decoder helper against
+# in-process decoding:
+#
+#   BEFORE_ENV=TARNWICK_IN_PROCESS=1 bench/engine/batch.sh build/bin build/bin Prints wall time,
 # CPU time (user + system) and peak resident set of every run, then the medians
 # and the ratio after / before, and the load average before and after.
 set -euo pipefail
@@ -25,10 +30,12 @@ trap 'rm -rf "$work"' EXIT
 # One run: "wall cpu peakKiB".
 run_once() {
     local bin=$1 out=$work/out
+    local -a vars
+    read -r -a vars <<<"$2"
     rm -rf "$out"
     mkdir -p "$out"
-    /usr/bin/time -o "$work/time" -f '%e %U %S %M' "$bin/vantrope-convert" -q "$quality" -o "$out" \
-        "${files[@]}" >/dev/null
+    env "${vars[@]}" /usr/bin/time -o "$work/time" -f '%e %U %S %M' "$bin/vantrope-convert" -q "$quality" \
+        -o "$out" "${files[@]}" >/dev/null
     local written
     written=$(find "$out" -type f -name '*.jpg' | wc -l)
     (( written == ${#files[@]} )) || { echo "$bin wrote $written of ${#files[@]} JPEGs" >&2; exit 1; }
@@ -43,8 +50,9 @@ for ((r = 0; r < rounds; ++r)); do
     # Alternate which build goes first.
     if (( r % 2 == 0 )); then order=(before after); else order=(after before); fi
     for which in "${order[@]}"; do
-        dir=$before; [[ $which == after ]] && dir=$after
-        result=$(run_once "$dir")
+        dir=$before vars=${BEFORE_ENV:-}
+        [[ $which == after ]] && dir=$after vars=${AFTER_ENV:-}
+        result=$(run_once "$dir" "$vars")
         echo "$result" >>"$work/$which"
         printf 'round %d %-6s wall %6ss cpu %6ss peak %6d KiB  load %s\n' "$r" "$which" $result \
             "$(cut -d' ' -f1 /proc/loadavg)"

@@ -62,7 +62,7 @@
  *    of at least that size (the same input gives the same length: decoded
  *    pictures live in memory cleared for the call, and pictures the decoder
  *    reports as damaged are refused with TARNWICK_ERR_DECODE). The JPEG is
- *    kept on the calling thread for the next call only: a retry from that
+ *    kept on the calling thread (in its helper) for the next call only: a retry from that
  *    thread with the same input bytes and quality is answered from it without
  *    decoding again; any other call drops it.
  *  - < 0: one of the TARNWICK_ERR_ codes below; nothing was written.
@@ -84,10 +84,11 @@
  * quality is clamped to 1 .. 100.
  *
  * Threads: any number of calls may run at the same time from different
- * threads, each with its own buffers; calls share no state beyond the one-time
- * library initialisation, the memory budget and a count of running calls (a
- * photo decoded alone gets its grid tiles decoded on all cores, calls running
- * together one thread each). No exception leaves the library.
+ * threads, each with its own buffers (and its own helper process); calls
+ * share no state beyond the one-time library initialisation, the memory
+ * budget (kept by the library for all its helpers) and a count of running
+ * calls (a photo decoded alone gets its grid tiles decoded on all cores,
+ * calls running together one thread each). No exception leaves the library.
  *
  * HEVC is decoded by the library's own decoder built on libavcodec, whose
  * picture memory is filled before decoding, so nothing a decoder leaves
@@ -101,6 +102,40 @@
  * threads per call) change that; TARNWICK_CODEC_LOG (any value but "0")
  * lets the codec libraries' messages through to stderr, which the library
  * otherwise keeps silent. They are read once, at the first call.
+ *
+ * Decoder helper processes: every call's work on the photo's bytes (libheif,
+ * the HEVC, JPEG and AV1 decoders, the colour work, the JPEG encoder) runs in
+ * tarnwick-decoder, a small executable installed beside this library (found
+ * in the library's own folder). Each calling thread gets its own helper,
+ * started on its first call and reused for its later calls, and stopped when
+ * the thread ends; the photo goes there and the JPEG comes back through
+ * shared memory. Before it reads any photo the helper closes every
+ * descriptor but its channel, may gain no privileges, and runs under a
+ * seccomp allow-list: it cannot open or create files, use the network,
+ * start programs or processes, trace or signal other processes. Its memory
+ * is limited by the reservation of the photo it decodes (RLIMIT_DATA), and a
+ * call that takes longer than a wall-clock limit growing with the photo's
+ * size is stopped. A helper that crashes, is killed, exceeds its limits or
+ * breaks the protocol costs that call alone: it returns
+ * TARNWICK_ERR_DECODER_CRASHED (or TARNWICK_ERR_TIMEOUT) and the thread's
+ * next call starts a fresh helper; the calling process is never harmed.
+ * Where seccomp is not available (an old kernel, a container that forbids
+ * it), the helper still runs apart with its limits, and the library says so
+ * once on stderr. The helper's stderr is closed unless TARNWICK_CODEC_LOG is
+ * set.
+ *
+ * Environment, read once at the first call:
+ *  - TARNWICK_IN_PROCESS=1: decode in the calling process, as before there
+ *    were helpers (for the fuzzer, debuggers and benchmarks); a photo that
+ *    crashes the decoder then crashes the caller;
+ *  - TARNWICK_HELPER: the helper executable to start instead of the one
+ *    beside the library (tests);
+ *  - TARNWICK_HELPER_TIMEOUT: the wall-clock limit's base in seconds
+ *    (default 20; one more second is allowed for every 4 MiB the photo's
+ *    decoding reserves).
+ * The helper gets the caller's environment, with glibc.malloc.hugetlb=1
+ * added to GLIBC_TUNABLES where the kernel gives transparent huge pages on
+ * request and the caller's GLIBC_TUNABLES does not say otherwise.
  *
  * tempFileName is accepted for the caller's convenience and never used:
  * decoding happens entirely in memory, no file is created, read or deleted.
@@ -144,8 +179,8 @@ enum tarnwick_error {
     TARNWICK_ERR_ENCODE = -10,           /* the JPEG encoder failed */
     TARNWICK_ERR_OUTPUT_TOO_LARGE = -11, /* the JPEG would be longer than INT32_MAX bytes */
     TARNWICK_ERR_INTERNAL = -12,         /* anything else */
-    TARNWICK_ERR_DECODER_CRASHED = -13,  /* the decoder stopped on this file */
-    TARNWICK_ERR_TIMEOUT = -14,          /* decoding took too long */
+    TARNWICK_ERR_DECODER_CRASHED = -13,  /* the decoder stopped on this file: its helper process crashed, was killed, exceeded its memory or broke the protocol */
+    TARNWICK_ERR_TIMEOUT = -14,          /* decoding took too long: the helper ran past its wall-clock limit and was stopped */
     TARNWICK_ERR_NO_IMAGE = -15          /* the file holds no such image (an image index past the last, no thumbnail) */
 };
 

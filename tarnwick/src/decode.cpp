@@ -53,6 +53,39 @@ void checkGridCovered(const heif_context *context, const heif_image_handle *hand
 
 } // namespace
 
+bool alphaIsWholeImage(const heif_context *context, const heif_image_handle *handle)
+{
+    if (!isGrid(context, handle))
+        return true;
+    // An alpha image of the grid itself is decoded on its own, as a whole.
+    const int auxWithAlpha =
+        heif_image_handle_get_number_of_auxiliary_images(handle, LIBHEIF_AUX_IMAGE_FILTER_OMIT_DEPTH);
+    const int auxWithoutAlpha = heif_image_handle_get_number_of_auxiliary_images(
+        handle, LIBHEIF_AUX_IMAGE_FILTER_OMIT_DEPTH | LIBHEIF_AUX_IMAGE_FILTER_OMIT_ALPHA);
+    if (auxWithAlpha > auxWithoutAlpha)
+        return true;
+    heif_image_tiling tiling{};
+    if (heif_image_handle_get_image_tiling(handle, 0, &tiling).code != heif_error_Ok)
+        return false;
+    for (uint32_t y = 0; y < tiling.num_rows; ++y) {
+        for (uint32_t x = 0; x < tiling.num_columns; ++x) {
+            heif_item_id id = 0;
+            if (heif_image_handle_get_grid_image_tile_id(handle, 0, x, y, &id).code != heif_error_Ok)
+                return false;
+            heif_image_handle *tile = nullptr;
+            // The API takes the context as not const; nothing is changed.
+            if (heif_context_get_image_handle(const_cast<heif_context *>(context), id, &tile).code != heif_error_Ok
+                || !tile)
+                return false;
+            const bool alpha = heif_image_handle_has_alpha_channel(tile);
+            heif_image_handle_release(tile);
+            if (!alpha)
+                return false;
+        }
+    }
+    return true;
+}
+
 Image decode(const heif_context *context, heif_image_handle *handle, heif_colorspace colorspace, heif_chroma chroma,
              bool applyTransformations, bool fullBitDepth)
 {

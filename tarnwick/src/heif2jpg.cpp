@@ -16,6 +16,7 @@
 #include "errors.h"
 #include "gainmap.h"
 #include "hdrrendition.h"
+#include "helperclient.h"
 #include "imagetojpeg.h"
 #include "jpeginput.h"
 #include "jpegsegments.h"
@@ -30,6 +31,8 @@
 #include "ultrahdr.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <new>
 #include <string>
 #include <vector>
@@ -226,7 +229,19 @@ int32_t runRequest(const Request &request, const unsigned char *input, int32_t i
 int32_t dispatch(const Request &request, const unsigned char *input, int32_t inputLength, unsigned char *output,
                  int32_t outputCapacity) noexcept
 {
-    return runRequest(request, input, inputLength, output, outputCapacity);
+    static const bool inProcess = [] {
+        const char *env = std::getenv("TARNWICK_IN_PROCESS");
+        return env && std::strcmp(env, "1") == 0;
+    }();
+    if (inProcess)
+        return runRequest(request, input, inputLength, output, outputCapacity);
+    // Calls that can be answered without the photo's bytes never start a
+    // helper.
+    const int32_t checked =
+        checkArguments(input, inputLength, output, request.operation == Operation::ImageCount ? 0 : outputCapacity);
+    if (checked != 0)
+        return checked;
+    return runInHelper(request, input, inputLength, output, request.operation == Operation::ImageCount ? 0 : outputCapacity);
 }
 
 } // namespace tarnwick

@@ -151,7 +151,7 @@ ImageFacts imageFacts(const heif_context *context, const heif_image_handle *hand
         facts.colorspace = heif_colorspace_undefined;
         facts.chroma = heif_chroma_undefined;
     }
-    facts.hasAlpha = heif_image_handle_has_alpha_channel(handle);
+    facts.hasAlpha = heif_image_handle_has_alpha_channel(handle) && alphaIsWholeImage(context, handle);
     facts.cleanAperture = hasCleanAperture(context, handle);
     return facts;
 }

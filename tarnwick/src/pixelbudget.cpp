@@ -45,7 +45,24 @@ MemoryBudget &memoryBudget()
     return *budget;
 }
 
+ReservationBroker *g_broker = nullptr;
+
 } // namespace
+
+void setReservationBroker(ReservationBroker *broker)
+{
+    g_broker = broker;
+}
+
+uint64_t acquireFromBudget(uint64_t bytes)
+{
+    return memoryBudget().acquire(bytes);
+}
+
+void releaseToBudget(uint64_t bytes)
+{
+    memoryBudget().release(bytes);
+}
 
 bool withinSizeLimits(int64_t width, int64_t height)
 {
@@ -60,11 +77,17 @@ void checkSize(int64_t width, int64_t height)
         throw Failure{TARNWICK_ERR_TOO_LARGE};
 }
 
-MemoryReservation::MemoryReservation(uint64_t bytes) : m_bytes(memoryBudget().acquire(bytes)) {}
+MemoryReservation::MemoryReservation(uint64_t bytes)
+    : m_bytes(g_broker ? g_broker->acquire(bytes) : memoryBudget().acquire(bytes))
+{
+}
 
 MemoryReservation::~MemoryReservation()
 {
-    memoryBudget().release(m_bytes);
+    if (g_broker)
+        g_broker->release(m_bytes);
+    else
+        memoryBudget().release(m_bytes);
 }
 
 } // namespace tarnwick

@@ -29,7 +29,9 @@ struct Request {
 int32_t runRequest(const Request &request, const unsigned char *input, int32_t inputLength, unsigned char *output,
                    int32_t outputCapacity) noexcept;
 
-// Where an entry point's request runs: today in this process.
+// Where an entry point's request runs: in this thread's decoder helper
+// process (helperclient.h), or in this process when TARNWICK_IN_PROCESS=1
+// (read once).
 int32_t dispatch(const Request &request, const unsigned char *input, int32_t inputLength, unsigned char *output,
                  int32_t outputCapacity) noexcept;
 

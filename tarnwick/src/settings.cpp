@@ -34,7 +34,8 @@ Settings makeSettings()
     return s;
 }
 
-std::atomic<int> callsInFlight{0};
+std::atomic<int> g_callsInFlight{0};
+std::atomic<int> g_callsInCaller{0};
 
 } // namespace
 
@@ -46,19 +47,29 @@ const Settings &settings()
 
 InFlight::InFlight()
 {
-    ++callsInFlight;
+    ++g_callsInFlight;
 }
 
 InFlight::~InFlight()
 {
-    --callsInFlight;
+    --g_callsInFlight;
+}
+
+int callsInFlight()
+{
+    return g_callsInFlight.load();
+}
+
+void setCallsInCaller(int calls)
+{
+    g_callsInCaller = calls;
 }
 
 int tileThreads(const Settings &s)
 {
     if (s.decodingThreads >= 0)
         return s.decodingThreads;
-    if (callsInFlight.load() > 1)
+    if (std::max(g_callsInFlight.load(), g_callsInCaller.load()) > 1)
         return 0;
     return int(std::min(s.cores, 4u));
 }

@@ -34,6 +34,13 @@ public:
     InFlight &operator=(const InFlight &) = delete;
 };
 
+// The calls running now in this process (those InFlight counts).
+int callsInFlight();
+
+// In the decoder helper: how many calls the library that started it runs at
+// this moment (the helper itself runs one at a time), for tileThreads.
+void setCallsInCaller(int calls);
+
 // Tile threads for a call starting now: a photo decoded alone (the preview)
 // gets its grid tiles decoded on all cores; when several calls run at once (a
 // batch), the calls themselves keep the cores busy and more threads only cost

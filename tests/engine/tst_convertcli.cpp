@@ -88,6 +88,7 @@ private slots:
     void recursiveKeepsTheFolderTree();
     void besideWritesNextToEachPhoto();
     void readerGoingAwayDoesNotEndTheBatch();
+    void photoThatCrashesTheDecoderCostsOnlyItself();
     void namesThatAreNotUtf8();
     void sharedTestData_data();
     void sharedTestData();
@@ -347,6 +348,30 @@ void TestConvertCli::readerGoingAwayDoesNotEndTheBatch()
     const QString out = QString::fromUtf8(shell.readAllStandardOutput());
     QCOMPARE(out.count('\n'), 1);
     QCOMPARE(QDir(dir.path() + "/Quorvix").entryList(QDir::Files).size(), 12);
+}
+
+// A file that crashes libheif ends the decoder's helper process, never the
+// converter: the photos beside it convert, the exit status says one failed.
+void TestConvertCli::photoThatCrashesTheDecoderCostsOnlyItself()
+{
+    if (!decoderWorks())
+        QSKIP("libTarnwick.so is not built");
+    const QString crasher =
+        qEnvironmentVariable("VANTROPE_SOURCE_DIR") + "/tests/tarnwick/crashers/libheif-unci-cmpd-index-oob.heic";
+    QVERIFY2(QFile::exists(crasher), qPrintable(crasher));
+    QTemporaryDir dir;
+    QStringList inputs;
+    for (const char *name : {"before.heic", "crasher.heic", "after.heic"})
+        inputs << dir.path() + "/" + name;
+    QVERIFY(QFile::copy(crasher, inputs[1]));
+    HeicFixture::Options o;
+    QVERIFY(HeicFixture::write(QFile::encodeName(inputs[0]).toStdString(), o));
+    QVERIFY(HeicFixture::write(QFile::encodeName(inputs[2]).toStdString(), o));
+    const Run r = runConvert(QStringList{"-o", dir.path()} + inputs);
+    QCOMPARE(r.exitCode, 1);
+    const QString said = r.out + r.err;
+    QVERIFY2(said.contains("crasher.heic: not converted: the decoder stopped on this file"), qPrintable(said));
+    verifyOnlyJpegs(dir.path() + "/Quorvix", {"after.jpg", "before.jpg"});
 }
 
 void TestConvertCli::namesThatAreNotUtf8()

@@ -15,6 +15,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 program=$(readlink -f "$prefix/bin/vantrope") || fail "no launcher in bin"
 [ "$program" = "$(readlink -f "$prefix/lib/vantrope/Vantrope")" ] || fail "bin/vantrope does not start lib/vantrope/Vantrope"
 [ -f "$prefix/lib/vantrope/libTarnwick.so" ] || fail "decoder library not beside the program"
+[ -x "$prefix/lib/vantrope/tarnwick-decoder" ] || fail "decoder helper not beside the decoder library"
 [ -f "$prefix/lib/vantrope/Skin/main/48x48.png" ] || fail "skin folder not beside the program"
 [ -f "$prefix/share/icons/hicolor/48x48/apps/vantrope.png" ] || fail "no 48x48 icon"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/vantrope.svg" ] || fail "no scalable icon"
@@ -81,5 +82,14 @@ if [ -n "$testdata" ] && [ -f "$testdata/nikon-d5300_300x200_small.heic" ]; then
     (cd / && "$prefix/bin/vantrope-convert" -o "$out" "$testdata/nikon-d5300_300x200_small.heic" >/dev/null 2>&1) \
         || fail "the installed vantrope-convert failed"
     ls "$out"/*/*.jpg "$out"/*.jpg 2>/dev/null | grep -q . || fail "the installed vantrope-convert wrote no JPEG"
+    # It decoded in the installed helper, not in the build tree's.
+    if command -v strace >/dev/null 2>&1; then
+        rm -rf "$out"
+        mkdir "$out"
+        (cd / && strace -f -qq -e trace=execve -o "$runtime/strace" "$prefix/bin/vantrope-convert" -o "$out" \
+            "$testdata/nikon-d5300_300x200_small.heic" >/dev/null 2>&1) || fail "the installed vantrope-convert failed"
+        grep -q "execve(\"$prefix/lib/vantrope/tarnwick-decoder\"" "$runtime/strace" \
+            || fail "the installed vantrope-convert did not start the installed decoder helper"
+    fi
 fi
 echo "installed layout OK"

@@ -22,7 +22,8 @@ info=$(dpkg-deb -f "$deb" Package Version Depends Recommends)
 echo "$info"
 dpkg-deb -f "$deb" Package | grep -qx vantrope || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in 'libheif1 (>= 1.19' libheif-plugin-libde265 libheif-plugin-ffmpegdec libqt5widgets5 libturbojpeg0 libc6; do
+for dep in 'libheif1 (>= 1.19' libheif-plugin-libde265 libheif-plugin-ffmpegdec libqt5widgets5 libturbojpeg0 libc6 \
+           libseccomp2; do
     case "$depends" in *"$dep"*) ;; *) fail "Depends lacks $dep: $depends" ;; esac
 done
 
@@ -32,6 +33,7 @@ grep -v '^d' "$work/listing" | sed -E 's/^([^ ]+ +){5}//; s/ -> .*$//; s/^\.//' 
     | sort > "$work/packaged"
 for want in /usr/bin/vantrope /usr/bin/vantrope-convert \
             /usr/lib/vantrope/Vantrope /usr/lib/vantrope/vantrope-convert /usr/lib/vantrope/libTarnwick.so \
+            /usr/lib/vantrope/tarnwick-decoder \
             /usr/lib/vantrope/Skin/main/48x48.png \
             /usr/share/applications/com.quorvix.Vantrope.desktop \
             /usr/share/metainfo/com.quorvix.Vantrope.metainfo.xml \

@@ -1,11 +1,16 @@
 // libFuzzer entry for heif2jpg: any input must come back as a length or an
 // error code, and no byte past the capacity may change, whether the JPEG fits
 // or not; nothing at all may be written when it does not fit. Built only with -DVANTROPE_FUZZ=ON (clang); see README.md.
+//
+// Decodes in the fuzzer's own process unless TARNWICK_FUZZ_HELPER=1: then in
+// the decoder helper, and an input that makes the helper die or hang is a
+// finding.
 #include "Tarnwick.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -34,7 +39,18 @@ int32_t callWithGuard(const uint8_t *data, size_t size, int32_t capacity)
     return result;
 }
 
+bool g_throughHelper = false;
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    const char *helper = std::getenv("TARNWICK_FUZZ_HELPER");
+    g_throughHelper = helper && std::strcmp(helper, "1") == 0;
+    if (!g_throughHelper)
+        setenv("TARNWICK_IN_PROCESS", "1", 1);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -42,6 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const int32_t capacity = int32_t(size * 10);
     const int32_t result = callWithGuard(data, size, capacity);
+    if (g_throughHelper && (result == TARNWICK_ERR_DECODER_CRASHED || result == TARNWICK_ERR_TIMEOUT)) {
+        std::fprintf(stderr, "the decoder helper stopped on this input: %s\n", tarnwick_error_text(result));
+        std::abort();
+    }
     if (result > 1) {
         // The same input again into one byte too few: the same length must
         // come back, since pictures never hold memory from before the call

@@ -1120,12 +1120,15 @@ void TestHeif2Jpg::everyCodeHasItsOwnText()
 namespace {
 
 // The saved crash inputs (the notes beside them left out), by file name.
+// Those that crash libheif itself ("libheif-*") are safe only in the decoder
+// helper, and left out when the test decodes in its own process.
 std::vector<std::pair<QString, Bytes>> savedCrashInputs()
 {
+    const bool inProcess = qgetenv("TARNWICK_IN_PROCESS") == "1";
     std::vector<std::pair<QString, Bytes>> out;
     const QDir dir(QStringLiteral(TARNWICK_CRASHERS_DIR));
     for (const QString &name : dir.entryList(QDir::Files)) {
-        if (!name.endsWith(".md"))
+        if (!name.endsWith(".md") && !(inProcess && name.startsWith("libheif-")))
             out.emplace_back(name, readFile(dir.filePath(name)));
     }
     return out;
@@ -1141,13 +1144,19 @@ void TestHeif2Jpg::savedCrashInputsAreHandled()
 {
     const std::vector<std::pair<QString, Bytes>> saved = savedCrashInputs();
     for (const auto &[name, input] : saved) {
-        for (int32_t capacity : {int32_t(input.size() * 10), 0, 100, int32_t(input.size() * 10)}) {
+        const int32_t whole = int32_t(input.size() * 10);
+        const Call first = convert(input, whole);
+        for (int32_t capacity : {whole, 0, 100, whole, whole, whole, whole}) {
             const Call c = convert(input, capacity);
             QVERIFY2(!c.touchedPastCapacity, qPrintable(name));
             if (c.result <= 0 || c.result > capacity)
                 QVERIFY2(c.untouched(), qPrintable(name));
             else
                 QVERIFY2(inspect(c.jpeg()).valid, qPrintable(name));
+            // One input, one result (grids whose tiles do not all carry
+            // alpha once gave two JPEGs, by which tile libheif decoded first).
+            if (capacity == whole)
+                QVERIFY2(c.result == first.result && c.jpeg() == first.jpeg(), qPrintable(name));
         }
     }
     if (saved.empty())

@@ -10,6 +10,7 @@
 #include "helperfaults.h"
 #endif
 
+#include <ctime>
 #include <algorithm>
 #include <climits>
 #include <csignal>
@@ -216,6 +217,10 @@ int helperMain()
     tuneAllocator();
     // Every library and plugin is loaded before the lock-down.
     initialiseDecoders();
+    // glibc reads the time zone file on the first time conversion of the
+    // process (Little CMS stamps its profiles): read it now, while files
+    // may still be opened.
+    ::tzset();
     const int64_t baseline = dataSegmentBytes();
     const LockDown state = lockDown(codecLogWanted(), filterWanted());
 

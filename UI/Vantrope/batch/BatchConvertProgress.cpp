@@ -41,6 +41,9 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
 
     ui->pushButton_OpenFolder->hide();
     ui->pushButton_OK->hide();
+    // Return asks whether to cancel while the batch runs (the question's own
+    // default is No), and closes the completion view.
+    ui->pushButton_Cancel->setDefault(true);
     ui->label_NotConverted->hide();
 
     connect(ui->pushButton_Cancel, SIGNAL(clicked()), this, SLOT(slot_isCancelView()));
@@ -69,7 +72,11 @@ void BatchConvertProgress::showSuccess(int count, int failedCount)
         cancelTip->close();
     ui->pushButton_OpenFolder->show();
     ui->pushButton_OK->show();
+    ui->pushButton_OK->setDefault(true);
+    const bool cancelHadFocus = ui->pushButton_Cancel->hasFocus();
     ui->pushButton_Cancel->hide();
+    if (cancelHadFocus)
+        ui->pushButton_OK->setFocus(Qt::OtherFocusReason);
 
     // With failures the message is shown for any count, 0 included: a batch
     // in which every file failed still ends with a statement of the outcome.

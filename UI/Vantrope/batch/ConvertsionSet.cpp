@@ -51,6 +51,8 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
     ui->Slider->setStyleSheet(sliderStyle);
 
     ZoHoverCaption::install(this, {ui->pushButton_OpenFolder});
+    // Return anywhere in the dialog converts.
+    ui->pushButton_Convert->setDefault(true);
 
     connect(ui->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
     connect(ui->pushButton_Convert, SIGNAL(clicked()), this, SLOT(slot_Convert()));

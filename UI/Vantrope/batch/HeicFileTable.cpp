@@ -2,6 +2,7 @@
 #include "ui_HeicFileTable.h"
 
 #include "BatchConvertProgress.h"
+#include "BatchTableKeys.h"
 #include "ConvertQueue.h"
 #include "ConvertThread.h"
 #include "ConvertsionSet.h"
@@ -122,6 +123,7 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     table->setTextElideMode(Qt::ElideMiddle);
 
     selectAllBox = new ZoStyleCheckBox(0, this);
+    selectAllBox->setObjectName(QStringLiteral("checkBox_SelectAll"));
     // The disabled rules keep the skin while there is nothing to select
     // (without them the platform's own indicator would show).
     selectAllBox->setBoxStyleSheet(
@@ -153,6 +155,8 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     addFolderAction->setObjectName(QStringLiteral("action_AddFolder"));
     connect(addPhotos, SIGNAL(triggered()), this, SLOT(slot_AddItem()));
     connect(addFolderAction, &QAction::triggered, this, &HeicFileTable::addFolder);
+
+    BatchTableKeys::install(this);
 
     connect(ui->pushButton_Clear, SIGNAL(clicked()), this, SLOT(slot_ClearTableView()));
     connect(ui->pushButton_Delete, SIGNAL(clicked()), this, SLOT(slot_DeleteTableItem()));
@@ -268,9 +272,9 @@ void HeicFileTable::refreshTable()
     }
     updateSummary(total);
 
-    const bool any = !fileList.isEmpty();
-    ui->pushButton_Delete->setEnabled(any);
-    ui->pushButton_Clear->setEnabled(any);
+    // Delete acts on the ticked rows, and the rebuilt rows are all unticked.
+    ui->pushButton_Delete->setEnabled(!checkedRows.isEmpty());
+    ui->pushButton_Clear->setEnabled(!fileList.isEmpty());
 }
 
 void HeicFileTable::slot_ChooseItem(int nRow, int nCol)

@@ -26,6 +26,8 @@ TipDialog::TipDialog(QWidget *parent)
                           dir + "/Button/button100_pressing.png");
     }
     ZoHoverCaption::install(this, {ui->pushButton_OK, ui->pushButton_Yes});
+    // Return takes the answer that changes nothing (No, or OK on a notice).
+    ui->pushButton_OK->setDefault(true);
 
     ui->widget_Title->setTitleText(tr("Attention"));
 }

@@ -7,6 +7,7 @@
 #include "SingalConverterHome.h"
 #include "TipDialog.h"
 #include "ZoAbout.h"
+#include "ZoKeyboard.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleWidget.h"
 #include "PhotoFiles.h"
@@ -110,6 +111,7 @@ Vantrope::Vantrope(QWidget *parent)
 
     QDesktopWidget *desktop = QApplication::desktop();
     move((desktop->width() - width()) / 2, (desktop->height() - height()) / 2);
+    settleKeyboard(singleStartButton);
     show();
 
     // File lists reach slot_addHeicFileToTable through a string-based
@@ -317,6 +319,18 @@ void Vantrope::setCurrentPage(QWidget *page)
         currentPage = page;
 }
 
+void Vantrope::settleKeyboard(QWidget *shown)
+{
+    ZoKeyboard::sendToEndOfTabChain({ui->pushButton_BackHome, ui->pushButton_Menu, ui->pushButton_Min,
+                                     ui->pushButton_Close});
+    if (!shown)
+        return;
+    if (shown->focusPolicy() & Qt::TabFocus)
+        shown->setFocus(Qt::OtherFocusReason);
+    else
+        ZoKeyboard::focusFirst(shown);
+}
+
 void Vantrope::slot_SinglePhotoView()
 {
     if (!dropPage) {
@@ -329,6 +343,7 @@ void Vantrope::slot_SinglePhotoView()
                 SLOT(slot_ToPreviewView(QString)));
     }
     dropPage->show();
+    settleKeyboard(dropPage);
 }
 
 void Vantrope::slot_BatchPhotoView()
@@ -344,6 +359,7 @@ void Vantrope::slot_BatchPhotoView()
                 SLOT(slot_addHeicFileToTable(QVector<QString>)));
     }
     dropPage->show();
+    settleKeyboard(dropPage);
 }
 
 void Vantrope::slot_ToPreviewView(QString strFilePath)
@@ -364,6 +380,7 @@ void Vantrope::slot_ToPreviewView(QString strFilePath)
     closeCurrentPage();
     previewPage->show();
     setCurrentPage(previewPage);
+    settleKeyboard(previewPage);
 }
 
 void Vantrope::slot_addHeicFileToTable(QVector<QString> vStrPath)
@@ -378,6 +395,7 @@ void Vantrope::slot_addHeicFileToTable(QVector<QString> vStrPath)
     closeCurrentPage();
     fileTablePage->show();
     setCurrentPage(fileTablePage);
+    settleKeyboard(fileTablePage);
 }
 
 void Vantrope::slot_ToHome()
@@ -392,6 +410,7 @@ void Vantrope::slot_ToHome()
     ui->label_Company->show();
     ui->label_TitleName->show();
     ui->pushButton_BackHome->hide();
+    settleKeyboard(singleStartButton);
 }
 
 void Vantrope::slot_PhotoInfo(const QString &strName, const QString &strCreateDate,

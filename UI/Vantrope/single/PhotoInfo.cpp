@@ -25,6 +25,7 @@ PhotoInfo::PhotoInfo(QWidget *parent)
 
     form->widget_Title->setTitleText(tr("Photo Info"));
 
+    form->pushButton_Ok->setDefault(true);
     connect(form->pushButton_Ok, SIGNAL(clicked()), this, SLOT(slot_Close()));
 }
 

@@ -11,6 +11,8 @@
 #include "DroppedPaths.h"
 #include "DroppedPhoto.h"
 #include "filedialogs.h"
+#include "PhotoFiles.h"
+#include "ZoKeyboard.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -85,12 +87,20 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     form->label_HEIC->setAlignment(Qt::AlignCenter);
 
     form->Slider_PhotoQuality->setValue(100);
+    // Return presses Photo Info as Space does (it is a plain push button).
+    form->pushButton_PhotoInfo->setAutoDefault(true);
     ZoHoverCaption::install(this, {form->pushButton_SelectFolder});
 
     connect(form->pushButton_PhotoInfo, SIGNAL(clicked()), this, SLOT(slot_PhotoInfo()));
     connect(form->pushButton_SelectFolder, SIGNAL(clicked()), this, SLOT(slot_SelectSaveFolder()));
     connect(form->Slider_PhotoQuality, SIGNAL(valueChanged(int)), this, SLOT(setChangeQuality(int)));
     connect(form->pushButton_Convert, SIGNAL(clicked()), this, SLOT(slot_Preview()));
+
+    // Ctrl+Return converts (while Convert is enabled); Ctrl+O opens another
+    // photo on this page, as a drop does.
+    ZoKeyboard::bindShortcut(this, ZoKeyboard::controlReturn(), form->pushButton_Convert);
+    ZoKeyboard::bindShortcut(this, ZoKeyboard::controlEnter(), form->pushButton_Convert);
+    ZoKeyboard::bindShortcut(this, QKeySequence::Open, [this]() { openPhotoFromDialog(); });
 
     // A photo dropped on the page replaces the one shown.
     setAcceptDrops(true);
@@ -138,6 +148,14 @@ void PreviewHEIC::openPhoto(const QString &strFilePath)
     previewDecode = nullptr;
     form->label_HEIC->clear();
     slot_Preview();
+}
+
+void PreviewHEIC::openPhotoFromDialog()
+{
+    const QString path = FileDialogs::getOpenFileName(this, tr("Choose Image"), QFileInfo(filePath).path(),
+                                                      PhotoFiles::fileDialogFilter(tr("Image Files")));
+    if (!path.isEmpty() && PhotoFiles::isHeifPhotoName(path))
+        openPhoto(path);
 }
 
 HEICTojpg *PreviewHEIC::startDecode(const QString &strPhotoPath)

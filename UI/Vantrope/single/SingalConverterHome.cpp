@@ -5,6 +5,7 @@
 #include "DroppedPaths.h"
 #include "DroppedPhoto.h"
 #include "filedialogs.h"
+#include "ZoKeyboard.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -49,6 +50,8 @@ SingalConverterHome::SingalConverterHome(QWidget *parent)
     form->widget_SingleMain->setAcceptDrops(true);
 
     connect(form->pushButton_SelectPhoto, SIGNAL(clicked()), this, SLOT(slot_SelectHEIC()));
+    // Ctrl+O opens the file dialog (a photo, or photos in multi-file mode).
+    ZoKeyboard::bindShortcut(this, QKeySequence::Open, form->pushButton_SelectPhoto);
 }
 
 SingalConverterHome::~SingalConverterHome()

@@ -30,6 +30,7 @@ SingleConverting::SingleConverting(QWidget *parent)
 
     form->progressBar->setValue(100);
     form->progressBar->setTextVisible(false);
+    form->pushButton_Ok->setDefault(true);
 
     connect(form->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
     connect(form->pushButton_Ok, SIGNAL(clicked()), this, SLOT(slot_Close()));

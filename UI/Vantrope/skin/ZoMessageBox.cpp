@@ -51,6 +51,14 @@ ZoMessageBox::ZoMessageBox(const QString &text, const QString &title, int button
         pushButton_ok->show();
     if (buttons & Cancel)
         pushButton_cancel->show();
+    // Return takes the answer that changes least: OK, else No, else Cancel,
+    // else Yes.
+    for (ZoStyleButton *button : {pushButton_ok, pushButton_no, pushButton_cancel, pushButton_yes}) {
+        if (!button->isHidden()) {
+            button->setDefault(true);
+            break;
+        }
+    }
 
     // Three or four buttons do not fit the box's usual width; rather than let
     // them overlap, the box widens to hold them.

@@ -1,6 +1,7 @@
 #include "ZoStyleButton.h"
 #include "ZoSkin.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -35,6 +36,57 @@ void ZoStyleButton::refreshState()
 {
     if (isEnabled())
         emit signalUpdate();
+}
+
+void ZoStyleButton::activate()
+{
+    if (isEnabled())
+        emit clicked(false);
+}
+
+void ZoStyleButton::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            activate();
+        return;
+    }
+    if (modifiers == Qt::NoModifier && event->key() == Qt::Key_Space) {
+        event->accept();
+        if (!event->isAutoRepeat() && !spaceDown) {
+            spaceDown = true;
+            update();
+        }
+        return;
+    }
+    // Arrows and the rest: QAbstractButton's focus moves, or the parent.
+    QPushButton::keyPressEvent(event);
+}
+
+void ZoStyleButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        event->accept();
+        if (spaceDown) {
+            spaceDown = false;
+            update();
+            activate();
+        }
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
+}
+
+void ZoStyleButton::focusOutEvent(QFocusEvent *event)
+{
+    // A press the focus left in the middle of is no press.
+    if (spaceDown) {
+        spaceDown = false;
+        update();
+    }
+    QPushButton::focusOutEvent(event);
 }
 
 void ZoStyleButton::mousePressEvent(QMouseEvent *event)
@@ -83,7 +135,7 @@ void ZoStyleButton::paintEvent(QPaintEvent *event)
         QPushButton::paintEvent(event);
         return;
     }
-    ZoButtonState shown = state;
+    ZoButtonState shown = spaceDown ? Pressing : state;
     if (!isEnabled() && !images[Disable].isEmpty())
         shown = Disable;
 

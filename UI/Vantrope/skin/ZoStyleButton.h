@@ -11,6 +11,11 @@
 // Mouse press and release are handled here alone: the button never becomes
 // "down", never emits pressed/released/toggled and never auto-repeats. A left
 // release inside the button emits clicked(false), also before images are set.
+//
+// The keyboard presses it the same way: Space (the pressing image shows while
+// the key is held, clicked(false) on release) and Return or Enter without
+// modifiers (clicked(false) at once). Neither emits pressed(), so a button
+// with a menu behaves as it does for the mouse.
 class ZoStyleButton : public QPushButton
 {
     Q_OBJECT
@@ -36,6 +41,10 @@ public:
     // Repaints through signalUpdate() when the button is enabled.
     virtual void refreshState();
 
+    // Presses the button as a click would (shortcuts): emits clicked(false)
+    // when the button is enabled.
+    void activate();
+
 signals:
     void signalUpdate();
     void mouseEnter();
@@ -46,12 +55,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     ZoButtonState state;
     QString images[5];
     QTextOption textOption;
+    // Space is held down on the button.
+    bool spaceDown = false;
 };
 
 using ZoButtonState = ZoStyleButton::ZoButtonState;

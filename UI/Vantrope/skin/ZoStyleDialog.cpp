@@ -1,5 +1,8 @@
 #include "ZoStyleDialog.h"
 
+#include "ZoKeyboard.h"
+#include "ZoStyleWidgetTitle.h"
+
 ZoStyleDialog::ZoStyleDialog(QWidget *parent)
     : QDialog(parent)
 {
@@ -14,4 +17,13 @@ void ZoStyleDialog::paintEvent(QPaintEvent *event)
 {
     shadowFrame.paintFrame(this);
     QWidget::paintEvent(event);
+}
+
+void ZoStyleDialog::showEvent(QShowEvent *event)
+{
+    for (ZoStyleWidgetTitle *title : findChildren<ZoStyleWidgetTitle *>())
+        for (QWidget *control : title->findChildren<QWidget *>())
+            if (control->focusPolicy() & Qt::TabFocus)
+                ZoKeyboard::sendToEndOfTabChain({control});
+    QDialog::showEvent(event);
 }

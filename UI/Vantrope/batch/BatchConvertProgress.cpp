@@ -20,7 +20,7 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
     ui->widget->setCloseBySignal(true);
     ui->widget->setDragTarget(this, QPoint(5, 5), true);
 
-    const QFont font = skin.font(34);
+    const QFont font = skin.font(ZoSkin::BodyFont);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->label_Converting, ui->label_Progress,
                                                        ui->label_files, ui->progressBar,
                                                        ui->pushButton_Cancel, ui->pushButton_OpenFolder,

@@ -12,6 +12,7 @@
 #include "TipDialog.h"
 #include "ZoMessageBox.h"
 #include "ZoStyleCheckBox.h"
+#include "ZoStyleSheets.h"
 #include "desktopopener.h"
 
 #include <QAction>
@@ -88,11 +89,11 @@ HeicFileTable::HeicFileTable(QWidget *parent)
                                       dir + "/Button/big_button_pressing.png",
                                       dir + "/Button/big_button_disable.png");
     ui->pushButton_Convert->setEnabled(false);
-    ui->pushButton_Convert->setFont(skin.font(42));
+    ui->pushButton_Convert->setFont(skin.font(ZoSkin::BigButtonFont));
 
-    ui->label_FileSize->setFont(skin.font(34));
-    ui->label_FileCount->setFont(skin.font(34));
-    ui->tableWidget->setFont(skin.font(34));
+    ui->label_FileSize->setFont(skin.font(ZoSkin::BodyFont));
+    ui->label_FileCount->setFont(skin.font(ZoSkin::BodyFont));
+    ui->tableWidget->setFont(skin.font(ZoSkin::BodyFont));
 
     // Applied after the styled table's own settings, which these override.
     QTableWidget *table = ui->tableWidget;
@@ -144,11 +145,8 @@ HeicFileTable::HeicFileTable(QWidget *parent)
 
     // Add offers photos or a whole folder: one file dialog cannot pick both.
     addMenu = new QMenu(this);
-    addMenu->setFont(skin.font(1));
-    addMenu->setStyleSheet(QStringLiteral(
-        "QMenu{background:#ffffff;border:1px solid #d5e6f8;padding:4px 0px;}"
-        "QMenu::item{color:#484848;padding:6px 28px 6px 18px;}"
-        "QMenu::item:selected{background:#eaf4ff;color:#3598fe;}"));
+    addMenu->setFont(skin.font(ZoSkin::MenuFont));
+    addMenu->setStyleSheet(ZoStyleSheets::popupMenu());
     QAction *addPhotos = addMenu->addAction(tr("Add Photos..."));
     addPhotos->setObjectName(QStringLiteral("action_AddPhotos"));
     QAction *addFolderAction = addMenu->addAction(tr("Add Folder..."));

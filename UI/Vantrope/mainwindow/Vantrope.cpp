@@ -8,6 +8,7 @@
 #include "TipDialog.h"
 #include "ZoAbout.h"
 #include "ZoKeyboard.h"
+#include "ZoStyleSheets.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleWidget.h"
 #include "PhotoFiles.h"
@@ -88,8 +89,8 @@ Vantrope::Vantrope(QWidget *parent)
 
     ui->label_Company->setText(tr("Quorvix"));
     ui->label_TitleName->setText(tr("Vantrope"));
-    ui->label_Company->setFont(skin.font(39));
-    ui->label_TitleName->setFont(skin.font(39));
+    ui->label_Company->setFont(skin.font(ZoSkin::CaptionFont));
+    ui->label_TitleName->setFont(skin.font(ZoSkin::CaptionFont));
 
     for (ZoStyleButton *start : {singleStartButton, batchStartButton}) {
         start->setFixedSize(168, 43);
@@ -97,13 +98,13 @@ Vantrope::Vantrope(QWidget *parent)
                          skinDir + "/Button/big_button_hover.png",
                          skinDir + "/Button/big_button_pressing.png");
     }
-    ui->pushButton_BackHome->setFont(skin.font(38));
+    ui->pushButton_BackHome->setFont(skin.font(ZoSkin::LabelFont));
     singleStartButton->move(210, 400);
     batchStartButton->move(635, 400);
     for (ZoStyleButton *start : {singleStartButton, batchStartButton}) {
         start->setText(tr("Start"));
         start->setStyleSheet("color:#FFFFFF");
-        start->setFont(skin.font(39));
+        start->setFont(skin.font(ZoSkin::CaptionFont));
     }
 
     ui->label_SignalPhoto->installEventFilter(this);
@@ -273,12 +274,14 @@ void Vantrope::enterPageWithCaption(const QString &strCaption)
         captionLabel->deleteLater();
     captionLabel = new QLabel(strCaption, this);
     captionLabel->setObjectName("label_Caption");
-    captionLabel->setFont(skin.font(39));
+    captionLabel->setFont(skin.font(ZoSkin::CaptionFont));
     captionLabel->setStyleSheet("color:#3598fe");
     captionLabel->setMinimumSize(190, 16);
     // Wide enough for the whole caption in whatever font the system gives.
     captionLabel->adjustSize();
     captionLabel->move(422, 15);
+    // The caption lies over the title bar: a press on it drags the window.
+    captionLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     captionLabel->show();
 }
 
@@ -453,12 +456,8 @@ void Vantrope::slot_AddToolMenu()
         toolMenu = new QMenu();
         // The menu has no parent window, so it takes nothing from the skinned
         // window: give it the skin's font and a flat look in the same blue.
-        toolMenu->setFont(skin.font(1));
-        toolMenu->setStyleSheet(QStringLiteral(
-            "QMenu{background:#ffffff;border:1px solid #d5e6f8;padding:4px 0px;}"
-            "QMenu::item{color:#484848;padding:6px 28px 6px 18px;}"
-            "QMenu::item:selected{background:#eaf4ff;color:#3598fe;}"
-            "QMenu::separator{height:1px;background:#e6e6e6;margin:4px 10px;}"));
+        toolMenu->setFont(skin.font(ZoSkin::MenuFont));
+        toolMenu->setStyleSheet(ZoStyleSheets::popupMenu());
         tutorialAction = new QAction(tr("Tutorial"), toolMenu);
         faqAction = new QAction(tr("Frequently Asked Questions"), toolMenu);
         reviewAction = new QAction(tr("Write a Product Review"), toolMenu);

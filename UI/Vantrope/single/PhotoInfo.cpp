@@ -16,7 +16,7 @@ PhotoInfo::PhotoInfo(QWidget *parent)
                             static_cast<QWidget *>(form->label_FileSize), static_cast<QWidget *>(form->label_FileSizeValue),
                             static_cast<QWidget *>(form->label_Resolution), static_cast<QWidget *>(form->label_ResolutionValue),
                             static_cast<QWidget *>(form->pushButton_Ok)})
-        widget->setFont(skin.font(34));
+        widget->setFont(skin.font(ZoSkin::BodyFont));
 
     const QString skinFolder = skin.skinDir();
     form->pushButton_Ok->setImages(skinFolder + QStringLiteral("/Button/button100_2_normal.png"),

@@ -35,8 +35,8 @@ SingalConverterHome::SingalConverterHome(QWidget *parent)
     qRegisterMetaType<QVector<QString>>("QVector<QString>");
     form->setupUi(this);
 
-    form->label_SelectTip->setFont(skin.font(43));
-    form->label_DropTip->setFont(skin.font(34));
+    form->label_SelectTip->setFont(skin.font(ZoSkin::HeadingFont));
+    form->label_DropTip->setFont(skin.font(ZoSkin::BodyFont));
 
     const QString skinFolder = skin.skinDir();
     form->pushButton_SelectPhoto->setImages(skinFolder + QStringLiteral("/Button/file_add_normal.png"),

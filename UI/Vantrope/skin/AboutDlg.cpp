@@ -243,12 +243,12 @@ void AboutDlg::ZoTranslateUI()
 void AboutDlg::applySkin()
 {
     label_logo_img->setPixmap(ZoSkin::pixmap(skin.skinDir() + QStringLiteral("/main/48x48.png")));
-    LabelQuorvixName->setFont(skin.font(43));
-    LabelApplicationName->setFont(skin.font(32));
+    LabelQuorvixName->setFont(skin.font(ZoSkin::HeadingFont));
+    LabelApplicationName->setFont(skin.font(ZoSkin::SmallFont));
     for (QLabel *label : {LabelNameTitle, LabelNameText, LabelVersionTitle, LabelVersionText,
                           LabelCompanyTitle, LabelCompanyText, LabelEngineerTitle, LabelEngineerText,
                           LabelUIDesignerTitle, LabelUIDesignerText, LabelEditorTitle, LabelEditorText,
                           LabelProjectManagerTitle, LabelProjectManagerText, LabelProjuctManagerTitle,
                           LabelProjuctManagerText, LabelAbout})
-        label->setFont(skin.font(34));
+        label->setFont(skin.font(ZoSkin::BodyFont));
 }

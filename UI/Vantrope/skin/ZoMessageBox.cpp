@@ -30,9 +30,9 @@ ZoMessageBox::ZoMessageBox(const QString &text, const QString &title, int button
 
     label->setText(this->text);
     label->setStyleSheet(QStringLiteral("color:rgb(102,102,102)"));
-    label->setFont(skin.font(34));
+    label->setFont(skin.font(ZoSkin::BodyFont));
     for (ZoStyleButton *button : {pushButton_yes, pushButton_no, pushButton_ok, pushButton_cancel})
-        button->setFont(skin.font(32));
+        button->setFont(skin.font(ZoSkin::SmallFont));
 
     connect(pushButton_yes, SIGNAL(clicked()), this, SLOT(slotClose_yes()));
     connect(pushButton_no, SIGNAL(clicked()), this, SLOT(slotClose_no()));

@@ -27,13 +27,9 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
                                                        ui->pushButton_OK, ui->label_NotConverted})
         w->setFont(font);
 
-    const QString dir = skin.skinDir();
     for (ZoStyleButton *button : {ui->pushButton_Cancel, ui->pushButton_OpenFolder})
-        button->setImages(dir + "/Button/button100_normal.png", dir + "/Button/button100_hover.png",
-                          dir + "/Button/button100_pressing.png");
-    ui->pushButton_OK->setImages(dir + "/Button/button100_2_normal.png",
-                                 dir + "/Button/button100_2_hover.png",
-                                 dir + "/Button/button100_2_pressing.png");
+        button->setSkinImages(QStringLiteral("button100"));
+    ui->pushButton_OK->setSkinImages(QStringLiteral("button100_2"));
 
     ui->progressBar->setTextVisible(false);
 

@@ -24,13 +24,8 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
                                                        ui->label_QualityVakue})
         w->setFont(font);
 
-    const QString dir = skin.skinDir();
-    ui->pushButton_OpenFolder->setImages(dir + "/Button/button100_normal.png",
-                                         dir + "/Button/button100_hover.png",
-                                         dir + "/Button/button100_pressing.png");
-    ui->pushButton_Convert->setImages(dir + "/Button/button100_2_normal.png",
-                                      dir + "/Button/button100_2_hover.png",
-                                      dir + "/Button/button100_2_pressing.png");
+    ui->pushButton_OpenFolder->setSkinImages(QStringLiteral("button100"));
+    ui->pushButton_Convert->setSkinImages(QStringLiteral("button100_2"));
 
     ui->Slider->setStyleSheet(ZoStyleSheets::qualitySlider());
 

@@ -75,19 +75,10 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     ui->setupUi(this);
 
     const QString dir = skin.skinDir();
-    ui->pushButton_Add->setImages(dir + "/Button/add_icon_normal.png", dir + "/Button/add_icon_hover.png",
-                                  dir + "/Button/add_icon_pressing.png");
-    ui->pushButton_Delete->setImages(dir + "/Button/delete_icon_normal.png",
-                                     dir + "/Button/delete_icon_hover.png",
-                                     dir + "/Button/delete_icon_pressing.png",
-                                     dir + "/Button/delete_icon_disable.png");
-    ui->pushButton_Clear->setImages(dir + "/Button/clear_icon_normal.png", dir + "/Button/clear_icon_hover.png",
-                                    dir + "/Button/clear_icon_pressing.png",
-                                    dir + "/Button/clear_icon_disable.png");
-    ui->pushButton_Convert->setImages(dir + "/Button/big_button_normal.png",
-                                      dir + "/Button/big_button_hover.png",
-                                      dir + "/Button/big_button_pressing.png",
-                                      dir + "/Button/big_button_disable.png");
+    ui->pushButton_Add->setSkinImages(QStringLiteral("add_icon"));
+    ui->pushButton_Delete->setSkinImages(QStringLiteral("delete_icon"));
+    ui->pushButton_Clear->setSkinImages(QStringLiteral("clear_icon"));
+    ui->pushButton_Convert->setSkinImages(QStringLiteral("big_button"));
     ui->pushButton_Convert->setEnabled(false);
     ui->pushButton_Convert->setFont(skin.font(ZoSkin::BigButtonFont));
 

@@ -20,10 +20,8 @@ TipDialog::TipDialog(QWidget *parent)
     ui->pushButton_Yes->setFont(skin.font(ZoSkin::BodyFont));
     ui->pushButton_OK->setFont(skin.font(ZoSkin::BodyFont));
 
-    const QString dir = skin.skinDir();
     for (ZoStyleButton *button : {ui->pushButton_Yes, ui->pushButton_OK}) {
-        button->setImages(dir + "/Button/button100_normal.png", dir + "/Button/button100_hover.png",
-                          dir + "/Button/button100_pressing.png");
+        button->setSkinImages(QStringLiteral("button100"));
     }
     ZoHoverCaption::install(this, {ui->pushButton_OK, ui->pushButton_Yes});
     // Return takes the answer that changes nothing (No, or OK on a notice).

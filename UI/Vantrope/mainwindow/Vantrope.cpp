@@ -69,18 +69,10 @@ Vantrope::Vantrope(QWidget *parent)
     ui->title_Widget->setDragTarget(this, QPoint(5, 5), true);
     ui->label_Icon->setPixmap(ZoSkin::pixmap(skinDir + "/main/heic_icon_26.png"));
 
-    ui->pushButton_Menu->setImages(skinDir + "/Button/tools_icon_normal.png",
-                                   skinDir + "/Button/tools_icon_hover.png",
-                                   skinDir + "/Button/tools_icon_pressing.png");
-    ui->pushButton_Min->setImages(skinDir + "/Button/mini_icon_normal.png",
-                                  skinDir + "/Button/mini_icon_hover.png",
-                                  skinDir + "/Button/mini_icon_pressing.png");
-    ui->pushButton_Close->setImages(skinDir + "/Button/close_icon_normal.png",
-                                    skinDir + "/Button/close_icon_hover.png",
-                                    skinDir + "/Button/close_icon_pressing.png");
-    ui->pushButton_BackHome->setImages(skinDir + "/Button/home_button_normal.png",
-                                       skinDir + "/Button/home_button_hover.png",
-                                       skinDir + "/Button/home_button_pressing.png");
+    ui->pushButton_Menu->setSkinImages(QStringLiteral("tools_icon"));
+    ui->pushButton_Min->setSkinImages(QStringLiteral("mini_icon"));
+    ui->pushButton_Close->setSkinImages(QStringLiteral("close_icon"));
+    ui->pushButton_BackHome->setSkinImages(QStringLiteral("home_button"));
 
     QTextOption backHomeOption;
     backHomeOption.setAlignment(Qt::AlignRight | Qt::AlignHCenter);
@@ -94,9 +86,7 @@ Vantrope::Vantrope(QWidget *parent)
 
     for (ZoStyleButton *start : {singleStartButton, batchStartButton}) {
         start->setFixedSize(168, 43);
-        start->setImages(skinDir + "/Button/big_button_normal.png",
-                         skinDir + "/Button/big_button_hover.png",
-                         skinDir + "/Button/big_button_pressing.png");
+        start->setSkinImages(QStringLiteral("big_button"));
     }
     ui->pushButton_BackHome->setFont(skin.font(ZoSkin::LabelFont));
     singleStartButton->move(210, 400);

@@ -18,10 +18,7 @@ PhotoInfo::PhotoInfo(QWidget *parent)
                             static_cast<QWidget *>(form->pushButton_Ok)})
         widget->setFont(skin.font(ZoSkin::BodyFont));
 
-    const QString skinFolder = skin.skinDir();
-    form->pushButton_Ok->setImages(skinFolder + QStringLiteral("/Button/button100_2_normal.png"),
-                                   skinFolder + QStringLiteral("/Button/button100_2_hover.png"),
-                                   skinFolder + QStringLiteral("/Button/button100_2_pressing.png"));
+    form->pushButton_Ok->setSkinImages(QStringLiteral("button100_2"));
 
     form->widget_Title->setTitleText(tr("Photo Info"));
 

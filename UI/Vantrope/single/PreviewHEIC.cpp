@@ -59,16 +59,10 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
 
     form->Slider_PhotoQuality->setStyleSheet(ZoStyleSheets::qualitySlider());
 
-    const QString skinFolder = skin.skinDir();
-    form->pushButton_SelectFolder->setImages(skinFolder + QStringLiteral("/Button/button100_normal.png"),
-                                             skinFolder + QStringLiteral("/Button/button100_hover.png"),
-                                             skinFolder + QStringLiteral("/Button/button100_pressing.png"));
+    form->pushButton_SelectFolder->setSkinImages(QStringLiteral("button100"));
     // Convert is disabled while there is nothing to convert or a conversion
     // runs; its disable image shows that.
-    form->pushButton_Convert->setImages(skinFolder + QStringLiteral("/Button/big_button_normal.png"),
-                                        skinFolder + QStringLiteral("/Button/big_button_hover.png"),
-                                        skinFolder + QStringLiteral("/Button/big_button_pressing.png"),
-                                        skinFolder + QStringLiteral("/Button/big_button_disable.png"));
+    form->pushButton_Convert->setSkinImages(QStringLiteral("big_button"));
     // Texts shown in the box in place of the photo (loading, why it failed).
     form->label_HEIC->setFont(skin.font(ZoSkin::LabelFont));
     form->label_HEIC->setWordWrap(true);

@@ -38,10 +38,7 @@ SingalConverterHome::SingalConverterHome(QWidget *parent)
     form->label_SelectTip->setFont(skin.font(ZoSkin::HeadingFont));
     form->label_DropTip->setFont(skin.font(ZoSkin::BodyFont));
 
-    const QString skinFolder = skin.skinDir();
-    form->pushButton_SelectPhoto->setImages(skinFolder + QStringLiteral("/Button/file_add_normal.png"),
-                                            skinFolder + QStringLiteral("/Button/file_add_hover.png"),
-                                            skinFolder + QStringLiteral("/Button/file_add_pressing.png"));
+    form->pushButton_SelectPhoto->setSkinImages(QStringLiteral("file_add"));
 
     // Both accept drops, so a drop anywhere on the page reaches this view's
     // handlers: widget_SingleMain has no handlers of its own and passes the

@@ -19,11 +19,8 @@ SingleConverting::SingleConverting(QWidget *parent)
     form->label_States->setText(tr("The HEIC file has been successfully converted!"));
     form->label_States->setAlignment(Qt::AlignLeft);
 
-    const QString skinFolder = skin.skinDir();
     for (ZoStyleButton *button : {form->pushButton_OpenFolder, form->pushButton_Ok}) {
-        button->setImages(skinFolder + QStringLiteral("/Button/button100_normal.png"),
-                          skinFolder + QStringLiteral("/Button/button100_hover.png"),
-                          skinFolder + QStringLiteral("/Button/button100_pressing.png"));
+        button->setSkinImages(QStringLiteral("button100"));
         button->setFont(skin.font(ZoSkin::BodyFont));
     }
     ZoHoverCaption::install(this, {form->pushButton_OpenFolder, form->pushButton_Ok});

@@ -1,5 +1,6 @@
 #include "ZoStyleButton.h"
 #include "ZoSkin.h"
+#include "skinimages.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -27,6 +28,16 @@ void ZoStyleButton::setImages(const QString &normal, const QString &hover, const
     state = Normal;
 }
 
+void ZoStyleButton::setSkinImages(const QString &set)
+{
+    const QString stem = ZoSkin().skinDir() + QStringLiteral("/Button/") + set;
+    const SkinImages::Entry *entry =
+        SkinImages::find(SkinImages::Place::SkinFolder, QStringLiteral("Button/") + set);
+    const bool disable = entry && entry->kind == SkinImages::Kind::FourStates;
+    setImages(stem + QStringLiteral("_normal.png"), stem + QStringLiteral("_hover.png"),
+              stem + QStringLiteral("_pressing.png"), disable ? stem + QStringLiteral("_disable.png") : QString());
+}
+
 void ZoStyleButton::setTextOption(QTextOption option)
 {
     textOption = option;
@@ -47,7 +58,12 @@ void ZoStyleButton::activate()
 void ZoStyleButton::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // With modifiers (Ctrl+Return) it is the page's or dialog's key.
+        if (modifiers != Qt::NoModifier) {
+            event->ignore();
+            return;
+        }
         event->accept();
         if (!event->isAutoRepeat())
             activate();

@@ -36,6 +36,12 @@ public:
     void setImages(const QString &normal, const QString &hover, const QString &pressing,
                    QString disable = QString());
 
+    // The images of a button set of the skin's "Button" folder, by the set's
+    // name in the table of skin images: setSkinImages("big_button") takes
+    // big_button_normal/_hover/_pressing.png and, where the set has one,
+    // big_button_disable.png. Otherwise as setImages.
+    void setSkinImages(const QString &set);
+
     void setTextOption(QTextOption option);
 
     // Repaints through signalUpdate() when the button is enabled.

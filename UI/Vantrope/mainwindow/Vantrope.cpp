@@ -6,6 +6,7 @@
 #include "PreviewHEIC.h"
 #include "SingalConverterHome.h"
 #include "TipDialog.h"
+#include "ProductWords.h"
 #include "ZoAbout.h"
 #include "ZoKeyboard.h"
 #include "ZoStyleSheets.h"
@@ -47,6 +48,7 @@ Vantrope::Vantrope(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::VantropeClass)
 {
+    ProductWords::install();
     ui->setupUi(this);
     setWindowTitle(tr("Vantrope"));
 

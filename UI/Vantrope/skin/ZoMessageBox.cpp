@@ -1,5 +1,7 @@
 #include "ZoMessageBox.h"
+#include "ZoProduct.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSpacerItem>
@@ -24,7 +26,7 @@ ZoMessageBox::ZoMessageBox(const QString &text, const QString &title, int button
         button->setImages(normal, hover, normal);
 
     if (this->title.isEmpty())
-        this->title = QStringLiteral("Quorvix Vantrope");
+        this->title = QCoreApplication::translate("AboutDlg", ZoProduct::current().name);
     widget->setTitleText(this->title);
     widget->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
 

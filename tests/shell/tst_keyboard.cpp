@@ -9,6 +9,8 @@
 #include "PreviewHEIC.h"
 #include "SingalConverterHome.h"
 #include "SingleConverting.h"
+#include "TipDialog.h"
+#include "ZoMessageBox.h"
 #include "Vantrope.h"
 #include "ZoFocusRing.h"
 #include "ZoStyleButton.h"
@@ -25,6 +27,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+// Builds one dialog for a row of a data-driven test.
+using MakeDialog = std::function<QDialog *(QWidget *)>;
+Q_DECLARE_METATYPE(MakeDialog)
 
 namespace {
 
@@ -120,6 +126,8 @@ private slots:
     void wholeBatchByKeyboard();
     void shortcutsRightAfterThePageOpens();
     void wholeSinglePhotoByKeyboard();
+    void everyDialogHasADefaultButton_data();
+    void everyDialogHasADefaultButton();
 
 private:
     QTemporaryDir inputs;
@@ -268,6 +276,10 @@ void TestKeyboard::wholeBatchByKeyboard()
     auto folderPicked = QSharedPointer<bool>::create(false);
     const QString outputFolder = outputs->path();
     auto settingsShown = whenFocused<ConvertsionSet>([&](ConvertsionSet *settings) {
+        // It opens on Convert, its default button; round to the slider.
+        QCOMPARE(focusedName(), QString("pushButton_Convert"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
         QCOMPARE(focusedName(), QString("Slider"));
         press(Qt::Key_Left);
         press(Qt::Key_Left);
@@ -393,6 +405,73 @@ void TestKeyboard::wholeSinglePhotoByKeyboard()
     press(Qt::Key_Return);
     QVERIFY(*info2);
     QCOMPARE(name, QString("IMG_1.HEIC"));
+}
+
+void TestKeyboard::everyDialogHasADefaultButton_data()
+{
+    // Each dialog in the state it is shown in, and the button Return presses
+    // when the focus is on no button: the answer that changes least, or the
+    // dialog's purpose where nothing is at stake.
+    using Make = MakeDialog;
+    QTest::addColumn<Make>("make");
+    QTest::addColumn<QString>("button");
+    auto tip = [](void (TipDialog::*mode)()) {
+        return Make([mode](QWidget *parent) {
+            auto *dialog = new TipDialog(parent);
+            (dialog->*mode)();
+            return dialog;
+        });
+    };
+    QTest::newRow("quit question: No") << tip(&TipDialog::setQuitConfirmMode) << "pushButton_OK";
+    QTest::newRow("clear question: No") << tip(&TipDialog::setClearConfirmMode) << "pushButton_OK";
+    QTest::newRow("cancel question: No") << tip(&TipDialog::setCancelConfirmMode) << "pushButton_OK";
+    QTest::newRow("cancelled notice: close") << tip(&TipDialog::setCancelledMode) << "pushButton_OK";
+    QTest::newRow("settings: Convert") << Make([](QWidget *p) { return new ConvertsionSet(p); })
+                                       << "pushButton_Convert";
+    QTest::newRow("progress running: Cancel") << Make([](QWidget *p) { return new BatchConvertProgress(p); })
+                                              << "pushButton_Cancel";
+    QTest::newRow("progress completed: OK") << Make([](QWidget *p) {
+        auto *dialog = new BatchConvertProgress(p);
+        dialog->showSuccess(2);
+        return static_cast<QDialog *>(dialog);
+    }) << "pushButton_OK";
+    QTest::newRow("photo info: OK") << Make([](QWidget *p) { return new PhotoInfo(p); }) << "pushButton_Ok";
+    QTest::newRow("done: OK") << Make([](QWidget *p) { return new SingleConverting(p); }) << "pushButton_Ok";
+    QTest::newRow("message Yes/No: No")
+        << Make([](QWidget *p) { return new ZoMessageBox("?", "t", ZoMessageBox::Yes | ZoMessageBox::No, p); })
+        << "pushButton_no";
+    QTest::newRow("message all: OK")
+        << Make([](QWidget *p) { return new ZoMessageBox("?", "t", 15, p); }) << "pushButton_ok";
+}
+
+void TestKeyboard::everyDialogHasADefaultButton()
+{
+    QFETCH(MakeDialog, make);
+    QFETCH(QString, button);
+    QScopedPointer<QDialog> dialog(make(window.data()));
+    QList<QPushButton *> defaults;
+    for (QPushButton *b : dialog->findChildren<QPushButton *>())
+        if (b->isDefault())
+            defaults << b;
+    QCOMPARE(defaults.size(), 1);
+    QCOMPARE(defaults.first()->objectName(), button);
+    // Shown, it starts on its own controls; the title bar's close button is
+    // the last stop of Tab.
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+    backTo(dialog.data());
+    QVERIFY(dialog->isAncestorOf(focused()));
+    QVERIFY(focusedName() != "closeButton");
+    // Going round from the close button, every other control comes before
+    // it again (with two stops either order is the same ring).
+    const QStringList ring = tabCycle();
+    const int close = ring.indexOf("closeButton");
+    QVERIFY(close >= 0);
+    QWidget *first = dialog->nextInFocusChain();
+    while (first != dialog.data() && (first->focusPolicy() == Qt::NoFocus || !first->isVisibleTo(dialog.data())))
+        first = first->nextInFocusChain();
+    if (ring.size() > 2)
+        QCOMPARE(ring.value((close + 1) % ring.size()), first->objectName());
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -9,7 +9,8 @@
 // that override paintEvent call shadowFrame.paintFrame(this) themselves.
 //
 // Keyboard: whenever it is shown, the buttons of its title bars come last in
-// its Tab order, after the dialog's own controls. Return presses the default
+// its Tab order, after the dialog's own controls, and the focus starts on
+// the default button or the first of its own controls. Return presses the default
 // button that the subclass names with setDefault(true); Escape rejects.
 class ZoStyleDialog : public QDialog
 {

@@ -312,19 +312,19 @@ void renderContactSheets()
 {
     const QString skin = ZoSkin().skinDir();
     QStringList buttons, others, tiles;
-    for (const char *f : skinFiles) {
+    for (const QString &f : skinFiles()) {
         const QString path = skin + '/' + f;
-        if (QString(f).startsWith("main/module"))
+        if (f.startsWith("main/module"))
             tiles << path;
-        else if (QString(f).startsWith("Button/"))
+        else if (f.startsWith("Button/"))
             buttons << path;
         else
             others << path;
     }
     QStringList resources;
-    for (const char *f : resourceFiles)
-        if (!QString(f).contains("module"))
-            resources << QString::fromLatin1(f);
+    for (const QString &f : resourceFiles())
+        if (!f.contains("module"))
+            resources << f;
     std::unique_ptr<QLabel> a(imageLabel(contactSheet(buttons, 4)));
     save(a.get(), "skin-sheet-buttons");
     std::unique_ptr<QLabel> b(imageLabel(contactSheet(others, 3)));

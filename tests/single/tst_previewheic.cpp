@@ -291,8 +291,14 @@ void TestPreviewHEIC::scaling()
     page.slot_Preview();
     QVERIFY(waitForDecodes(&page));
 
+    // The photo fills the box in device pixels and is marked with their
+    // ratio: at 200 % it is not the 1x picture doubled (tst_previewheic_2x).
     const QPixmap preview = previewBox(&page)->pixmap(Qt::ReturnByValue);
-    QCOMPARE(preview.size(), shown);
+    const qreal ratio = previewBox(&page)->devicePixelRatioF();
+    QCOMPARE(preview.devicePixelRatio(), ratio);
+    QVERIFY2(qAbs(preview.width() - shown.width() * ratio) <= 1
+                 && qAbs(preview.height() - shown.height() * ratio) <= 1,
+             qPrintable(QString("%1x%2 at ratio %3").arg(preview.width()).arg(preview.height()).arg(ratio)));
     QCOMPARE(previewBox(&page)->alignment(), Qt::Alignment(Qt::AlignCenter));
     QCOMPARE(photoInfo(&page).value(3),
              QString("%1*%2").arg(photo.width()).arg(photo.height()));
@@ -804,6 +810,9 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
     qunsetenv("XDG_CONFIG_HOME");
+    // The 200 % run (QT_SCALE_FACTOR=2) scales as the program does.
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QApplication app(argc, argv);
     TestPreviewHEIC test;
     return QTest::qExec(&test, argc, argv);

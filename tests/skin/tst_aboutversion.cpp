@@ -11,6 +11,7 @@
 
 #include "AboutDlg.h"
 #include "ZoAbout.h"
+#include "ZoProduct.h"
 #include "ZoStyleWidgetTitle.h"
 #include "versionblock.h"
 
@@ -183,11 +184,18 @@ private slots:
     void aboutDialogShowsThisExecutablesVersion()
     {
         QCOMPARE(AboutDlg::readFileVersion(QCoreApplication::applicationFilePath()), QStringLiteral("1.0.0"));
+        // The product's words are the application's, handed in.
+        ZoProduct product;
+        product.name = "Test Product";
+        product.company = "Test Maker";
+        ZoProduct::set(product);
         ZoAbout about;
         QCOMPARE(about.size(), QSize(625, 460));
         QCOMPARE(about.minimumSize(), about.maximumSize());
         QCOMPARE(about.findChild<QLabel *>("LabelVersionText")->text(), QStringLiteral("1.0.0"));
-        QCOMPARE(about.findChild<QLabel *>("LabelNameText")->text(), QStringLiteral("Quorvix Vantrope"));
+        QCOMPARE(about.findChild<QLabel *>("LabelNameText")->text(), QStringLiteral("Test Product"));
+        QCOMPARE(about.findChild<QLabel *>("LabelQuorvixName")->text(), QStringLiteral("Test Product"));
+        QCOMPARE(about.findChild<QLabel *>("LabelCompanyText")->text(), QStringLiteral("Test Maker"));
         QCOMPARE(about.findChild<QLabel *>("titleLabel")->text(), QStringLiteral("About"));
         QVERIFY(!about.findChild<QLabel *>("label_logo_img")->pixmap(Qt::ReturnByValue).isNull());
 

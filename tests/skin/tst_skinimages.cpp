@@ -60,16 +60,23 @@ private slots:
     {
         const QString skin = ZoSkin().skinDir();
         QStringList paths;
-        for (const char *f : skinFiles)
+        for (const QString &f : skinFiles())
             paths << skin + '/' + f;
-        for (const char *f : resourceFiles)
-            paths << QString::fromLatin1(f);
+        paths << resourceFiles();
         for (const QString &path : paths) {
             const QImage image(path);
             const QImage doubled(twin(path));
             QVERIFY2(!image.isNull(), qPrintable(path));
             QVERIFY2(!doubled.isNull(), qPrintable(twin(path)));
             QCOMPARE(doubled.size(), image.size() * 2);
+        }
+        // Each file at the size its table entry gives.
+        for (const SkinImages::Entry &entry : SkinImages::entries) {
+            const QString root = entry.place == SkinImages::Place::SkinFolder ? skin + '/' : QString(":/");
+            for (SkinImages::Kind state : SkinImages::states(entry)) {
+                const QString path = root + SkinImages::fileFor(entry, state);
+                QCOMPARE(QImage(path).size(), QSize(entry.width, entry.height));
+            }
         }
         // Sizes the pages lay them out at, so nothing is stretched out of shape.
         QCOMPARE(QImage(skin + "/main/48x48.png").size(), QSize(48, 48));

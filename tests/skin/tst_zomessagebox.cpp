@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ZoMessageBox.h"
+#include "ZoProduct.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleWidgetTitle.h"
 
@@ -79,9 +80,13 @@ private slots:
         QCOMPARE(all.findChild<QLabel *>("label")->text(), QStringLiteral("Save?"));
         QCOMPARE(all.findChild<QLabel *>("titleLabel")->text(), QStringLiteral("Question"));
 
-        // An empty title falls back to the product's name.
+        // An empty title falls back to the name the application handed in.
+        ZoProduct product;
+        product.name = "Test Product";
+        ZoProduct::set(product);
         ZoMessageBox untitled(QStringLiteral("Done."), QString(), 4);
-        QCOMPARE(untitled.findChild<QLabel *>("titleLabel")->text(), QStringLiteral("Quorvix Vantrope"));
+        QCOMPARE(untitled.findChild<QLabel *>("titleLabel")->text(), QStringLiteral("Test Product"));
+        ZoProduct::set(ZoProduct());
     }
 
     void buttonGivesItsCode_data()

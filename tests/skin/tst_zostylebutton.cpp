@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ZoSkin.h"
 #include "ZoStyleButton.h"
 
 namespace {
@@ -233,6 +234,70 @@ private slots:
         QVERIFY(right >= 0);
         QVERIFY(qAbs((left + right) / 2 - 50) <= 2);
         QVERIFY(qAbs((top + bottom) / 2 - 15) <= 3);
+    }
+
+    // Space and Return press the focused button as a click does: one
+    // clicked(false), no pressed() (a button with a menu would pop it up);
+    // Space shows the pressing image while held. Ctrl+Return is left to the
+    // page's shortcut.
+    void keyboardPressesTheButton()
+    {
+        QWidget window;
+        ZoStyleButton *button = makeButton(&window, false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        button->setFocus();
+        QVERIFY(button->hasFocus());
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        QSignalSpy pressed(button, &QAbstractButton::pressed);
+        QTest::keyPress(button, Qt::Key_Space);
+        QCOMPARE(shown(button), QColor(Qt::blue));
+        QCOMPARE(clicked.count(), 0);
+        QTest::keyRelease(button, Qt::Key_Space);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().first().toBool(), false);
+        QCOMPARE(shown(button), QColor(Qt::red));
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(clicked.count(), 3);
+        QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(clicked.count(), 3);
+        QCOMPARE(pressed.count(), 0);
+        // Focus leaving mid-press cancels it.
+        QTest::keyPress(button, Qt::Key_Space);
+        button->clearFocus();
+        QTest::keyRelease(button, Qt::Key_Space);
+        QCOMPARE(clicked.count(), 3);
+        QCOMPARE(shown(button), QColor(Qt::red));
+    }
+
+    // A set named in the table of skin images brings its disable image only
+    // where the set has one.
+    void skinImagesBySetName_data()
+    {
+        QTest::addColumn<QString>("set");
+        QTest::addColumn<QString>("disabledShows");
+        QTest::newRow("four states") << "big_button" << "big_button_disable.png";
+        QTest::newRow("three states") << "button100" << "button100_normal.png";
+    }
+
+    void skinImagesBySetName()
+    {
+        QFETCH(QString, set);
+        QFETCH(QString, disabledShows);
+        QWidget window;
+        auto *button = new ZoStyleButton(&window);
+        button->setGeometry(0, 0, 168, 43);
+        button->setSkinImages(set);
+        window.show();
+        QCOMPARE(shown(button, QPoint(84, 40)),
+                 QImage(ZoSkin().skinDir() + "/Button/" + set + "_normal.png")
+                     .scaled(168, 43, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                     .pixelColor(84, 40));
+        button->setEnabled(false);
+        const QImage expected = QImage(ZoSkin().skinDir() + "/Button/" + disabledShows)
+                                    .scaled(168, 43, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(shown(button, QPoint(84, 40)), expected.pixelColor(84, 40));
     }
 
     void missingImagePaintsOnlyTheCaption()

@@ -20,20 +20,16 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
     ui->widget->setCloseBySignal(true);
     ui->widget->setDragTarget(this, QPoint(5, 5), true);
 
-    const QFont font = skin.font(34);
+    const QFont font = skin.font(ZoSkin::BodyFont);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->label_Converting, ui->label_Progress,
                                                        ui->label_files, ui->progressBar,
                                                        ui->pushButton_Cancel, ui->pushButton_OpenFolder,
                                                        ui->pushButton_OK, ui->label_NotConverted})
         w->setFont(font);
 
-    const QString dir = skin.skinDir();
     for (ZoStyleButton *button : {ui->pushButton_Cancel, ui->pushButton_OpenFolder})
-        button->setImages(dir + "/Button/button100_normal.png", dir + "/Button/button100_hover.png",
-                          dir + "/Button/button100_pressing.png");
-    ui->pushButton_OK->setImages(dir + "/Button/button100_2_normal.png",
-                                 dir + "/Button/button100_2_hover.png",
-                                 dir + "/Button/button100_2_pressing.png");
+        button->setSkinImages(QStringLiteral("button100"));
+    ui->pushButton_OK->setSkinImages(QStringLiteral("button100_2"));
 
     ui->progressBar->setTextVisible(false);
 
@@ -41,6 +37,9 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
 
     ui->pushButton_OpenFolder->hide();
     ui->pushButton_OK->hide();
+    // Return asks whether to cancel while the batch runs (the question's own
+    // default is No), and closes the completion view.
+    ui->pushButton_Cancel->setDefault(true);
     ui->label_NotConverted->hide();
 
     connect(ui->pushButton_Cancel, SIGNAL(clicked()), this, SLOT(slot_isCancelView()));
@@ -69,7 +68,11 @@ void BatchConvertProgress::showSuccess(int count, int failedCount)
         cancelTip->close();
     ui->pushButton_OpenFolder->show();
     ui->pushButton_OK->show();
+    ui->pushButton_OK->setDefault(true);
+    const bool cancelHadFocus = ui->pushButton_Cancel->hasFocus();
     ui->pushButton_Cancel->hide();
+    if (cancelHadFocus)
+        ui->pushButton_OK->setFocus(Qt::OtherFocusReason);
 
     // With failures the message is shown for any count, 0 included: a batch
     // in which every file failed still ends with a statement of the outcome.

@@ -2,27 +2,11 @@
 #include "ui_ConvertsionSet.h"
 
 #include "ZoHoverCaption.h"
+#include "ZoStyleSheets.h"
 
 #include <QEvent>
 #include <QFileDialog>
 #include <QSignalBlocker>
-
-namespace {
-
-const char *const sliderStyle =
-    "QSlider::groove:horizontal{ border: 0px solid #4A708B; background: #3598FE; height: 5px; "
-    "border - radius: 2px; padding - left: -1px; padding - right:-1px; left: 13px; right: 13px; }"
-    "QSlider::sub-page:horizontal{background: qlineargradient(x1 : 0, y1 : 0, x2 : 0, y2 : 1,"
-    "stop : 0 #B1B1B1, stop:1 #c4c4c4);background: qlineargradient(x1 : 0, y1 : 0.2, x2 : 1, y2 : 1,"
-    "stop : 0 #5DCCFF, stop: 1 #1874CD);border: 0px solid #4A708B;height: 10px;border-radius: 2px;}"
-    "QSlider::add-page:horizontal{background: #D1D1D1; border: 0px solid #777; height: 10px; "
-    "border-radius: 2px;}"
-    "QSlider::handle:horizontal{background: qradialgradient(spread : pad, cx : 0.5, cy : 0.5, "
-    "radius: 0.5, fx : 0.5, fy : 0.5,stop: 0.6 #ffffff, stop:0.778409 rgba(69,173,237,255)); "
-    "width: 13px; height: 16px; margin-top: -4px; margin-bottom: -4px; margin-left: -4px; "
-    "margin-right: -4px;border-radius: 5px;}";
-
-} // namespace
 
 ConvertsionSet::ConvertsionSet(QWidget *parent)
     : ZoStyleDialog(parent)
@@ -33,24 +17,21 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
     ui->widget_Title->setDragTarget(this, QPoint(5, 5), true);
     ui->widget_Title->setTitleText(tr("Conversion Settings"));
 
-    const QFont font = skin.font(34);
+    const QFont font = skin.font(ZoSkin::BodyFont);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->label_Format, ui->label_Jpg,
                                                        ui->label_PohotQuality, ui->label_SavePath,
                                                        ui->pushButton_OpenFolder, ui->pushButton_Convert,
                                                        ui->label_QualityVakue, ui->checkBox_AllImages})
         w->setFont(font);
 
-    const QString dir = skin.skinDir();
-    ui->pushButton_OpenFolder->setImages(dir + "/Button/button100_normal.png",
-                                         dir + "/Button/button100_hover.png",
-                                         dir + "/Button/button100_pressing.png");
-    ui->pushButton_Convert->setImages(dir + "/Button/button100_2_normal.png",
-                                      dir + "/Button/button100_2_hover.png",
-                                      dir + "/Button/button100_2_pressing.png");
+    ui->pushButton_OpenFolder->setSkinImages(QStringLiteral("button100"));
+    ui->pushButton_Convert->setSkinImages(QStringLiteral("button100_2"));
 
-    ui->Slider->setStyleSheet(sliderStyle);
+    ui->Slider->setStyleSheet(ZoStyleSheets::qualitySlider());
 
     ZoHoverCaption::install(this, {ui->pushButton_OpenFolder});
+    // Return anywhere in the dialog converts.
+    ui->pushButton_Convert->setDefault(true);
 
     connect(ui->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
     connect(ui->pushButton_Convert, SIGNAL(clicked()), this, SLOT(slot_Convert()));

@@ -2,6 +2,7 @@
 #include "ui_HeicFileTable.h"
 
 #include "BatchConvertProgress.h"
+#include "BatchTableKeys.h"
 #include "ConvertQueue.h"
 #include "ConvertThread.h"
 #include "ConvertsionSet.h"
@@ -11,6 +12,7 @@
 #include "TipDialog.h"
 #include "ZoMessageBox.h"
 #include "ZoStyleCheckBox.h"
+#include "ZoStyleSheets.h"
 #include "desktopopener.h"
 
 #include <QAction>
@@ -73,25 +75,16 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     ui->setupUi(this);
 
     const QString dir = skin.skinDir();
-    ui->pushButton_Add->setImages(dir + "/Button/add_icon_normal.png", dir + "/Button/add_icon_hover.png",
-                                  dir + "/Button/add_icon_pressing.png");
-    ui->pushButton_Delete->setImages(dir + "/Button/delete_icon_normal.png",
-                                     dir + "/Button/delete_icon_hover.png",
-                                     dir + "/Button/delete_icon_pressing.png",
-                                     dir + "/Button/delete_icon_disable.png");
-    ui->pushButton_Clear->setImages(dir + "/Button/clear_icon_normal.png", dir + "/Button/clear_icon_hover.png",
-                                    dir + "/Button/clear_icon_pressing.png",
-                                    dir + "/Button/clear_icon_disable.png");
-    ui->pushButton_Convert->setImages(dir + "/Button/big_button_normal.png",
-                                      dir + "/Button/big_button_hover.png",
-                                      dir + "/Button/big_button_pressing.png",
-                                      dir + "/Button/big_button_disable.png");
+    ui->pushButton_Add->setSkinImages(QStringLiteral("add_icon"));
+    ui->pushButton_Delete->setSkinImages(QStringLiteral("delete_icon"));
+    ui->pushButton_Clear->setSkinImages(QStringLiteral("clear_icon"));
+    ui->pushButton_Convert->setSkinImages(QStringLiteral("big_button"));
     ui->pushButton_Convert->setEnabled(false);
-    ui->pushButton_Convert->setFont(skin.font(42));
+    ui->pushButton_Convert->setFont(skin.font(ZoSkin::BigButtonFont));
 
-    ui->label_FileSize->setFont(skin.font(34));
-    ui->label_FileCount->setFont(skin.font(34));
-    ui->tableWidget->setFont(skin.font(34));
+    ui->label_FileSize->setFont(skin.font(ZoSkin::BodyFont));
+    ui->label_FileCount->setFont(skin.font(ZoSkin::BodyFont));
+    ui->tableWidget->setFont(skin.font(ZoSkin::BodyFont));
 
     // Applied after the styled table's own settings, which these override.
     QTableWidget *table = ui->tableWidget;
@@ -122,6 +115,7 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     table->setTextElideMode(Qt::ElideMiddle);
 
     selectAllBox = new ZoStyleCheckBox(0, this);
+    selectAllBox->setObjectName(QStringLiteral("checkBox_SelectAll"));
     // The disabled rules keep the skin while there is nothing to select
     // (without them the platform's own indicator would show).
     selectAllBox->setBoxStyleSheet(
@@ -142,17 +136,16 @@ HeicFileTable::HeicFileTable(QWidget *parent)
 
     // Add offers photos or a whole folder: one file dialog cannot pick both.
     addMenu = new QMenu(this);
-    addMenu->setFont(skin.font(1));
-    addMenu->setStyleSheet(QStringLiteral(
-        "QMenu{background:#ffffff;border:1px solid #d5e6f8;padding:4px 0px;}"
-        "QMenu::item{color:#484848;padding:6px 28px 6px 18px;}"
-        "QMenu::item:selected{background:#eaf4ff;color:#3598fe;}"));
+    addMenu->setFont(skin.font(ZoSkin::MenuFont));
+    addMenu->setStyleSheet(ZoStyleSheets::popupMenu());
     QAction *addPhotos = addMenu->addAction(tr("Add Photos..."));
     addPhotos->setObjectName(QStringLiteral("action_AddPhotos"));
     QAction *addFolderAction = addMenu->addAction(tr("Add Folder..."));
     addFolderAction->setObjectName(QStringLiteral("action_AddFolder"));
     connect(addPhotos, SIGNAL(triggered()), this, SLOT(slot_AddItem()));
     connect(addFolderAction, &QAction::triggered, this, &HeicFileTable::addFolder);
+
+    BatchTableKeys::install(this);
 
     connect(ui->pushButton_Clear, SIGNAL(clicked()), this, SLOT(slot_ClearTableView()));
     connect(ui->pushButton_Delete, SIGNAL(clicked()), this, SLOT(slot_DeleteTableItem()));
@@ -268,9 +261,9 @@ void HeicFileTable::refreshTable()
     }
     updateSummary(total);
 
-    const bool any = !fileList.isEmpty();
-    ui->pushButton_Delete->setEnabled(any);
-    ui->pushButton_Clear->setEnabled(any);
+    // Delete acts on the ticked rows, and the rebuilt rows are all unticked.
+    ui->pushButton_Delete->setEnabled(!checkedRows.isEmpty());
+    ui->pushButton_Clear->setEnabled(!fileList.isEmpty());
 }
 
 void HeicFileTable::slot_ChooseItem(int nRow, int nCol)

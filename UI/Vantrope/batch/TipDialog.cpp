@@ -15,17 +15,17 @@ TipDialog::TipDialog(QWidget *parent)
 
     ui->widget_Title->setDragTarget(this, QPoint(5, 5), true);
 
-    ui->label_StatesText->setFont(skin.font(38));
-    ui->label_SuccessText->setFont(skin.font(34));
-    ui->pushButton_Yes->setFont(skin.font(34));
-    ui->pushButton_OK->setFont(skin.font(34));
+    ui->label_StatesText->setFont(skin.font(ZoSkin::LabelFont));
+    ui->label_SuccessText->setFont(skin.font(ZoSkin::BodyFont));
+    ui->pushButton_Yes->setFont(skin.font(ZoSkin::BodyFont));
+    ui->pushButton_OK->setFont(skin.font(ZoSkin::BodyFont));
 
-    const QString dir = skin.skinDir();
     for (ZoStyleButton *button : {ui->pushButton_Yes, ui->pushButton_OK}) {
-        button->setImages(dir + "/Button/button100_normal.png", dir + "/Button/button100_hover.png",
-                          dir + "/Button/button100_pressing.png");
+        button->setSkinImages(QStringLiteral("button100"));
     }
     ZoHoverCaption::install(this, {ui->pushButton_OK, ui->pushButton_Yes});
+    // Return takes the answer that changes nothing (No, or OK on a notice).
+    ui->pushButton_OK->setDefault(true);
 
     ui->widget_Title->setTitleText(tr("Attention"));
 }
@@ -44,7 +44,7 @@ void TipDialog::setCancelConfirmMode()
 {
     setStatusImage("/Label/tips_confirm.png");
     ui->label_StatesText->setText(tr("Are you sure to cancel the file conversion?"));
-    ui->label_StatesText->setFont(skin.font(34));
+    ui->label_StatesText->setFont(skin.font(ZoSkin::BodyFont));
     ui->label_StatesText->setStyleSheet("color:#484848");
     ui->label_SuccessText->hide();
     ui->pushButton_OK->setText(tr("No"));
@@ -56,11 +56,11 @@ void TipDialog::setCancelledMode()
 {
     setStatusImage("/Label/tips_cancel.png");
     ui->label_StatesText->setText(tr("Conversion Cancelled!"));
-    ui->label_StatesText->setFont(skin.font(38));
+    ui->label_StatesText->setFont(skin.font(ZoSkin::LabelFont));
     ui->label_StatesText->setStyleSheet("color:#484848");
     ui->label_SuccessText->setText(QString::number(convertedCount)
                                    + tr(" files have been successfully converted."));
-    ui->label_SuccessText->setFont(skin.font(34));
+    ui->label_SuccessText->setFont(skin.font(ZoSkin::BodyFont));
     ui->label_SuccessText->setStyleSheet("color:#787878");
     ui->pushButton_OK->setText(tr("No"));
     ui->pushButton_Yes->setText(tr("Open Folder"));
@@ -79,7 +79,7 @@ void TipDialog::setClearConfirmMode()
 {
     setStatusImage("/Label/tips_confirm.png");
     ui->label_StatesText->setText(tr("Are you sure to trash all the files here?"));
-    ui->label_StatesText->setFont(skin.font(34));
+    ui->label_StatesText->setFont(skin.font(ZoSkin::BodyFont));
     ui->label_StatesText->setStyleSheet("color:#484848");
     ui->label_SuccessText->hide();
     ui->pushButton_OK->setText(tr("No"));

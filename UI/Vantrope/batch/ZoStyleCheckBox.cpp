@@ -32,6 +32,11 @@ int ZoStyleCheckBox::checkState() const
     return ui->checkBox->checkState();
 }
 
+void ZoStyleCheckBox::click()
+{
+    ui->checkBox->click();
+}
+
 void ZoStyleCheckBox::slot_StateChanged(int nState)
 {
     emit signal_StateChanged(nState, index);

@@ -28,6 +28,9 @@ public:
     void setCheckState(int state);
     int checkState() const;
 
+    // Toggles the box as a click of the user does (both signals follow).
+    void click();
+
 signals:
     void signal_StateChanged(int nState, int nIndex);
     void signal_Clicked();

@@ -6,7 +6,10 @@
 #include "PreviewHEIC.h"
 #include "SingalConverterHome.h"
 #include "TipDialog.h"
+#include "ProductWords.h"
 #include "ZoAbout.h"
+#include "ZoKeyboard.h"
+#include "ZoStyleSheets.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleWidget.h"
 #include "PhotoFiles.h"
@@ -45,6 +48,7 @@ Vantrope::Vantrope(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::VantropeClass)
 {
+    ProductWords::install();
     ui->setupUi(this);
     setWindowTitle(tr("Vantrope"));
 
@@ -67,18 +71,10 @@ Vantrope::Vantrope(QWidget *parent)
     ui->title_Widget->setDragTarget(this, QPoint(5, 5), true);
     ui->label_Icon->setPixmap(ZoSkin::pixmap(skinDir + "/main/heic_icon_26.png"));
 
-    ui->pushButton_Menu->setImages(skinDir + "/Button/tools_icon_normal.png",
-                                   skinDir + "/Button/tools_icon_hover.png",
-                                   skinDir + "/Button/tools_icon_pressing.png");
-    ui->pushButton_Min->setImages(skinDir + "/Button/mini_icon_normal.png",
-                                  skinDir + "/Button/mini_icon_hover.png",
-                                  skinDir + "/Button/mini_icon_pressing.png");
-    ui->pushButton_Close->setImages(skinDir + "/Button/close_icon_normal.png",
-                                    skinDir + "/Button/close_icon_hover.png",
-                                    skinDir + "/Button/close_icon_pressing.png");
-    ui->pushButton_BackHome->setImages(skinDir + "/Button/home_button_normal.png",
-                                       skinDir + "/Button/home_button_hover.png",
-                                       skinDir + "/Button/home_button_pressing.png");
+    ui->pushButton_Menu->setSkinImages(QStringLiteral("tools_icon"));
+    ui->pushButton_Min->setSkinImages(QStringLiteral("mini_icon"));
+    ui->pushButton_Close->setSkinImages(QStringLiteral("close_icon"));
+    ui->pushButton_BackHome->setSkinImages(QStringLiteral("home_button"));
 
     QTextOption backHomeOption;
     backHomeOption.setAlignment(Qt::AlignRight | Qt::AlignHCenter);
@@ -87,22 +83,20 @@ Vantrope::Vantrope(QWidget *parent)
 
     ui->label_Company->setText(tr("Quorvix"));
     ui->label_TitleName->setText(tr("Vantrope"));
-    ui->label_Company->setFont(skin.font(39));
-    ui->label_TitleName->setFont(skin.font(39));
+    ui->label_Company->setFont(skin.font(ZoSkin::CaptionFont));
+    ui->label_TitleName->setFont(skin.font(ZoSkin::CaptionFont));
 
     for (ZoStyleButton *start : {singleStartButton, batchStartButton}) {
         start->setFixedSize(168, 43);
-        start->setImages(skinDir + "/Button/big_button_normal.png",
-                         skinDir + "/Button/big_button_hover.png",
-                         skinDir + "/Button/big_button_pressing.png");
+        start->setSkinImages(QStringLiteral("big_button"));
     }
-    ui->pushButton_BackHome->setFont(skin.font(38));
+    ui->pushButton_BackHome->setFont(skin.font(ZoSkin::LabelFont));
     singleStartButton->move(210, 400);
     batchStartButton->move(635, 400);
     for (ZoStyleButton *start : {singleStartButton, batchStartButton}) {
         start->setText(tr("Start"));
         start->setStyleSheet("color:#FFFFFF");
-        start->setFont(skin.font(39));
+        start->setFont(skin.font(ZoSkin::CaptionFont));
     }
 
     ui->label_SignalPhoto->installEventFilter(this);
@@ -110,6 +104,7 @@ Vantrope::Vantrope(QWidget *parent)
 
     QDesktopWidget *desktop = QApplication::desktop();
     move((desktop->width() - width()) / 2, (desktop->height() - height()) / 2);
+    settleKeyboard(singleStartButton);
     show();
 
     // File lists reach slot_addHeicFileToTable through a string-based
@@ -271,12 +266,14 @@ void Vantrope::enterPageWithCaption(const QString &strCaption)
         captionLabel->deleteLater();
     captionLabel = new QLabel(strCaption, this);
     captionLabel->setObjectName("label_Caption");
-    captionLabel->setFont(skin.font(39));
+    captionLabel->setFont(skin.font(ZoSkin::CaptionFont));
     captionLabel->setStyleSheet("color:#3598fe");
     captionLabel->setMinimumSize(190, 16);
     // Wide enough for the whole caption in whatever font the system gives.
     captionLabel->adjustSize();
     captionLabel->move(422, 15);
+    // The caption lies over the title bar: a press on it drags the window.
+    captionLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     captionLabel->show();
 }
 
@@ -317,6 +314,18 @@ void Vantrope::setCurrentPage(QWidget *page)
         currentPage = page;
 }
 
+void Vantrope::settleKeyboard(QWidget *shown)
+{
+    ZoKeyboard::sendToEndOfTabChain({ui->pushButton_BackHome, ui->pushButton_Menu, ui->pushButton_Min,
+                                     ui->pushButton_Close});
+    if (!shown)
+        return;
+    if (shown->focusPolicy() & Qt::TabFocus)
+        shown->setFocus(Qt::OtherFocusReason);
+    else
+        ZoKeyboard::focusFirst(shown);
+}
+
 void Vantrope::slot_SinglePhotoView()
 {
     if (!dropPage) {
@@ -329,6 +338,7 @@ void Vantrope::slot_SinglePhotoView()
                 SLOT(slot_ToPreviewView(QString)));
     }
     dropPage->show();
+    settleKeyboard(dropPage);
 }
 
 void Vantrope::slot_BatchPhotoView()
@@ -344,6 +354,7 @@ void Vantrope::slot_BatchPhotoView()
                 SLOT(slot_addHeicFileToTable(QVector<QString>)));
     }
     dropPage->show();
+    settleKeyboard(dropPage);
 }
 
 void Vantrope::slot_ToPreviewView(QString strFilePath)
@@ -364,6 +375,7 @@ void Vantrope::slot_ToPreviewView(QString strFilePath)
     closeCurrentPage();
     previewPage->show();
     setCurrentPage(previewPage);
+    settleKeyboard(previewPage);
 }
 
 void Vantrope::slot_addHeicFileToTable(QVector<QString> vStrPath)
@@ -378,6 +390,7 @@ void Vantrope::slot_addHeicFileToTable(QVector<QString> vStrPath)
     closeCurrentPage();
     fileTablePage->show();
     setCurrentPage(fileTablePage);
+    settleKeyboard(fileTablePage);
 }
 
 void Vantrope::slot_ToHome()
@@ -392,6 +405,7 @@ void Vantrope::slot_ToHome()
     ui->label_Company->show();
     ui->label_TitleName->show();
     ui->pushButton_BackHome->hide();
+    settleKeyboard(singleStartButton);
 }
 
 void Vantrope::slot_PhotoInfo(const QString &strName, const QString &strCreateDate,
@@ -434,12 +448,8 @@ void Vantrope::slot_AddToolMenu()
         toolMenu = new QMenu();
         // The menu has no parent window, so it takes nothing from the skinned
         // window: give it the skin's font and a flat look in the same blue.
-        toolMenu->setFont(skin.font(1));
-        toolMenu->setStyleSheet(QStringLiteral(
-            "QMenu{background:#ffffff;border:1px solid #d5e6f8;padding:4px 0px;}"
-            "QMenu::item{color:#484848;padding:6px 28px 6px 18px;}"
-            "QMenu::item:selected{background:#eaf4ff;color:#3598fe;}"
-            "QMenu::separator{height:1px;background:#e6e6e6;margin:4px 10px;}"));
+        toolMenu->setFont(skin.font(ZoSkin::MenuFont));
+        toolMenu->setStyleSheet(ZoStyleSheets::popupMenu());
         tutorialAction = new QAction(tr("Tutorial"), toolMenu);
         faqAction = new QAction(tr("Frequently Asked Questions"), toolMenu);
         reviewAction = new QAction(tr("Write a Product Review"), toolMenu);

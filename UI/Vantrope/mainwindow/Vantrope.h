@@ -88,6 +88,9 @@ private:
     SingalConverterHome *createDropPage();
     void closeCurrentPage();
     void setCurrentPage(QWidget *page);
+    // After a page change: the title bar's buttons come last in Tab order,
+    // and the focus goes to the first control of what is on show.
+    void settleKeyboard(QWidget *shown);
     void openLink(int nMenuNumber);
     void bringToFront();
     void showPendingFiles();

@@ -16,15 +16,13 @@ PhotoInfo::PhotoInfo(QWidget *parent)
                             static_cast<QWidget *>(form->label_FileSize), static_cast<QWidget *>(form->label_FileSizeValue),
                             static_cast<QWidget *>(form->label_Resolution), static_cast<QWidget *>(form->label_ResolutionValue),
                             static_cast<QWidget *>(form->pushButton_Ok)})
-        widget->setFont(skin.font(34));
+        widget->setFont(skin.font(ZoSkin::BodyFont));
 
-    const QString skinFolder = skin.skinDir();
-    form->pushButton_Ok->setImages(skinFolder + QStringLiteral("/Button/button100_2_normal.png"),
-                                   skinFolder + QStringLiteral("/Button/button100_2_hover.png"),
-                                   skinFolder + QStringLiteral("/Button/button100_2_pressing.png"));
+    form->pushButton_Ok->setSkinImages(QStringLiteral("button100_2"));
 
     form->widget_Title->setTitleText(tr("Photo Info"));
 
+    form->pushButton_Ok->setDefault(true);
     connect(form->pushButton_Ok, SIGNAL(clicked()), this, SLOT(slot_Close()));
 }
 

@@ -11,6 +11,9 @@
 #include "DroppedPaths.h"
 #include "DroppedPhoto.h"
 #include "filedialogs.h"
+#include "PhotoFiles.h"
+#include "ZoKeyboard.h"
+#include "ZoStyleSheets.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,19 +23,6 @@
 #include <QFileInfo>
 
 namespace {
-
-const char kSliderStyle[] =
-    "QSlider::groove:horizontal {border: 0px solid #4A708B; background: #3598FE; height: 5px;"
-    "border-radius: 2px; padding-left: -1px; padding-right:-1px;left: 13px; right: 13px;}"
-    "QSlider::sub-page:horizontal{background: qlineargradient(x1 : 0, y1 : 0, x2 : 0, y2 : 1,"
-    "stop : 0 #B1B1B1, stop:1 #c4c4c4);background: qlineargradient(x1 : 0, y1 : 0.2, x2 : 1, y2 : 1,"
-    "stop : 0 #5DCCFF, stop: 1 #1874CD);border: 0px solid #4A708B;height: 10px;border-radius: 2px;}"
-    "QSlider::add-page:horizontal{background: #D1D1D1; border: 0px solid #777; height: 10px; "
-    "border-radius: 2px;}"
-    "QSlider::handle:horizontal{background: qradialgradient(spread : pad, cx : 0.5, cy : 0.5, "
-    "radius: 0.5, fx : 0.5, fy : 0.5,stop: 0.6 #ffffff, stop:0.778409 rgba(69,173,237,255)); "
-    "width: 13px; height: 16px; margin-top: -4px; margin-bottom: -4px; margin-left: -4px; "
-    "margin-right: -4px;border-radius: 5px;}";
 
 // The file's creation time where the file system records one, otherwise the
 // time its metadata last changed (what Qt's created() reports on Linux).
@@ -60,37 +50,39 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
 {
     form->setupUi(this);
 
-    form->pushButton_PhotoInfo->setFont(skin.font(34));
-    form->pushButton_SelectFolder->setFont(skin.font(34));
+    form->pushButton_PhotoInfo->setFont(skin.font(ZoSkin::BodyFont));
+    form->pushButton_SelectFolder->setFont(skin.font(ZoSkin::BodyFont));
     for (QLabel *label : {form->label_FormatTip, form->label_Format, form->label_PhotoQuality,
                           form->label_QualityValue, form->label_SaveFile})
-        label->setFont(skin.font(38));
-    form->pushButton_Convert->setFont(skin.font(42));
+        label->setFont(skin.font(ZoSkin::LabelFont));
+    form->pushButton_Convert->setFont(skin.font(ZoSkin::BigButtonFont));
 
-    form->Slider_PhotoQuality->setStyleSheet(QLatin1String(kSliderStyle));
+    form->Slider_PhotoQuality->setStyleSheet(ZoStyleSheets::qualitySlider());
 
-    const QString skinFolder = skin.skinDir();
-    form->pushButton_SelectFolder->setImages(skinFolder + QStringLiteral("/Button/button100_normal.png"),
-                                             skinFolder + QStringLiteral("/Button/button100_hover.png"),
-                                             skinFolder + QStringLiteral("/Button/button100_pressing.png"));
+    form->pushButton_SelectFolder->setSkinImages(QStringLiteral("button100"));
     // Convert is disabled while there is nothing to convert or a conversion
     // runs; its disable image shows that.
-    form->pushButton_Convert->setImages(skinFolder + QStringLiteral("/Button/big_button_normal.png"),
-                                        skinFolder + QStringLiteral("/Button/big_button_hover.png"),
-                                        skinFolder + QStringLiteral("/Button/big_button_pressing.png"),
-                                        skinFolder + QStringLiteral("/Button/big_button_disable.png"));
+    form->pushButton_Convert->setSkinImages(QStringLiteral("big_button"));
     // Texts shown in the box in place of the photo (loading, why it failed).
-    form->label_HEIC->setFont(skin.font(38));
+    form->label_HEIC->setFont(skin.font(ZoSkin::LabelFont));
     form->label_HEIC->setWordWrap(true);
     form->label_HEIC->setAlignment(Qt::AlignCenter);
 
     form->Slider_PhotoQuality->setValue(100);
+    // Return presses Photo Info as Space does (it is a plain push button).
+    form->pushButton_PhotoInfo->setAutoDefault(true);
     ZoHoverCaption::install(this, {form->pushButton_SelectFolder});
 
     connect(form->pushButton_PhotoInfo, SIGNAL(clicked()), this, SLOT(slot_PhotoInfo()));
     connect(form->pushButton_SelectFolder, SIGNAL(clicked()), this, SLOT(slot_SelectSaveFolder()));
     connect(form->Slider_PhotoQuality, SIGNAL(valueChanged(int)), this, SLOT(setChangeQuality(int)));
     connect(form->pushButton_Convert, SIGNAL(clicked()), this, SLOT(slot_Preview()));
+
+    // Ctrl+Return converts (while Convert is enabled); Ctrl+O opens another
+    // photo on this page, as a drop does.
+    ZoKeyboard::bindShortcut(this, ZoKeyboard::controlReturn(), form->pushButton_Convert);
+    ZoKeyboard::bindShortcut(this, ZoKeyboard::controlEnter(), form->pushButton_Convert);
+    ZoKeyboard::bindShortcut(this, QKeySequence::Open, [this]() { openPhotoFromDialog(); });
 
     // A photo dropped on the page replaces the one shown.
     setAcceptDrops(true);
@@ -138,6 +130,14 @@ void PreviewHEIC::openPhoto(const QString &strFilePath)
     previewDecode = nullptr;
     form->label_HEIC->clear();
     slot_Preview();
+}
+
+void PreviewHEIC::openPhotoFromDialog()
+{
+    const QString path = FileDialogs::getOpenFileName(this, tr("Choose Image"), QFileInfo(filePath).path(),
+                                                      PhotoFiles::fileDialogFilter(tr("Image Files")));
+    if (!path.isEmpty() && PhotoFiles::isHeifPhotoName(path))
+        openPhoto(path);
 }
 
 HEICTojpg *PreviewHEIC::startDecode(const QString &strPhotoPath)
@@ -250,14 +250,17 @@ void PreviewHEIC::showInBox(const QString &strText)
 
 void PreviewHEIC::showPreview(const QPixmap &pix)
 {
-    const int boxWidth = form->label_HEIC->width();
-    const int boxHeight = form->label_HEIC->height();
+    // Scaled to the box's device pixels and marked with their ratio, so a
+    // screen scaled 200 % shows the photo at its own sharpness, not doubled.
+    const qreal ratio = form->label_HEIC->devicePixelRatioF();
+    const int boxWidth = qRound(form->label_HEIC->width() * ratio);
+    const int boxHeight = qRound(form->label_HEIC->height() * ratio);
     const double widthRatio = double(pix.width()) / boxWidth;
     const double heightRatio = double(pix.height()) / boxHeight;
     // On a tie the photo is fitted to the box's height.
-    const QPixmap scaled = widthRatio > heightRatio
-                               ? pix.scaledToWidth(boxWidth, Qt::FastTransformation)
-                               : pix.scaledToHeight(boxHeight, Qt::FastTransformation);
+    QPixmap scaled = widthRatio > heightRatio ? pix.scaledToWidth(boxWidth, Qt::FastTransformation)
+                                              : pix.scaledToHeight(boxHeight, Qt::FastTransformation);
+    scaled.setDevicePixelRatio(ratio);
     form->label_HEIC->setStyleSheet(QString());
     form->label_HEIC->setAlignment(Qt::AlignCenter);
     form->label_HEIC->setPixmap(scaled);

@@ -54,6 +54,8 @@ public:
     // Shows the photo at strFilePath instead of the current one and starts its
     // preview decode. Safe while decodes are in flight.
     void openPhoto(const QString &strFilePath);
+    // Asks for a photo with the file dialog and opens it (Ctrl+O).
+    void openPhotoFromDialog();
 
     // The output folder as the last conversion completed it (empty before).
     QString outputFolder() const { return savePath; }

@@ -5,6 +5,7 @@
 #include "DroppedPaths.h"
 #include "DroppedPhoto.h"
 #include "filedialogs.h"
+#include "ZoKeyboard.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -34,13 +35,10 @@ SingalConverterHome::SingalConverterHome(QWidget *parent)
     qRegisterMetaType<QVector<QString>>("QVector<QString>");
     form->setupUi(this);
 
-    form->label_SelectTip->setFont(skin.font(43));
-    form->label_DropTip->setFont(skin.font(34));
+    form->label_SelectTip->setFont(skin.font(ZoSkin::HeadingFont));
+    form->label_DropTip->setFont(skin.font(ZoSkin::BodyFont));
 
-    const QString skinFolder = skin.skinDir();
-    form->pushButton_SelectPhoto->setImages(skinFolder + QStringLiteral("/Button/file_add_normal.png"),
-                                            skinFolder + QStringLiteral("/Button/file_add_hover.png"),
-                                            skinFolder + QStringLiteral("/Button/file_add_pressing.png"));
+    form->pushButton_SelectPhoto->setSkinImages(QStringLiteral("file_add"));
 
     // Both accept drops, so a drop anywhere on the page reaches this view's
     // handlers: widget_SingleMain has no handlers of its own and passes the
@@ -49,6 +47,8 @@ SingalConverterHome::SingalConverterHome(QWidget *parent)
     form->widget_SingleMain->setAcceptDrops(true);
 
     connect(form->pushButton_SelectPhoto, SIGNAL(clicked()), this, SLOT(slot_SelectHEIC()));
+    // Ctrl+O opens the file dialog (a photo, or photos in multi-file mode).
+    ZoKeyboard::bindShortcut(this, QKeySequence::Open, form->pushButton_SelectPhoto);
 }
 
 SingalConverterHome::~SingalConverterHome()

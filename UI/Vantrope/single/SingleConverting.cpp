@@ -14,22 +14,20 @@ SingleConverting::SingleConverting(QWidget *parent)
 
     form->widget_Title->setDragTarget(this, QPoint(5, 5), false);
 
-    form->label_States->setFont(skin.font(34));
+    form->label_States->setFont(skin.font(ZoSkin::BodyFont));
     form->widget_Title->setTitleText(tr("Converting Photo"));
     form->label_States->setText(tr("The HEIC file has been successfully converted!"));
     form->label_States->setAlignment(Qt::AlignLeft);
 
-    const QString skinFolder = skin.skinDir();
     for (ZoStyleButton *button : {form->pushButton_OpenFolder, form->pushButton_Ok}) {
-        button->setImages(skinFolder + QStringLiteral("/Button/button100_normal.png"),
-                          skinFolder + QStringLiteral("/Button/button100_hover.png"),
-                          skinFolder + QStringLiteral("/Button/button100_pressing.png"));
-        button->setFont(skin.font(34));
+        button->setSkinImages(QStringLiteral("button100"));
+        button->setFont(skin.font(ZoSkin::BodyFont));
     }
     ZoHoverCaption::install(this, {form->pushButton_OpenFolder, form->pushButton_Ok});
 
     form->progressBar->setValue(100);
     form->progressBar->setTextVisible(false);
+    form->pushButton_Ok->setDefault(true);
 
     connect(form->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
     connect(form->pushButton_Ok, SIGNAL(clicked()), this, SLOT(slot_Close()));

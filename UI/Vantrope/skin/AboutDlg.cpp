@@ -11,12 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "ZoProduct.h"
 #include "fileversioninfo.h"
 
 namespace {
-
-const char *const productName = "Quorvix Vantrope";
-const char *const companyText = "Quorvix Software";
 
 QLabel *makeLabel(QWidget *parent, const char *name, const char *styleSheet)
 {
@@ -24,6 +22,13 @@ QLabel *makeLabel(QWidget *parent, const char *name, const char *styleSheet)
     label->setObjectName(QString::fromLatin1(name));
     label->setStyleSheet(QString::fromLatin1(styleSheet));
     return label;
+}
+
+// The product's texts as the application gave them, in this dialog's
+// translation context.
+QString translated(const char *source)
+{
+    return QCoreApplication::translate("AboutDlg", source);
 }
 
 } // namespace
@@ -34,9 +39,6 @@ AboutDlg::AboutDlg(QWidget *parent)
     setupForm();
     applySkin();
     LabelVersionText->setText(readFileVersion(QCoreApplication::applicationFilePath()));
-    LabelNameText->setText(QString::fromLatin1(productName));
-    LabelQuorvixName->setText(QString::fromLatin1(productName));
-    LabelCompanyText->setText(QString::fromLatin1(companyText));
 }
 
 QString AboutDlg::translationCode(quint16 language, quint16 codePage)
@@ -220,35 +222,37 @@ void AboutDlg::ZoTranslateUI()
 {
     // The version comes from the executable, not the translations, so it is
     // left as it is.
-    LabelQuorvixName->setText(tr("Quorvix Vantrope"));
-    LabelApplicationName->setText(tr("Let you convert Apple's new iOS 11 photos from HEIC to JPG quickly."));
+    // The product's own words come from the application (ZoProduct).
+    const ZoProduct &product = ZoProduct::current();
+    LabelQuorvixName->setText(translated(product.name));
+    LabelApplicationName->setText(translated(product.description));
     LabelNameTitle->setText(tr("Name:"));
-    LabelNameText->setText(tr("Quorvix Vantrope"));
+    LabelNameText->setText(translated(product.name));
     LabelVersionTitle->setText(tr("Version:"));
     LabelCompanyTitle->setText(tr("Company:"));
-    LabelCompanyText->setText(tr("Quorvix Software"));
+    LabelCompanyText->setText(translated(product.company));
     LabelEngineerTitle->setText(tr("Engineer:"));
-    LabelEngineerText->setText(tr("Mira Castell, Jonas Whitfield, Anouk Verbeek, Tomasz Lind, Farah Okafor"));
+    LabelEngineerText->setText(translated(product.engineers));
     LabelUIDesignerTitle->setText(tr("UI Designer:"));
-    LabelUIDesignerText->setText(tr("Elise Marchetti"));
+    LabelUIDesignerText->setText(translated(product.uiDesigner));
     LabelEditorTitle->setText(tr("Editor:"));
-    LabelEditorText->setText(tr("Owen Prescott"));
+    LabelEditorText->setText(translated(product.editor));
     LabelProjectManagerTitle->setText(tr("Project Manager:"));
-    LabelProjectManagerText->setText(tr("Hana Kurosawa"));
+    LabelProjectManagerText->setText(translated(product.projectManager));
     LabelProjuctManagerTitle->setText(tr("Product Manager:"));
-    LabelProjuctManagerText->setText(tr("Rafael Duarte"));
-    LabelAbout->setText(tr("Copyright \u00a9 2026 Quorvix Software. All rights reserved."));
+    LabelProjuctManagerText->setText(translated(product.productManager));
+    LabelAbout->setText(translated(product.notice));
 }
 
 void AboutDlg::applySkin()
 {
     label_logo_img->setPixmap(ZoSkin::pixmap(skin.skinDir() + QStringLiteral("/main/48x48.png")));
-    LabelQuorvixName->setFont(skin.font(43));
-    LabelApplicationName->setFont(skin.font(32));
+    LabelQuorvixName->setFont(skin.font(ZoSkin::HeadingFont));
+    LabelApplicationName->setFont(skin.font(ZoSkin::SmallFont));
     for (QLabel *label : {LabelNameTitle, LabelNameText, LabelVersionTitle, LabelVersionText,
                           LabelCompanyTitle, LabelCompanyText, LabelEngineerTitle, LabelEngineerText,
                           LabelUIDesignerTitle, LabelUIDesignerText, LabelEditorTitle, LabelEditorText,
                           LabelProjectManagerTitle, LabelProjectManagerText, LabelProjuctManagerTitle,
                           LabelProjuctManagerText, LabelAbout})
-        label->setFont(skin.font(34));
+        label->setFont(skin.font(ZoSkin::BodyFont));
 }

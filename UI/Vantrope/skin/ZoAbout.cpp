@@ -10,7 +10,7 @@ ZoAbout::ZoAbout(QWidget *parent)
 {
     setupForm();
     widget->setDragTarget(this, QPoint(5, 5), true);
-    widget->setFont(skin.font(34));
+    widget->setFont(skin.font(ZoSkin::BodyFont));
     widget->setTitleText(tr("About"));
 }
 

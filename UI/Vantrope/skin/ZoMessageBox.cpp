@@ -1,5 +1,7 @@
 #include "ZoMessageBox.h"
+#include "ZoProduct.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSpacerItem>
@@ -24,15 +26,15 @@ ZoMessageBox::ZoMessageBox(const QString &text, const QString &title, int button
         button->setImages(normal, hover, normal);
 
     if (this->title.isEmpty())
-        this->title = QStringLiteral("Quorvix Vantrope");
+        this->title = QCoreApplication::translate("AboutDlg", ZoProduct::current().name);
     widget->setTitleText(this->title);
     widget->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
 
     label->setText(this->text);
     label->setStyleSheet(QStringLiteral("color:rgb(102,102,102)"));
-    label->setFont(skin.font(34));
+    label->setFont(skin.font(ZoSkin::BodyFont));
     for (ZoStyleButton *button : {pushButton_yes, pushButton_no, pushButton_ok, pushButton_cancel})
-        button->setFont(skin.font(32));
+        button->setFont(skin.font(ZoSkin::SmallFont));
 
     connect(pushButton_yes, SIGNAL(clicked()), this, SLOT(slotClose_yes()));
     connect(pushButton_no, SIGNAL(clicked()), this, SLOT(slotClose_no()));
@@ -51,6 +53,14 @@ ZoMessageBox::ZoMessageBox(const QString &text, const QString &title, int button
         pushButton_ok->show();
     if (buttons & Cancel)
         pushButton_cancel->show();
+    // Return takes the answer that changes least: OK, else No, else Cancel,
+    // else Yes.
+    for (ZoStyleButton *button : {pushButton_ok, pushButton_no, pushButton_cancel, pushButton_yes}) {
+        if (!button->isHidden()) {
+            button->setDefault(true);
+            break;
+        }
+    }
 
     // Three or four buttons do not fit the box's usual width; rather than let
     // them overlap, the box widens to hold them.

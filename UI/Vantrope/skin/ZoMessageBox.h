@@ -19,7 +19,7 @@ public:
     // Button mask bits, which are also the result codes of clickedButton().
     enum Button { Yes = 1, No = 2, Ok = 4, Cancel = 8 };
 
-    // An empty title shows the product's display name.
+    // An empty title shows the product's name (ZoProduct).
     ZoMessageBox(const QString &text, const QString &title, int buttons, QWidget *parent = nullptr);
 
     // The button that closed the box, 0 when it was closed another way

@@ -1,4 +1,5 @@
 #include "ZoSkin.h"
+#include "ZoFocusRing.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,6 +19,8 @@ static void prepareSkin()
         return true;
     }();
     Q_UNUSED(prepared);
+    // Every skinned window shows the keyboard focus the same way.
+    ZoFocusRing::install();
 }
 
 ZoSkin::ZoSkin()

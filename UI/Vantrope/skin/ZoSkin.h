@@ -24,6 +24,21 @@ public:
     // default font (Normal, 15 px).
     QFont font(int style) const;
 
+    // The fonts of the pages and dialogs by role: each is one style number
+    // of the table above.
+    enum FontRole {
+        MenuFont = 1,          // menu entries: Normal 13 px
+        TableHeaderFont = 31,  // table captions: Bold 12 px
+        SmallFont = 32,        // message box buttons, descriptions: Normal 13 px
+        BodyFont = 34,         // texts, labels and buttons: Normal 14 px
+        TitleBarFont = 35,     // dialog title bars: Bold 14 px
+        LabelFont = 38,        // setting names, statements: Normal 16 px
+        CaptionFont = 39,      // window title texts, Start: Bold 16 px
+        BigButtonFont = 42,    // Convert: Normal 18 px
+        HeadingFont = 43       // headings: Bold 18 px
+    };
+    QFont font(FontRole role) const { return font(int(role)); }
+
     // Turns on Qt's high-DPI scaling and high-DPI pixmaps, so a screen scaled
     // 200 % shows the windows at twice the pixels and the skin's @2x images.
     // Call it in main before the QApplication is constructed.

@@ -1,6 +1,8 @@
 #include "ZoStyleButton.h"
 #include "ZoSkin.h"
+#include "skinimages.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -26,6 +28,16 @@ void ZoStyleButton::setImages(const QString &normal, const QString &hover, const
     state = Normal;
 }
 
+void ZoStyleButton::setSkinImages(const QString &set)
+{
+    const QString stem = ZoSkin().skinDir() + QStringLiteral("/Button/") + set;
+    const SkinImages::Entry *entry =
+        SkinImages::find(SkinImages::Place::SkinFolder, QStringLiteral("Button/") + set);
+    const bool disable = entry && entry->kind == SkinImages::Kind::FourStates;
+    setImages(stem + QStringLiteral("_normal.png"), stem + QStringLiteral("_hover.png"),
+              stem + QStringLiteral("_pressing.png"), disable ? stem + QStringLiteral("_disable.png") : QString());
+}
+
 void ZoStyleButton::setTextOption(QTextOption option)
 {
     textOption = option;
@@ -35,6 +47,62 @@ void ZoStyleButton::refreshState()
 {
     if (isEnabled())
         emit signalUpdate();
+}
+
+void ZoStyleButton::activate()
+{
+    if (isEnabled())
+        emit clicked(false);
+}
+
+void ZoStyleButton::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // With modifiers (Ctrl+Return) it is the page's or dialog's key.
+        if (modifiers != Qt::NoModifier) {
+            event->ignore();
+            return;
+        }
+        event->accept();
+        if (!event->isAutoRepeat())
+            activate();
+        return;
+    }
+    if (modifiers == Qt::NoModifier && event->key() == Qt::Key_Space) {
+        event->accept();
+        if (!event->isAutoRepeat() && !spaceDown) {
+            spaceDown = true;
+            update();
+        }
+        return;
+    }
+    // Arrows and the rest: QAbstractButton's focus moves, or the parent.
+    QPushButton::keyPressEvent(event);
+}
+
+void ZoStyleButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        event->accept();
+        if (spaceDown) {
+            spaceDown = false;
+            update();
+            activate();
+        }
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
+}
+
+void ZoStyleButton::focusOutEvent(QFocusEvent *event)
+{
+    // A press the focus left in the middle of is no press.
+    if (spaceDown) {
+        spaceDown = false;
+        update();
+    }
+    QPushButton::focusOutEvent(event);
 }
 
 void ZoStyleButton::mousePressEvent(QMouseEvent *event)
@@ -83,7 +151,7 @@ void ZoStyleButton::paintEvent(QPaintEvent *event)
         QPushButton::paintEvent(event);
         return;
     }
-    ZoButtonState shown = state;
+    ZoButtonState shown = spaceDown ? Pressing : state;
     if (!isEnabled() && !images[Disable].isEmpty())
         shown = Disable;
 

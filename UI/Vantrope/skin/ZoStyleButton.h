@@ -11,6 +11,11 @@
 // Mouse press and release are handled here alone: the button never becomes
 // "down", never emits pressed/released/toggled and never auto-repeats. A left
 // release inside the button emits clicked(false), also before images are set.
+//
+// The keyboard presses it the same way: Space (the pressing image shows while
+// the key is held, clicked(false) on release) and Return or Enter without
+// modifiers (clicked(false) at once). Neither emits pressed(), so a button
+// with a menu behaves as it does for the mouse.
 class ZoStyleButton : public QPushButton
 {
     Q_OBJECT
@@ -31,10 +36,20 @@ public:
     void setImages(const QString &normal, const QString &hover, const QString &pressing,
                    QString disable = QString());
 
+    // The images of a button set of the skin's "Button" folder, by the set's
+    // name in the table of skin images: setSkinImages("big_button") takes
+    // big_button_normal/_hover/_pressing.png and, where the set has one,
+    // big_button_disable.png. Otherwise as setImages.
+    void setSkinImages(const QString &set);
+
     void setTextOption(QTextOption option);
 
     // Repaints through signalUpdate() when the button is enabled.
     virtual void refreshState();
+
+    // Presses the button as a click would (shortcuts): emits clicked(false)
+    // when the button is enabled.
+    void activate();
 
 signals:
     void signalUpdate();
@@ -46,12 +61,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     ZoButtonState state;
     QString images[5];
     QTextOption textOption;
+    // Space is held down on the button.
+    bool spaceDown = false;
 };
 
 using ZoButtonState = ZoStyleButton::ZoButtonState;

@@ -8,7 +8,7 @@
 ZoStyleTableWidget::ZoStyleTableWidget(QWidget *parent)
     : QTableWidget(parent)
 {
-    horizontalHeader()->setFont(skin.font(31));
+    horizontalHeader()->setFont(skin.font(ZoSkin::TableHeaderFont));
     horizontalHeader()->setStyleSheet(QStringLiteral(
         "QHeaderView::section {background-color: transparent;color: rgb(102, 102, 102);"
         "selection-color: #616c72;border: 1px solid #eeeeee;border-width: 1px 1px 1px 1px;"
@@ -43,7 +43,7 @@ ZoStyleTableWidget::ZoStyleTableWidget(QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     horizontalHeader()->setSectionsClickable(false);
 
-    setFont(skin.font(34));
+    setFont(skin.font(ZoSkin::BodyFont));
 }
 
 ZoStyleTableWidget::~ZoStyleTableWidget() = default;

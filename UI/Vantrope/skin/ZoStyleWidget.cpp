@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStyleOption>
+#include <QWindow>
 
 ZoStyleWidget::ZoStyleWidget(QWidget *parent)
     : QWidget(parent)
@@ -54,6 +55,7 @@ void ZoStyleWidget::mousePressEvent(QMouseEvent *event)
 {
     if (dragEnabled && event->button() == Qt::LeftButton) {
         pressed = true;
+        moveTried = false;
         pressPos = event->pos();
         event->accept();
         return;
@@ -67,11 +69,38 @@ void ZoStyleWidget::mouseMoveEvent(QMouseEvent *event)
         QWidget::mouseMoveEvent(event);
         return;
     }
-    const QPoint p = event->globalPos() - dragOffset - pressPos;
-    if (target && p.x() > -800 && p.x() <= availWidth - 200 && p.y() >= 23
-        && p.y() <= availHeight - 100)
-        target->move(p);
     event->accept();
+    if (!target)
+        return;
+    // The first move of a drag asks the window system to move the window
+    // (Wayland lets nobody else place a window; window managers keep it on
+    // their screens). Where it refuses, the window is moved here.
+    if (!moveTried) {
+        moveTried = true;
+        QWindow *window = target->window()->windowHandle();
+        if (window && window->startSystemMove()) {
+            pressed = false;
+            return;
+        }
+    }
+    const QPoint p = event->globalPos() - dragOffset - pressPos;
+    if (allowedPosition(p, event->globalPos()))
+        target->move(p);
+}
+
+bool ZoStyleWidget::allowedPosition(QPoint p, QPoint cursor) const
+{
+    // The screen under the cursor, so the window can go to a second one;
+    // without screens the default screen's size from construction.
+    QRect area(0, 0, availWidth, availHeight);
+    if (const QScreen *screen = QGuiApplication::screenAt(cursor))
+        area = screen->availableGeometry();
+    else if (const QScreen *screen = target->screen())
+        area = screen->availableGeometry();
+    const int width = area.right() - area.left() + 1;
+    const int height = area.bottom() - area.top() + 1;
+    const QPoint q = p - area.topLeft();
+    return q.x() > -800 && q.x() <= width - 200 && q.y() >= 23 && q.y() <= height - 100;
 }
 
 void ZoStyleWidget::mouseReleaseEvent(QMouseEvent *event)

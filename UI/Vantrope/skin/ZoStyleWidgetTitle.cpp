@@ -44,7 +44,7 @@ ZoStyleWidgetTitle::ZoStyleWidgetTitle(QWidget *parent)
     closeButton->setImages(prefix + QStringLiteral("Button/win_close_icon_normal.png"),
                            prefix + QStringLiteral("Button/win_icon_hover.png"),
                            prefix + QStringLiteral("Button/win_close_icon_pressing.png"));
-    titleLabel->setFont(skin.font(35));
+    titleLabel->setFont(skin.font(ZoSkin::TitleBarFont));
     titleLabel->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
 
     connect(closeButton, SIGNAL(clicked()), this, SLOT(slot_Close()));

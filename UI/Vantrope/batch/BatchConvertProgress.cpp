@@ -3,6 +3,7 @@
 
 #include "DialogPlacement.h"
 #include "TipDialog.h"
+#include "ZoAccessible.h"
 #include "ZoHoverCaption.h"
 
 #include <QEvent>
@@ -36,6 +37,7 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
                                  dir + "/Button/button100_2_pressing.png");
 
     ui->progressBar->setTextVisible(false);
+    ZoAccessible::describe(ui->progressBar, tr("Conversion progress"));
 
     ZoHoverCaption::install(this, {ui->pushButton_Cancel, ui->pushButton_OpenFolder});
 

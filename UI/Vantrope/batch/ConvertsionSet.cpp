@@ -1,6 +1,7 @@
 #include "ConvertsionSet.h"
 #include "ui_ConvertsionSet.h"
 
+#include "ZoAccessible.h"
 #include "ZoHoverCaption.h"
 
 #include <QEvent>
@@ -49,6 +50,11 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
                                       dir + "/Button/button100_2_pressing.png");
 
     ui->Slider->setStyleSheet(sliderStyle);
+
+    ZoAccessible::describe(ui->Slider, tr("Photo quality"), tr("JPEG quality in percent"));
+    ZoAccessible::describe(ui->pushButton_OpenFolder, tr("Select Folder"),
+                           tr("Choose the folder that receives the JPEG files"));
+    ZoAccessible::describe(ui->pushButton_Convert, tr("Convert"), tr("Start converting the ticked photos"));
 
     ZoHoverCaption::install(this, {ui->pushButton_OpenFolder});
 

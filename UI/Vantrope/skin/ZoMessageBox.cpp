@@ -78,7 +78,6 @@ void ZoMessageBox::setupForm()
     resize(426, 197);
     setMinimumSize(426, 197);
     setMaximumSize(427, 198);
-    setWindowTitle(tr("ZoMessageBox"));
 
     verticalLayout_2 = new QVBoxLayout(this);
     verticalLayout_2->setObjectName(QStringLiteral("verticalLayout_2"));

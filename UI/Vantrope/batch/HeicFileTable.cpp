@@ -256,7 +256,7 @@ void HeicFileTable::buildRow(int row, const QFileInfo &info)
 
 void HeicFileTable::updateSummary(double totalBytes)
 {
-    ui->label_FileCount->setText(QString::number(fileList.size()) + " File(s), ");
+    ui->label_FileCount->setText(QString::number(fileList.size()) + tr(" File(s), "));
     ui->label_FileSize->setText(sizeText(totalBytes));
 }
 
@@ -323,7 +323,7 @@ void HeicFileTable::slot_ClearTable()
         clearTip->deleteLater();
         clearTip = nullptr;
     }
-    ui->label_FileCount->setText("0 File(s), ");
+    ui->label_FileCount->setText(QStringLiteral("0") + tr(" File(s), "));
     ui->label_FileSize->setText("0 MB");
     ui->pushButton_Convert->setEnabled(false);
     selectAllBox->setEnabled(false);

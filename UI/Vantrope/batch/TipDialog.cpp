@@ -71,7 +71,7 @@ void TipDialog::setCancelledMode()
 void TipDialog::setConvertedCount(int count)
 {
     convertedCount = count;
-    ui->label_SuccessText->setText(QString::number(count) + " files have been successfully converted.");
+    ui->label_SuccessText->setText(QString::number(count) + tr(" files have been successfully converted."));
     ui->pushButton_OK->setText(tr("OK"));
 }
 

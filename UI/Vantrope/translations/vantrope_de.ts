@@ -1,6 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
-<TS version="2.1" language="de" sourcelanguage="en">
+<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="de" sourcelanguage="en">
 <context>
     <name>AboutDlg</name>
     <message>
@@ -8,7 +6,7 @@
         <translation>Quorvix Vantrope</translation>
     </message>
     <message>
-        <source>Let you convert Apple&apos;s new iOS 11 photos from HEIC to JPG quickly.</source>
+        <source>Let you convert Apple's new iOS 11 photos from HEIC to JPG quickly.</source>
         <translation>Konvertiert die Fotos von Apples iOS 11 schnell von HEIC in JPG.</translation>
     </message>
     <message>
@@ -61,7 +59,7 @@
     </message>
     <message>
         <source>Product Manager:</source>
-        <translation>Produktmanagement:</translation>
+        <translation>Produktleitung:</translation>
     </message>
     <message>
         <source>Rafael Duarte</source>

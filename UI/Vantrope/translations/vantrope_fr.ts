@@ -1,6 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
-<TS version="2.1" language="fr" sourcelanguage="en">
+<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="fr" sourcelanguage="en">
 <context>
     <name>AboutDlg</name>
     <message>
@@ -8,7 +6,7 @@
         <translation>Quorvix Vantrope</translation>
     </message>
     <message>
-        <source>Let you convert Apple&apos;s new iOS 11 photos from HEIC to JPG quickly.</source>
+        <source>Let you convert Apple's new iOS 11 photos from HEIC to JPG quickly.</source>
         <translation>Convertit rapidement les photos HEIC d’iOS 11 d’Apple en JPG.</translation>
     </message>
     <message>
@@ -37,7 +35,7 @@
     </message>
     <message>
         <source>UI Designer:</source>
-        <translation>Design de l’interface :</translation>
+        <translation>Interface :</translation>
     </message>
     <message>
         <source>Elise Marchetti</source>
@@ -84,7 +82,7 @@
     </message>
     <message>
         <source>Open Folder</source>
-        <translation>Ouvrir le dossier</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -135,7 +133,7 @@
     </message>
     <message>
         <source>Photo Quality:</source>
-        <translation>Qualité de la photo :</translation>
+        <translation>Qualité :</translation>
     </message>
     <message>
         <source>Save Converted Files:</source>
@@ -332,7 +330,7 @@
     </message>
     <message>
         <source>Photo Quality:</source>
-        <translation>Qualité de la photo :</translation>
+        <translation>Qualité :</translation>
     </message>
     <message>
         <source>Save Converted Files:</source>
@@ -466,7 +464,7 @@ Raison : %3</translation>
     <name>SingleConverting</name>
     <message>
         <source>Open Folder</source>
-        <translation>Ouvrir le dossier</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>OK</source>
@@ -517,7 +515,7 @@ Raison : %3</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation>Ouvrir le dossier</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Are you sure to trash all the files here?</source>

@@ -1,6 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
-<TS version="2.1" language="it" sourcelanguage="en">
+<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="it" sourcelanguage="en">
 <context>
     <name>AboutDlg</name>
     <message>
@@ -8,7 +6,7 @@
         <translation>Quorvix Vantrope</translation>
     </message>
     <message>
-        <source>Let you convert Apple&apos;s new iOS 11 photos from HEIC to JPG quickly.</source>
+        <source>Let you convert Apple's new iOS 11 photos from HEIC to JPG quickly.</source>
         <translation>Converte rapidamente in JPG le foto HEIC di iOS 11 di Apple.</translation>
     </message>
     <message>
@@ -37,7 +35,7 @@
     </message>
     <message>
         <source>UI Designer:</source>
-        <translation>Design dell’interfaccia:</translation>
+        <translation>Interfaccia:</translation>
     </message>
     <message>
         <source>Elise Marchetti</source>
@@ -135,7 +133,7 @@
     </message>
     <message>
         <source>Photo Quality:</source>
-        <translation>Qualità della foto:</translation>
+        <translation>Qualità:</translation>
     </message>
     <message>
         <source>Save Converted Files:</source>
@@ -332,7 +330,7 @@
     </message>
     <message>
         <source>Photo Quality:</source>
-        <translation>Qualità della foto:</translation>
+        <translation>Qualità:</translation>
     </message>
     <message>
         <source>Save Converted Files:</source>

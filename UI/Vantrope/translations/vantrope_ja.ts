@@ -1,6 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
-<TS version="2.1" language="ja" sourcelanguage="en">
+<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="ja" sourcelanguage="en">
 <context>
     <name>AboutDlg</name>
     <message>
@@ -8,7 +6,7 @@
         <translation>Quorvix Vantrope</translation>
     </message>
     <message>
-        <source>Let you convert Apple&apos;s new iOS 11 photos from HEIC to JPG quickly.</source>
+        <source>Let you convert Apple's new iOS 11 photos from HEIC to JPG quickly.</source>
         <translation>Apple の iOS 11 の HEIC 写真を JPG にすばやく変換します。</translation>
     </message>
     <message>
@@ -53,7 +51,7 @@
     </message>
     <message>
         <source>Project Manager:</source>
-        <translation>プロジェクトマネージャー：</translation>
+        <translation>プロジェクト管理：</translation>
     </message>
     <message>
         <source>Hana Kurosawa</source>
@@ -61,7 +59,7 @@
     </message>
     <message>
         <source>Product Manager:</source>
-        <translation>プロダクトマネージャー：</translation>
+        <translation>製品管理：</translation>
     </message>
     <message>
         <source>Rafael Duarte</source>
@@ -84,7 +82,7 @@
     </message>
     <message>
         <source>Open Folder</source>
-        <translation>フォルダーを開く</translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -143,7 +141,7 @@
     </message>
     <message>
         <source>Select Folder</source>
-        <translation>フォルダー選択</translation>
+        <translation>参照…</translation>
     </message>
     <message>
         <source>Convert</source>
@@ -340,7 +338,7 @@
     </message>
     <message>
         <source>Select Folder</source>
-        <translation>フォルダー選択</translation>
+        <translation>参照…</translation>
     </message>
     <message>
         <source>Convert</source>
@@ -466,7 +464,7 @@ Reason: %3</source>
     <name>SingleConverting</name>
     <message>
         <source>Open Folder</source>
-        <translation>フォルダーを開く</translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>OK</source>
@@ -517,7 +515,7 @@ Reason: %3</source>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation>フォルダーを開く</translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Are you sure to trash all the files here?</source>

@@ -1,6 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
-<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
     <name>AboutDlg</name>
     <message>
@@ -8,7 +6,7 @@
         <translation>Quorvix Vantrope</translation>
     </message>
     <message>
-        <source>Let you convert Apple&apos;s new iOS 11 photos from HEIC to JPG quickly.</source>
+        <source>Let you convert Apple's new iOS 11 photos from HEIC to JPG quickly.</source>
         <translation>Converte rapidamente as fotos HEIC do iOS 11 da Apple para JPG.</translation>
     </message>
     <message>
@@ -53,7 +51,7 @@
     </message>
     <message>
         <source>Project Manager:</source>
-        <translation>Gerente de projeto:</translation>
+        <translation>Projeto:</translation>
     </message>
     <message>
         <source>Hana Kurosawa</source>
@@ -61,7 +59,7 @@
     </message>
     <message>
         <source>Product Manager:</source>
-        <translation>Gerente de produto:</translation>
+        <translation>Produto:</translation>
     </message>
     <message>
         <source>Rafael Duarte</source>
@@ -135,7 +133,7 @@
     </message>
     <message>
         <source>Photo Quality:</source>
-        <translation>Qualidade da foto:</translation>
+        <translation>Qualidade:</translation>
     </message>
     <message>
         <source>Save Converted Files:</source>
@@ -332,7 +330,7 @@
     </message>
     <message>
         <source>Photo Quality:</source>
-        <translation>Qualidade da foto:</translation>
+        <translation>Qualidade:</translation>
     </message>
     <message>
         <source>Save Converted Files:</source>

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 class tst_Translations : public QObject
@@ -23,6 +25,7 @@ private slots:
     void widgetsSpeakIt();
     void qtTextsFollow();
     void englishNeedsNoCatalogue();
+    void translationsKeepTheirShape();
 };
 
 void tst_Translations::cleanup()
@@ -102,6 +105,65 @@ void tst_Translations::englishNeedsNoCatalogue()
     // Switching back leaves no German behind.
     QCOMPARE(QCoreApplication::translate("HeicFileTable", "Convert"), QStringLiteral("Convert"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+// Chinese and Japanese punctuation (，、。) carries its own space.
+static bool endsWithWidePunctuation(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    const ushort last = text.at(text.size() - 1).unicode();
+    return (last >= 0x3000 && last <= 0x303F) || (last >= 0xFF00 && last <= 0xFFEF);
+}
+
+// Texts are joined with numbers and other texts ("3" + " files ..."), and
+// fill in placeholders: a translation keeps every %N of its source and the
+// spaces at either end, or the window shows "3Dateien" or a missing folder.
+void tst_Translations::translationsKeepTheirShape()
+{
+    const QString sources = qEnvironmentVariable("VANTROPE_SOURCE_DIR");
+    if (sources.isEmpty())
+        QSKIP("VANTROPE_SOURCE_DIR not set (run through ctest)");
+    const QRegularExpression marker(QStringLiteral("%\\d"));
+    auto markers = [&](const QString &text) {
+        QStringList found;
+        for (auto it = marker.globalMatch(text); it.hasNext();)
+            found << it.next().captured();
+        found.sort();
+        return found;
+    };
+    int checked = 0;
+    for (const QString &language : AppTranslations::shippedLanguages()) {
+        QFile file(sources + QStringLiteral("/UI/Vantrope/translations/vantrope_") + language
+                   + QStringLiteral(".ts"));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QXmlStreamReader xml(&file);
+        QString source;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString translation = xml.readElementText();
+                const QString where = language + QStringLiteral(": \"") + source + QStringLiteral("\" -> \"")
+                                      + translation + QLatin1Char('"');
+                QVERIFY2(markers(translation) == markers(source), qPrintable(where));
+                QVERIFY2(translation.startsWith(QLatin1Char(' ')) == source.startsWith(QLatin1Char(' ')),
+                         qPrintable(where));
+                if (source.endsWith(QLatin1Char(' ')))
+                    QVERIFY2(translation.endsWith(QLatin1Char(' ')) || endsWithWidePunctuation(translation),
+                             qPrintable(where));
+                else
+                    QVERIFY2(!translation.endsWith(QLatin1Char(' ')), qPrintable(where));
+                QVERIFY2(translation.count(QLatin1Char('\n')) == source.count(QLatin1Char('\n')),
+                         qPrintable(where));
+                ++checked;
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    }
+    QVERIFY(checked > 0);
 }
 
 QTEST_MAIN(tst_Translations)

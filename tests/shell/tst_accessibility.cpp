@@ -221,31 +221,41 @@ void tst_Accessibility::dialogs_data()
 {
     QTest::addColumn<MakeDialog>("make");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("announced"); // the description, for dialogs that ask or tell
 
     using Make = MakeDialog;
     QTest::newRow("settings") << Make([](QWidget *p) { return new ConvertsionSet(p); })
-                              << QStringLiteral("Conversion Settings");
+                              << QStringLiteral("Conversion Settings") << QString();
     QTest::newRow("progress") << Make([](QWidget *p) { return new BatchConvertProgress(p); })
-                              << QStringLiteral("Converting Photos");
+                              << QStringLiteral("Converting Photos") << QString();
     QTest::newRow("quit question") << Make([](QWidget *p) {
         auto *tip = new TipDialog(p);
         tip->setQuitConfirmMode();
         return tip;
-    }) << QStringLiteral("Attention");
+    }) << QStringLiteral("Attention") << QStringLiteral("Are you sure to quit the program?");
+    QTest::newRow("cancelled notice") << Make([](QWidget *p) {
+        auto *tip = new TipDialog(p);
+        tip->setCancelledMode();
+        tip->setConvertedCount(3);
+        return tip;
+    }) << QStringLiteral("Attention")
+       << QStringLiteral("Conversion Cancelled! 3 files have been successfully converted.");
     QTest::newRow("photo info") << Make([](QWidget *p) { return new PhotoInfo(p); })
-                                << QStringLiteral("Photo Info");
+                                << QStringLiteral("Photo Info") << QString();
     QTest::newRow("single done") << Make([](QWidget *p) { return new SingleConverting(p); })
-                                 << QStringLiteral("Converting Photo");
-    QTest::newRow("about") << Make([](QWidget *p) { return new ZoAbout(p); }) << QStringLiteral("About");
+                                 << QStringLiteral("Converting Photo") << QString();
+    QTest::newRow("about") << Make([](QWidget *p) { return new ZoAbout(p); }) << QStringLiteral("About")
+                           << QString();
     QTest::newRow("message") << Make([](QWidget *p) {
         return new ZoMessageBox("IMG_7.jpg could not be saved.", "Attention", ZoMessageBox::Ok, p);
-    }) << QStringLiteral("Attention");
+    }) << QStringLiteral("Attention") << QStringLiteral("IMG_7.jpg could not be saved.");
 }
 
 void tst_Accessibility::dialogs()
 {
     QFETCH(MakeDialog, make);
     QFETCH(QString, title);
+    QFETCH(QString, announced);
 
     QWidget owner;
     std::unique_ptr<QDialog> dialog(make(&owner));
@@ -258,6 +268,8 @@ void tst_Accessibility::dialogs()
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(dialog.get());
     QCOMPARE(iface->role(), QAccessible::Dialog);
     QCOMPARE(iface->text(QAccessible::Name), title);
+    if (!announced.isEmpty())
+        QCOMPARE(iface->text(QAccessible::Description), announced);
 
     const QVector<Control> controls = controlsOf(dialog.get());
     verifyAllNamed(controls);

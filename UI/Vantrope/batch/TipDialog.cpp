@@ -4,6 +4,7 @@
 #include "ZoHoverCaption.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPixmap>
 
 TipDialog::TipDialog(QWidget *parent)
@@ -33,6 +34,17 @@ TipDialog::TipDialog(QWidget *parent)
 TipDialog::~TipDialog()
 {
     delete ui;
+}
+
+void TipDialog::showEvent(QShowEvent *event)
+{
+    QStringList lines;
+    for (const QLabel *label : {ui->label_StatesText, ui->label_SuccessText}) {
+        if (!label->isHidden() && !label->text().isEmpty())
+            lines << label->text();
+    }
+    setAccessibleDescription(lines.join(QLatin1Char(' ')));
+    ZoStyleDialog::showEvent(event);
 }
 
 void TipDialog::setStatusImage(const QString &skinPath)

@@ -29,6 +29,8 @@ ZoMessageBox::ZoMessageBox(const QString &text, const QString &title, int button
     widget->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
 
     label->setText(this->text);
+    // Announced with the title when the box opens.
+    setAccessibleDescription(this->text);
     label->setStyleSheet(QStringLiteral("color:rgb(102,102,102)"));
     label->setFont(skin.font(34));
     for (ZoStyleButton *button : {pushButton_yes, pushButton_no, pushButton_ok, pushButton_cancel})

@@ -1,4 +1,6 @@
-<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="pt_BR" sourcelanguage="en">
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
     <name>AboutDlg</name>
     <message>
@@ -6,7 +8,7 @@
         <translation>Quorvix Vantrope</translation>
     </message>
     <message>
-        <source>Let you convert Apple's new iOS 11 photos from HEIC to JPG quickly.</source>
+        <source>Let you convert Apple&apos;s new iOS 11 photos from HEIC to JPG quickly.</source>
         <translation>Converte rapidamente as fotos HEIC do iOS 11 da Apple para JPG.</translation>
     </message>
     <message>

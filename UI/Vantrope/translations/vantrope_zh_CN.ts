@@ -1,4 +1,6 @@
-<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="zh_CN" sourcelanguage="en">
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
     <name>AboutDlg</name>
     <message>
@@ -6,7 +8,7 @@
         <translation>Quorvix Vantrope</translation>
     </message>
     <message>
-        <source>Let you convert Apple's new iOS 11 photos from HEIC to JPG quickly.</source>
+        <source>Let you convert Apple&apos;s new iOS 11 photos from HEIC to JPG quickly.</source>
         <translation>快速将 Apple iOS 11 的 HEIC 照片转换为 JPG。</translation>
     </message>
     <message>

@@ -201,7 +201,7 @@ void TestBatchControl::convertButtonRunsTheWholeBatch()
     // runs the batch from inside the settings dialog's Convert.
     QString message;
     auto settingsAnswered = whenModal<QDialog>([&](QDialog *settings) {
-        QCOMPARE(settings->windowTitle(), QString("ConvertsionSet"));
+        QCOMPARE(settings->windowTitle(), QString("Conversion Settings"));
         QMetaObject::invokeMethod(settings, "signal_SendSavePath", Q_ARG(QString, photos.dir.path()));
         child<QSlider>(settings, "Slider")->setValue(70);
         whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
@@ -352,7 +352,7 @@ void TestBatchControl::fiveFilesProgressAndCompletion()
     });
     QString message;
     auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
-        QCOMPARE(progress->windowTitle(), QString("BatchConvertProgress"));
+        QCOMPARE(progress->windowTitle(), QString("Converting Photos"));
         QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
         message = labelText(progress, "label_Converting");
         QVERIFY(!child<ZoStyleButton>(progress, "pushButton_Cancel")->isVisible());

@@ -2,12 +2,18 @@
 // every piece of the skin to PNG files, for judging the look by eye. It
 // asserts nothing; the tests do that.
 //
-//   vantrope-gallery [--scale N] [--out FOLDER]
+//   vantrope-gallery [--scale N] [--locale LANGUAGE] [--out FOLDER]
 //
 // --scale 2 renders as on a screen scaled 200 % (QT_SCALE_FACTOR), so the
 // PNGs show twice the pixels and whether every image is sharp there. Runs on
 // any platform plugin; the build's "gallery" target runs it headless
 // (offscreen) into build/gallery and build/gallery/2x.
+//
+// --locale de renders the program's texts in that language (as a user with
+// that locale sees them), to check that longer texts fit; without it the
+// texts stay English whatever the system's locale.
+
+#include "AppTranslations.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -456,14 +462,17 @@ int main(int argc, char **argv)
 {
     QString scale = QStringLiteral("1");
     QString out;
+    QString locale;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--scale") && i + 1 < argc) {
             scale = QString::fromLocal8Bit(argv[++i]);
         } else if (arg == QLatin1String("--out") && i + 1 < argc) {
             out = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == QLatin1String("--locale") && i + 1 < argc) {
+            locale = QString::fromLocal8Bit(argv[++i]);
         } else {
-            std::fprintf(stderr, "usage: vantrope-gallery [--scale N] [--out FOLDER]\n");
+            std::fprintf(stderr, "usage: vantrope-gallery [--scale N] [--locale LANGUAGE] [--out FOLDER]\n");
             return 2;
         }
     }
@@ -472,6 +481,10 @@ int main(int argc, char **argv)
     ZoSkin::enableHighDpi();
     QApplication app(argc, argv);
     qRegisterMetaType<QVector<QString>>("QVector<QString>");
+    if (!locale.isEmpty() && AppTranslations::install(QLocale(locale)).isEmpty()) {
+        std::fprintf(stderr, "no translation for %s\n", qPrintable(locale));
+        return 2;
+    }
 
     g_out = out.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../gallery") : out;
     if (!QDir().mkpath(g_out)) {

@@ -1,3 +1,4 @@
+#include "AppTranslations.h"
 #include "EngineStartup.h"
 #include "InstanceChannel.h"
 #include "LaunchFiles.h"
@@ -22,6 +23,9 @@ int main(int argc, char *argv[])
     EngineStartup::prepareProcess(argv);
     ZoSkin::enableHighDpi();
     QApplication a(argc, argv);
+    // The user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before any
+    // window exists.
+    AppTranslations::install();
 
     // Photos or folders to show (Qt has taken its own options already).
     const QStringList files = LaunchFiles::fromArguments(QApplication::arguments().mid(1));

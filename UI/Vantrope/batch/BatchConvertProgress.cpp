@@ -3,6 +3,7 @@
 
 #include "DialogPlacement.h"
 #include "TipDialog.h"
+#include "ZoAccessible.h"
 #include "ZoHoverCaption.h"
 
 #include <QEvent>
@@ -32,6 +33,7 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
     ui->pushButton_OK->setSkinImages(QStringLiteral("button100_2"));
 
     ui->progressBar->setTextVisible(false);
+    ZoAccessible::describe(ui->progressBar, tr("Conversion progress"));
 
     ZoHoverCaption::install(this, {ui->pushButton_Cancel, ui->pushButton_OpenFolder});
 

@@ -1,6 +1,7 @@
 #include "ConvertsionSet.h"
 #include "ui_ConvertsionSet.h"
 
+#include "ZoAccessible.h"
 #include "ZoHoverCaption.h"
 #include "ZoStyleSheets.h"
 
@@ -28,6 +29,11 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
     ui->pushButton_Convert->setSkinImages(QStringLiteral("button100_2"));
 
     ui->Slider->setStyleSheet(ZoStyleSheets::qualitySlider());
+
+    ZoAccessible::describe(ui->Slider, tr("Photo quality"), tr("JPEG quality in percent"));
+    ZoAccessible::describe(ui->pushButton_OpenFolder, tr("Select Folder"),
+                           tr("Choose the folder that receives the JPEG files"));
+    ZoAccessible::describe(ui->pushButton_Convert, tr("Convert"), tr("Start converting the ticked photos"));
 
     ZoHoverCaption::install(this, {ui->pushButton_OpenFolder});
     // Return anywhere in the dialog converts.

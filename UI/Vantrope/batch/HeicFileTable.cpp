@@ -1,6 +1,8 @@
 #include "HeicFileTable.h"
 #include "ui_HeicFileTable.h"
 
+#include "ZoAccessible.h"
+
 #include "BatchConvertProgress.h"
 #include "BatchTableKeys.h"
 #include "ConvertQueue.h"
@@ -129,6 +131,13 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     selectAllBox->show();
     selectAllBox->move(33, 58);
 
+    ZoAccessible::describe(ui->pushButton_Add, tr("Add"), tr("Add photos or a folder to the list"));
+    ZoAccessible::describe(ui->pushButton_Delete, tr("Delete"), tr("Remove the ticked photos from the list"));
+    ZoAccessible::describe(ui->pushButton_Clear, tr("Clear"), tr("Remove every photo from the list"));
+    ZoAccessible::describe(ui->pushButton_Convert, tr("Convert"), tr("Convert the ticked photos to JPEG"));
+    ZoAccessible::describe(table, tr("Photos"), tr("The photos to convert; tick the ones to convert"));
+    selectAllBox->setBoxAccessibleTexts(tr("Select all photos"), tr("Ticks or clears every photo in the list"));
+
     for (int k = 0; k < 4; ++k)
         workers[k] = new ConvertThread(this);
 
@@ -228,6 +237,10 @@ void HeicFileTable::buildRow(int row, const QFileInfo &info)
 
     auto *box = new ZoStyleCheckBox(row, this);
     box->setBoxStyleSheet(rowBoxStyleSheet());
+    // A row is read out by its photo's name: its (hidden) header names it
+    // for screen readers, and so does its check box.
+    table->setVerticalHeaderItem(row, new QTableWidgetItem(info.fileName()));
+    box->setBoxAccessibleTexts(info.fileName(), tr("Tick to convert this photo"));
     table->setCellWidget(row, 0, box);
     rowCheckBoxes.append(box);
     connect(box, SIGNAL(signal_StateChanged(int, int)), this, SLOT(slot_ChooseItem(int, int)));
@@ -236,7 +249,7 @@ void HeicFileTable::buildRow(int row, const QFileInfo &info)
 
 void HeicFileTable::updateSummary(double totalBytes)
 {
-    ui->label_FileCount->setText(QString::number(fileList.size()) + " File(s), ");
+    ui->label_FileCount->setText(QString::number(fileList.size()) + tr(" File(s), "));
     ui->label_FileSize->setText(sizeText(totalBytes));
 }
 
@@ -303,7 +316,7 @@ void HeicFileTable::slot_ClearTable()
         clearTip->deleteLater();
         clearTip = nullptr;
     }
-    ui->label_FileCount->setText("0 File(s), ");
+    ui->label_FileCount->setText(QStringLiteral("0") + tr(" File(s), "));
     ui->label_FileSize->setText("0 MB");
     ui->pushButton_Convert->setEnabled(false);
     selectAllBox->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "ZoHoverCaption.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPixmap>
 
 TipDialog::TipDialog(QWidget *parent)
@@ -33,6 +34,17 @@ TipDialog::TipDialog(QWidget *parent)
 TipDialog::~TipDialog()
 {
     delete ui;
+}
+
+void TipDialog::showEvent(QShowEvent *event)
+{
+    QStringList lines;
+    for (const QLabel *label : {ui->label_StatesText, ui->label_SuccessText}) {
+        if (!label->isHidden() && !label->text().isEmpty())
+            lines << label->text();
+    }
+    setAccessibleDescription(lines.join(QLatin1Char(' ')));
+    ZoStyleDialog::showEvent(event);
 }
 
 void TipDialog::setStatusImage(const QString &skinPath)
@@ -71,7 +83,7 @@ void TipDialog::setCancelledMode()
 void TipDialog::setConvertedCount(int count)
 {
     convertedCount = count;
-    ui->label_SuccessText->setText(QString::number(count) + " files have been successfully converted.");
+    ui->label_SuccessText->setText(QString::number(count) + tr(" files have been successfully converted."));
     ui->pushButton_OK->setText(tr("OK"));
 }
 

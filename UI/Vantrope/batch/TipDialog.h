@@ -44,6 +44,11 @@ public slots:
     void slot_Close();
     void slot_Exit();
 
+protected:
+    // A screen reader announces the dialog by its title and description: the
+    // description is the question or notice the dialog shows.
+    void showEvent(QShowEvent *event) override;
+
 private:
     void setStatusImage(const QString &skinPath);
 

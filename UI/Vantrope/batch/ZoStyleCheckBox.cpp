@@ -21,6 +21,12 @@ void ZoStyleCheckBox::setBoxStyleSheet(const QString &styleSheet)
     ui->checkBox->setStyleSheet(styleSheet);
 }
 
+void ZoStyleCheckBox::setBoxAccessibleTexts(const QString &name, const QString &description)
+{
+    ui->checkBox->setAccessibleName(name);
+    ui->checkBox->setAccessibleDescription(description);
+}
+
 void ZoStyleCheckBox::setCheckState(int state)
 {
     // QCheckBox turns itself tri-state when given the partial state.

@@ -21,6 +21,8 @@ public:
     ~ZoStyleCheckBox() override;
 
     void setBoxStyleSheet(const QString &styleSheet);
+    // Name and description of the inner box, the part screen readers reach.
+    void setBoxAccessibleTexts(const QString &name, const QString &description);
 
     // 0 unchecked, 1 partially checked, 2 checked. The partial state makes the
     // box tri-state from then on. Setting the state it already has reports

@@ -10,6 +10,7 @@
 #include "ZoAbout.h"
 #include "ZoKeyboard.h"
 #include "ZoStyleSheets.h"
+#include "ZoAccessible.h"
 #include "ZoStyleButton.h"
 #include "ZoStyleWidget.h"
 #include "PhotoFiles.h"
@@ -98,6 +99,20 @@ Vantrope::Vantrope(QWidget *parent)
         start->setStyleSheet("color:#FFFFFF");
         start->setFont(skin.font(ZoSkin::CaptionFont));
     }
+
+    // Image buttons carry no text of their own; both start buttons read
+    // "Start", so their names say which way of working each one starts.
+    ZoAccessible::describe(ui->pushButton_Menu, tr("Menu"),
+                           tr("Help, links, About and Exit"));
+    ZoAccessible::describe(ui->pushButton_Min, tr("Minimize"));
+    ZoAccessible::describe(ui->pushButton_Close, tr("Close"), tr("Quits Vantrope after asking"));
+    ZoAccessible::describe(ui->pushButton_BackHome, tr("Home"), tr("Back to the start page"));
+    ZoAccessible::describe(singleStartButton, tr("Convert a single photo"),
+                           tr("Preview one HEIC photo and convert it to JPEG"));
+    ZoAccessible::describe(batchStartButton, tr("Convert photos in batch"),
+                           tr("Collect many HEIC photos in a list and convert them to JPEG at once"));
+    ZoAccessible::describe(ui->label_SignalPhoto, tr("Single photo"));
+    ZoAccessible::describe(ui->label_BatchPhoto, tr("Photos in batch"));
 
     ui->label_SignalPhoto->installEventFilter(this);
     ui->label_BatchPhoto->installEventFilter(this);

@@ -6,6 +6,7 @@
 #include "OutputLocation.h"
 #include "DialogPlacement.h"
 #include "SingleConverting.h"
+#include "ZoAccessible.h"
 #include "ZoHoverCaption.h"
 #include "ZoMessageBox.h"
 #include "DroppedPaths.h"
@@ -71,6 +72,13 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     form->Slider_PhotoQuality->setValue(100);
     // Return presses Photo Info as Space does (it is a plain push button).
     form->pushButton_PhotoInfo->setAutoDefault(true);
+    ZoAccessible::describe(form->label_HEIC, tr("Preview"), tr("The photo as it will be converted"));
+    ZoAccessible::describe(form->pushButton_PhotoInfo, tr("Photo Info"),
+                           tr("Name, date, size and resolution of the photo"));
+    ZoAccessible::describe(form->Slider_PhotoQuality, tr("Photo quality"), tr("JPEG quality in percent"));
+    ZoAccessible::describe(form->pushButton_SelectFolder, tr("Select Folder"),
+                           tr("Choose the folder that receives the JPEG file"));
+    ZoAccessible::describe(form->pushButton_Convert, tr("Convert"), tr("Convert this photo to JPEG"));
     ZoHoverCaption::install(this, {form->pushButton_SelectFolder});
 
     connect(form->pushButton_PhotoInfo, SIGNAL(clicked()), this, SLOT(slot_PhotoInfo()));

@@ -6,6 +6,7 @@
 #include "DroppedPhoto.h"
 #include "filedialogs.h"
 #include "ZoKeyboard.h"
+#include "ZoAccessible.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -40,6 +41,9 @@ SingalConverterHome::SingalConverterHome(QWidget *parent)
 
     form->pushButton_SelectPhoto->setSkinImages(QStringLiteral("file_add"));
 
+    ZoAccessible::describe(form->pushButton_SelectPhoto, tr("Select A File"),
+                           tr("Choose a HEIC photo to convert"));
+
     // Both accept drops, so a drop anywhere on the page reaches this view's
     // handlers: widget_SingleMain has no handlers of its own and passes the
     // events up to its parent.
@@ -59,11 +63,15 @@ SingalConverterHome::~SingalConverterHome()
 void SingalConverterHome::setMultiFileMode(bool bMultiFileMode)
 {
     multiFileMode = bMultiFileMode;
+    form->pushButton_SelectPhoto->setAccessibleDescription(
+        bMultiFileMode ? tr("Choose the HEIC photos to convert") : tr("Choose a HEIC photo to convert"));
 }
 
 void SingalConverterHome::setSelectTipText(const QString &strText)
 {
     form->label_SelectTip->setText(strText);
+    // The button is read out by the caption shown under it.
+    form->pushButton_SelectPhoto->setAccessibleName(strText);
 }
 
 void SingalConverterHome::setDropTipText(const QString &strText)

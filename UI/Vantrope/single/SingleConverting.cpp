@@ -1,6 +1,8 @@
 #include "SingleConverting.h"
 #include "ui_SingleConverting.h"
 
+#include "ZoAccessible.h"
+
 #include "ZoHoverCaption.h"
 
 #include <QEvent>
@@ -28,6 +30,7 @@ SingleConverting::SingleConverting(QWidget *parent)
     form->progressBar->setValue(100);
     form->progressBar->setTextVisible(false);
     form->pushButton_Ok->setDefault(true);
+    ZoAccessible::describe(form->progressBar, tr("Conversion progress"));
 
     connect(form->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
     connect(form->pushButton_Ok, SIGNAL(clicked()), this, SLOT(slot_Close()));

@@ -19,7 +19,6 @@ void ZoAbout::setupForm()
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("ZoAbout"));
     setFixedSize(625, 460);
-    setWindowTitle(tr("ZoAbout"));
 
     verticalLayout = new QVBoxLayout(this);
     verticalLayout->setObjectName(QStringLiteral("verticalLayout"));

@@ -31,6 +31,8 @@ ZoMessageBox::ZoMessageBox(const QString &text, const QString &title, int button
     widget->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
 
     label->setText(this->text);
+    // Announced with the title when the box opens.
+    setAccessibleDescription(this->text);
     label->setStyleSheet(QStringLiteral("color:rgb(102,102,102)"));
     label->setFont(skin.font(ZoSkin::BodyFont));
     for (ZoStyleButton *button : {pushButton_yes, pushButton_no, pushButton_ok, pushButton_cancel})
@@ -88,7 +90,6 @@ void ZoMessageBox::setupForm()
     resize(426, 197);
     setMinimumSize(426, 197);
     setMaximumSize(427, 198);
-    setWindowTitle(tr("ZoMessageBox"));
 
     verticalLayout_2 = new QVBoxLayout(this);
     verticalLayout_2->setObjectName(QStringLiteral("verticalLayout_2"));

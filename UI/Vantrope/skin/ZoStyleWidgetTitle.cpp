@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QSpacerItem>
 
+#include "ZoAccessible.h"
 #include "ZoStyleButton.h"
 
 ZoStyleWidgetTitle::ZoStyleWidgetTitle(QWidget *parent)
@@ -47,6 +48,8 @@ ZoStyleWidgetTitle::ZoStyleWidgetTitle(QWidget *parent)
     titleLabel->setFont(skin.font(ZoSkin::TitleBarFont));
     titleLabel->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
 
+    ZoAccessible::describe(closeButton, tr("Close"), tr("Closes this window"));
+
     connect(closeButton, SIGNAL(clicked()), this, SLOT(slot_Close()));
     iconLabel->hide();
 }
@@ -54,6 +57,10 @@ ZoStyleWidgetTitle::ZoStyleWidgetTitle(QWidget *parent)
 void ZoStyleWidgetTitle::setTitleText(QString text)
 {
     titleLabel->setText(text);
+    // The caption painted in the bar is the window's title too: window lists,
+    // task bars and screen readers show it.
+    if (QWidget *owner = window(); owner != this)
+        owner->setWindowTitle(text);
 }
 
 void ZoStyleWidgetTitle::setCloseBySignal(bool bySignal)

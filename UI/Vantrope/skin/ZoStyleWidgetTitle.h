@@ -20,6 +20,7 @@ class ZoStyleWidgetTitle : public ZoStyleWidget
 public:
     explicit ZoStyleWidgetTitle(QWidget *parent = nullptr);
 
+    // Also the title of the window the bar belongs to.
     void setTitleText(QString text);
     void setCloseBySignal(bool bySignal);
 

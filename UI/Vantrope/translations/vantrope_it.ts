@@ -1,0 +1,683 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>AboutDlg</name>
+    <message>
+        <source>Quorvix Vantrope</source>
+        <translation>Quorvix Vantrope</translation>
+    </message>
+    <message>
+        <source>Let you convert Apple&apos;s new iOS 11 photos from HEIC to JPG quickly.</source>
+        <translation>Converte rapidamente in JPG le foto HEIC di iOS 11 di Apple.</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versione:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Azienda:</translation>
+    </message>
+    <message>
+        <source>Quorvix Software</source>
+        <translation>Quorvix Software</translation>
+    </message>
+    <message>
+        <source>Engineer:</source>
+        <translation>Sviluppo:</translation>
+    </message>
+    <message>
+        <source>Mira Castell, Jonas Whitfield, Anouk Verbeek, Tomasz Lind, Farah Okafor</source>
+        <translation>Mira Castell, Jonas Whitfield, Anouk Verbeek, Tomasz Lind, Farah Okafor</translation>
+    </message>
+    <message>
+        <source>UI Designer:</source>
+        <translation>Interfaccia:</translation>
+    </message>
+    <message>
+        <source>Elise Marchetti</source>
+        <translation>Elise Marchetti</translation>
+    </message>
+    <message>
+        <source>Editor:</source>
+        <translation>Redazione:</translation>
+    </message>
+    <message>
+        <source>Owen Prescott</source>
+        <translation>Owen Prescott</translation>
+    </message>
+    <message>
+        <source>Project Manager:</source>
+        <translation>Project manager:</translation>
+    </message>
+    <message>
+        <source>Hana Kurosawa</source>
+        <translation>Hana Kurosawa</translation>
+    </message>
+    <message>
+        <source>Product Manager:</source>
+        <translation>Product manager:</translation>
+    </message>
+    <message>
+        <source>Rafael Duarte</source>
+        <translation>Rafael Duarte</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvix Software. All rights reserved.</source>
+        <translation>Copyright © 2026 Quorvix Software. Tutti i diritti riservati.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchConvertProgress</name>
+    <message>
+        <source>Converting </source>
+        <translation>Conversione: </translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Converting Photos</source>
+        <translation>Conversione delle foto</translation>
+    </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Avanzamento della conversione</translation>
+    </message>
+    <message>
+        <source> files have been successfully converted!</source>
+        <translation> file sono stati convertiti correttamente!</translation>
+    </message>
+    <message>
+        <source> file have been successfully converted!</source>
+        <translation> file è stato convertito correttamente!</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted.</source>
+        <translation>1 file non è stato convertito.</translation>
+    </message>
+    <message>
+        <source> files could not be converted.</source>
+        <translation> file non sono stati convertiti.</translation>
+    </message>
+    <message>
+        <source>Cancelling: finishing the photos in hand...</source>
+        <translation>Annullamento: completamento delle foto in corso...</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertsionSet</name>
+    <message>
+        <source>Convert to:</source>
+        <translation>Converti in:</translation>
+    </message>
+    <message>
+        <source>JPG/JEPG</source>
+        <translation>JPG/JPEG</translation>
+    </message>
+    <message>
+        <source>Photo Quality:</source>
+        <translation>Qualità:</translation>
+    </message>
+    <message>
+        <source>Save Converted Files:</source>
+        <translation>Salva in:</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>Impostazioni di conversione</translation>
+    </message>
+    <message>
+        <source>Photo quality</source>
+        <translation>Qualità della foto</translation>
+    </message>
+    <message>
+        <source>JPEG quality in percent</source>
+        <translation>Qualità JPEG in percentuale</translation>
+    </message>
+    <message>
+        <source>Choose the folder that receives the JPEG files</source>
+        <translation>Scegli la cartella in cui salvare i file JPEG</translation>
+    </message>
+    <message>
+        <source>Start converting the ticked photos</source>
+        <translation>Avvia la conversione delle foto selezionate</translation>
+    </message>
+    <message>
+        <source>Save Path</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+</context>
+<context>
+    <name>HeicFileTable</name>
+    <message>
+        <source>Files</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>File Directory</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Add photos or a folder to the list</source>
+        <translation>Aggiungi foto o una cartella all’elenco</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Remove the ticked photos from the list</source>
+        <translation>Rimuovi dall’elenco le foto selezionate</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>Rimuovi tutte le foto dall’elenco</translation>
+    </message>
+    <message>
+        <source>Convert the ticked photos to JPEG</source>
+        <translation>Converti in JPEG le foto selezionate</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>The photos to convert; tick the ones to convert</source>
+        <translation>Le foto da convertire; seleziona quelle da convertire</translation>
+    </message>
+    <message>
+        <source>Select all photos</source>
+        <translation>Seleziona tutte le foto</translation>
+    </message>
+    <message>
+        <source>Ticks or clears every photo in the list</source>
+        <translation>Seleziona o deseleziona tutte le foto dell’elenco</translation>
+    </message>
+    <message>
+        <source>Add Photos...</source>
+        <translation>Aggiungi foto...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Aggiungi cartella...</translation>
+    </message>
+    <message>
+        <source>Tick to convert this photo</source>
+        <translation>Seleziona per convertire questa foto</translation>
+    </message>
+    <message>
+        <source> File(s), </source>
+        <translation> file, </translation>
+    </message>
+    <message>
+        <source>Choose Images</source>
+        <translation>Scegli immagini</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>File immagine</translation>
+    </message>
+    <message>
+        <source>None of the chosen files is a HEIC photo.</source>
+        <translation>Nessuno dei file scelti è una foto HEIC.</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Scegli una cartella</translation>
+    </message>
+    <message>
+        <source>No HEIC photos were found in %1.</source>
+        <translation>Nessuna foto HEIC trovata in %1.</translation>
+    </message>
+    <message>
+        <source>No HEIC photos were found in what you dropped.</source>
+        <translation>Nessuna foto HEIC tra gli elementi trascinati.</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Aggiungi foto</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoInfo</name>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Created Date:</source>
+        <translation>Data di creazione:</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>Dimensione file:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Risoluzione:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Photo Info</source>
+        <translation>Info foto</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewHEIC</name>
+    <message>
+        <source>Photo Info</source>
+        <translation>Info foto</translation>
+    </message>
+    <message>
+        <source>Convert to:</source>
+        <translation>Converti in:</translation>
+    </message>
+    <message>
+        <source>JPG/JEPG</source>
+        <translation>JPG/JPEG</translation>
+    </message>
+    <message>
+        <source>Photo Quality:</source>
+        <translation>Qualità:</translation>
+    </message>
+    <message>
+        <source>Save Converted Files:</source>
+        <translation>Salva in:</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>The photo as it will be converted</source>
+        <translation>La foto così come verrà convertita</translation>
+    </message>
+    <message>
+        <source>Name, date, size and resolution of the photo</source>
+        <translation>Nome, data, dimensione e risoluzione della foto</translation>
+    </message>
+    <message>
+        <source>Photo quality</source>
+        <translation>Qualità della foto</translation>
+    </message>
+    <message>
+        <source>JPEG quality in percent</source>
+        <translation>Qualità JPEG in percentuale</translation>
+    </message>
+    <message>
+        <source>Choose the folder that receives the JPEG file</source>
+        <translation>Scegli la cartella in cui salvare il file JPEG</translation>
+    </message>
+    <message>
+        <source>Convert this photo to JPEG</source>
+        <translation>Converti questa foto in JPEG</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Caricamento…</translation>
+    </message>
+    <message>
+        <source>Converting…</source>
+        <translation>Conversione…</translation>
+    </message>
+    <message>
+        <source>Save Path</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Unknown (not decoded)</source>
+        <translation>Sconosciuta (non decodificata)</translation>
+    </message>
+    <message>
+        <source>the photo could not be decoded</source>
+        <translation>impossibile decodificare la foto</translation>
+    </message>
+    <message>
+        <source>This photo cannot be shown or converted.
+
+Reason: %1</source>
+        <translation>Questa foto non può essere mostrata né convertita.
+
+Motivo: %1</translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>impossibile creare la cartella</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.
+Folder: %2
+Reason: %3</source>
+        <translation>Impossibile salvare %1.
+Cartella: %2
+Motivo: %3</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted.
+Folder: %2
+Reason: %3</source>
+        <translation>Impossibile convertire %1.
+Cartella: %2
+Motivo: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SingalConverterHome</name>
+    <message>
+        <source>Select A File</source>
+        <translation>Seleziona un file</translation>
+    </message>
+    <message>
+        <source>Or you can directly drop a HEIC file here.</source>
+        <translation>Oppure trascina qui un file HEIC.</translation>
+    </message>
+    <message>
+        <source>Choose a HEIC photo to convert</source>
+        <translation>Scegli una foto HEIC da convertire</translation>
+    </message>
+    <message>
+        <source>Choose the HEIC photos to convert</source>
+        <translation>Scegli le foto HEIC da convertire</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>File immagine</translation>
+    </message>
+    <message>
+        <source>Choose Image</source>
+        <translation>Scegli immagine</translation>
+    </message>
+    <message>
+        <source>Choose Images</source>
+        <translation>Scegli immagini</translation>
+    </message>
+    <message>
+        <source>No HEIC photos were found in what you dropped.</source>
+        <translation>Nessuna foto HEIC tra gli elementi trascinati.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleConverting</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Converting Photo</source>
+        <translation>Conversione della foto</translation>
+    </message>
+    <message>
+        <source>The HEIC file has been successfully converted!</source>
+        <translation>Il file HEIC è stato convertito correttamente!</translation>
+    </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>Avanzamento della conversione</translation>
+    </message>
+</context>
+<context>
+    <name>TipDialog</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Are you sure to cancel the file conversion?</source>
+        <translation>Vuoi davvero annullare la conversione?</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Conversion Cancelled!</source>
+        <translation>Conversione annullata!</translation>
+    </message>
+    <message>
+        <source> files have been successfully converted.</source>
+        <translation> file sono stati convertiti correttamente.</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>Are you sure to trash all the files here?</source>
+        <translation>Vuoi davvero rimuovere tutti i file dall’elenco?</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit the program?</source>
+        <translation>Vuoi davvero uscire dal programma?</translation>
+    </message>
+</context>
+<context>
+    <name>Vantrope</name>
+    <message>
+        <source>Vantrope</source>
+        <translation>Vantrope</translation>
+    </message>
+    <message>
+        <source>Quorvix</source>
+        <translation>Quorvix</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizia</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Help, links, About and Exit</source>
+        <translation>Guida, link, Informazioni ed Esci</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Quits Vantrope after asking</source>
+        <translation>Chiude Vantrope dopo la conferma</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Back to the start page</source>
+        <translation>Torna alla pagina iniziale</translation>
+    </message>
+    <message>
+        <source>Convert a single photo</source>
+        <translation>Converti una singola foto</translation>
+    </message>
+    <message>
+        <source>Preview one HEIC photo and convert it to JPEG</source>
+        <translation>Visualizza una foto HEIC e convertila in JPEG</translation>
+    </message>
+    <message>
+        <source>Convert photos in batch</source>
+        <translation>Converti foto in blocco</translation>
+    </message>
+    <message>
+        <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
+        <translation>Raccogli molte foto HEIC in un elenco e convertile in JPEG in una volta</translation>
+    </message>
+    <message>
+        <source>Single photo</source>
+        <translation>Foto singola</translation>
+    </message>
+    <message>
+        <source>Photos in batch</source>
+        <translation>Foto in blocco</translation>
+    </message>
+    <message>
+        <source>Conver Single Photo</source>
+        <translation>Converti una singola foto</translation>
+    </message>
+    <message>
+        <source>Convert Photos in Batch</source>
+        <translation>Converti foto in blocco</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>Seleziona file</translation>
+    </message>
+    <message>
+        <source>Or you can directly drop the HEIC files here.</source>
+        <translation>Oppure trascina qui i file HEIC.</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Frequently Asked Questions</source>
+        <translation>Domande frequenti</translation>
+    </message>
+    <message>
+        <source>Write a Product Review</source>
+        <translation>Scrivi una recensione</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>Contattaci</translation>
+    </message>
+    <message>
+        <source>View Facebook Fan Page</source>
+        <translation>Visita la pagina Facebook</translation>
+    </message>
+    <message>
+        <source>Follow Us on Twitter</source>
+        <translation>Seguici su Twitter</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>ZoAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>ZoMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>ZoStyleWidgetTitle</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Chiude questa finestra</translation>
+    </message>
+</context>
+</TS>

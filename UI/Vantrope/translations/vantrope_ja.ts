@@ -1,0 +1,683 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>AboutDlg</name>
+    <message>
+        <source>Quorvix Vantrope</source>
+        <translation>Quorvix Vantrope</translation>
+    </message>
+    <message>
+        <source>Let you convert Apple&apos;s new iOS 11 photos from HEIC to JPG quickly.</source>
+        <translation>Apple の iOS 11 の HEIC 写真を JPG にすばやく変換します。</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前：</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>バージョン：</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>会社：</translation>
+    </message>
+    <message>
+        <source>Quorvix Software</source>
+        <translation>Quorvix Software</translation>
+    </message>
+    <message>
+        <source>Engineer:</source>
+        <translation>エンジニア：</translation>
+    </message>
+    <message>
+        <source>Mira Castell, Jonas Whitfield, Anouk Verbeek, Tomasz Lind, Farah Okafor</source>
+        <translation>Mira Castell, Jonas Whitfield, Anouk Verbeek, Tomasz Lind, Farah Okafor</translation>
+    </message>
+    <message>
+        <source>UI Designer:</source>
+        <translation>UI デザイン：</translation>
+    </message>
+    <message>
+        <source>Elise Marchetti</source>
+        <translation>Elise Marchetti</translation>
+    </message>
+    <message>
+        <source>Editor:</source>
+        <translation>編集：</translation>
+    </message>
+    <message>
+        <source>Owen Prescott</source>
+        <translation>Owen Prescott</translation>
+    </message>
+    <message>
+        <source>Project Manager:</source>
+        <translation>プロジェクト管理：</translation>
+    </message>
+    <message>
+        <source>Hana Kurosawa</source>
+        <translation>Hana Kurosawa</translation>
+    </message>
+    <message>
+        <source>Product Manager:</source>
+        <translation>製品管理：</translation>
+    </message>
+    <message>
+        <source>Rafael Duarte</source>
+        <translation>Rafael Duarte</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvix Software. All rights reserved.</source>
+        <translation>Copyright © 2026 Quorvix Software. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchConvertProgress</name>
+    <message>
+        <source>Converting </source>
+        <translation>変換中 </translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Converting Photos</source>
+        <translation>写真の変換</translation>
+    </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>変換の進行状況</translation>
+    </message>
+    <message>
+        <source> files have been successfully converted!</source>
+        <translation> 個のファイルを変換しました。</translation>
+    </message>
+    <message>
+        <source> file have been successfully converted!</source>
+        <translation> 個のファイルを変換しました。</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted.</source>
+        <translation>1 個のファイルを変換できませんでした。</translation>
+    </message>
+    <message>
+        <source> files could not be converted.</source>
+        <translation> 個のファイルを変換できませんでした。</translation>
+    </message>
+    <message>
+        <source>Cancelling: finishing the photos in hand...</source>
+        <translation>キャンセル中：処理中の写真を仕上げています...</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertsionSet</name>
+    <message>
+        <source>Convert to:</source>
+        <translation>変換形式：</translation>
+    </message>
+    <message>
+        <source>JPG/JEPG</source>
+        <translation>JPG/JPEG</translation>
+    </message>
+    <message>
+        <source>Photo Quality:</source>
+        <translation>画質：</translation>
+    </message>
+    <message>
+        <source>Save Converted Files:</source>
+        <translation>保存先：</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Conversion Settings</source>
+        <translation>変換の設定</translation>
+    </message>
+    <message>
+        <source>Photo quality</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>JPEG quality in percent</source>
+        <translation>JPEG の画質（パーセント）</translation>
+    </message>
+    <message>
+        <source>Choose the folder that receives the JPEG files</source>
+        <translation>JPEG ファイルの保存先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Start converting the ticked photos</source>
+        <translation>チェックした写真の変換を開始</translation>
+    </message>
+    <message>
+        <source>Save Path</source>
+        <translation>保存先</translation>
+    </message>
+</context>
+<context>
+    <name>HeicFileTable</name>
+    <message>
+        <source>Files</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>File Directory</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Add photos or a folder to the list</source>
+        <translation>写真またはフォルダーをリストに追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove the ticked photos from the list</source>
+        <translation>チェックした写真をリストから削除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Remove every photo from the list</source>
+        <translation>すべての写真をリストから削除</translation>
+    </message>
+    <message>
+        <source>Convert the ticked photos to JPEG</source>
+        <translation>チェックした写真を JPEG に変換</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>The photos to convert; tick the ones to convert</source>
+        <translation>変換する写真の一覧。変換する写真にチェックを入れます</translation>
+    </message>
+    <message>
+        <source>Select all photos</source>
+        <translation>すべての写真を選択</translation>
+    </message>
+    <message>
+        <source>Ticks or clears every photo in the list</source>
+        <translation>リストのすべての写真のチェックを切り替えます</translation>
+    </message>
+    <message>
+        <source>Add Photos...</source>
+        <translation>写真を追加...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>フォルダーを追加...</translation>
+    </message>
+    <message>
+        <source>Tick to convert this photo</source>
+        <translation>チェックするとこの写真を変換します</translation>
+    </message>
+    <message>
+        <source> File(s), </source>
+        <translation> 個のファイル、</translation>
+    </message>
+    <message>
+        <source>Choose Images</source>
+        <translation>画像を選択</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>None of the chosen files is a HEIC photo.</source>
+        <translation>選択したファイルに HEIC 写真はありません。</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>No HEIC photos were found in %1.</source>
+        <translation>%1 に HEIC 写真が見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>No HEIC photos were found in what you dropped.</source>
+        <translation>ドロップした項目に HEIC 写真はありません。</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>写真を追加</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoInfo</name>
+    <message>
+        <source>Name:</source>
+        <translation>名前：</translation>
+    </message>
+    <message>
+        <source>Created Date:</source>
+        <translation>作成日：</translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation>ファイルサイズ：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>解像度：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Photo Info</source>
+        <translation>写真の情報</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewHEIC</name>
+    <message>
+        <source>Photo Info</source>
+        <translation>写真の情報</translation>
+    </message>
+    <message>
+        <source>Convert to:</source>
+        <translation>変換形式：</translation>
+    </message>
+    <message>
+        <source>JPG/JEPG</source>
+        <translation>JPG/JPEG</translation>
+    </message>
+    <message>
+        <source>Photo Quality:</source>
+        <translation>画質：</translation>
+    </message>
+    <message>
+        <source>Save Converted Files:</source>
+        <translation>保存先：</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>The photo as it will be converted</source>
+        <translation>変換される写真</translation>
+    </message>
+    <message>
+        <source>Name, date, size and resolution of the photo</source>
+        <translation>写真の名前、日付、サイズ、解像度</translation>
+    </message>
+    <message>
+        <source>Photo quality</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>JPEG quality in percent</source>
+        <translation>JPEG の画質（パーセント）</translation>
+    </message>
+    <message>
+        <source>Choose the folder that receives the JPEG file</source>
+        <translation>JPEG ファイルの保存先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Convert this photo to JPEG</source>
+        <translation>この写真を JPEG に変換</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>読み込み中…</translation>
+    </message>
+    <message>
+        <source>Converting…</source>
+        <translation>変換中…</translation>
+    </message>
+    <message>
+        <source>Save Path</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Unknown (not decoded)</source>
+        <translation>不明（デコードされていません）</translation>
+    </message>
+    <message>
+        <source>the photo could not be decoded</source>
+        <translation>写真をデコードできませんでした</translation>
+    </message>
+    <message>
+        <source>This photo cannot be shown or converted.
+
+Reason: %1</source>
+        <translation>この写真は表示も変換もできません。
+
+理由：%1</translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>フォルダーを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.
+Folder: %2
+Reason: %3</source>
+        <translation>%1 を保存できませんでした。
+フォルダー：%2
+理由：%3</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted.
+Folder: %2
+Reason: %3</source>
+        <translation>%1 を変換できませんでした。
+フォルダー：%2
+理由：%3</translation>
+    </message>
+</context>
+<context>
+    <name>SingalConverterHome</name>
+    <message>
+        <source>Select A File</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Or you can directly drop a HEIC file here.</source>
+        <translation>または、HEIC ファイルをここに直接ドロップしてください。</translation>
+    </message>
+    <message>
+        <source>Choose a HEIC photo to convert</source>
+        <translation>変換する HEIC 写真を選択</translation>
+    </message>
+    <message>
+        <source>Choose the HEIC photos to convert</source>
+        <translation>変換する HEIC 写真を選択</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>Choose Image</source>
+        <translation>画像を選択</translation>
+    </message>
+    <message>
+        <source>Choose Images</source>
+        <translation>画像を選択</translation>
+    </message>
+    <message>
+        <source>No HEIC photos were found in what you dropped.</source>
+        <translation>ドロップした項目に HEIC 写真はありません。</translation>
+    </message>
+</context>
+<context>
+    <name>SingleConverting</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Converting Photo</source>
+        <translation>写真の変換</translation>
+    </message>
+    <message>
+        <source>The HEIC file has been successfully converted!</source>
+        <translation>HEIC ファイルを変換しました。</translation>
+    </message>
+    <message>
+        <source>Conversion progress</source>
+        <translation>変換の進行状況</translation>
+    </message>
+</context>
+<context>
+    <name>TipDialog</name>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Are you sure to cancel the file conversion?</source>
+        <translation>ファイルの変換をキャンセルしますか？</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Conversion Cancelled!</source>
+        <translation>変換をキャンセルしました</translation>
+    </message>
+    <message>
+        <source> files have been successfully converted.</source>
+        <translation> 個のファイルを変換しました。</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Are you sure to trash all the files here?</source>
+        <translation>リストのすべてのファイルを削除しますか？</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit the program?</source>
+        <translation>プログラムを終了しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>Vantrope</name>
+    <message>
+        <source>Vantrope</source>
+        <translation>Vantrope</translation>
+    </message>
+    <message>
+        <source>Quorvix</source>
+        <translation>Quorvix</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Help, links, About and Exit</source>
+        <translation>ヘルプ、リンク、バージョン情報、終了</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Quits Vantrope after asking</source>
+        <translation>確認のうえ Vantrope を終了します</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Back to the start page</source>
+        <translation>ホームに戻る</translation>
+    </message>
+    <message>
+        <source>Convert a single photo</source>
+        <translation>1枚の写真を変換</translation>
+    </message>
+    <message>
+        <source>Preview one HEIC photo and convert it to JPEG</source>
+        <translation>HEIC 写真を1枚プレビューして JPEG に変換</translation>
+    </message>
+    <message>
+        <source>Convert photos in batch</source>
+        <translation>写真を一括変換</translation>
+    </message>
+    <message>
+        <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
+        <translation>複数の HEIC 写真をリストに集めて一度に JPEG に変換</translation>
+    </message>
+    <message>
+        <source>Single photo</source>
+        <translation>1枚の写真</translation>
+    </message>
+    <message>
+        <source>Photos in batch</source>
+        <translation>一括変換の写真</translation>
+    </message>
+    <message>
+        <source>Conver Single Photo</source>
+        <translation>1枚の写真を変換</translation>
+    </message>
+    <message>
+        <source>Convert Photos in Batch</source>
+        <translation>写真を一括変換</translation>
+    </message>
+    <message>
+        <source>Select Files</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Or you can directly drop the HEIC files here.</source>
+        <translation>または、HEIC ファイルをここに直接ドロップしてください。</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>チュートリアル</translation>
+    </message>
+    <message>
+        <source>Frequently Asked Questions</source>
+        <translation>よくある質問</translation>
+    </message>
+    <message>
+        <source>Write a Product Review</source>
+        <translation>レビューを書く</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>お問い合わせ</translation>
+    </message>
+    <message>
+        <source>View Facebook Fan Page</source>
+        <translation>Facebook ファンページを見る</translation>
+    </message>
+    <message>
+        <source>Follow Us on Twitter</source>
+        <translation>Twitter でフォロー</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>ZoAbout</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+</context>
+<context>
+    <name>ZoMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>ZoStyleWidgetTitle</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>このウィンドウを閉じます</translation>
+    </message>
+</context>
+</TS>

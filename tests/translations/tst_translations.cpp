@@ -1,0 +1,170 @@
+// The program speaks the user's language: which catalogue a user's languages
+// choose, that every shipped one loads and translates, and that Qt's own
+// texts (the file dialog's buttons) follow.
+
+#include "AppTranslations.h"
+#include "TipDialog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+class tst_Translations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void chooseLanguage_data();
+    void chooseLanguage();
+    void everyCatalogueLoads();
+    void widgetsSpeakIt();
+    void qtTextsFollow();
+    void englishNeedsNoCatalogue();
+    void translationsKeepTheirShape();
+};
+
+void tst_Translations::cleanup()
+{
+    AppTranslations::install(QLocale(QLocale::English));
+}
+
+void tst_Translations::chooseLanguage_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("chosen");
+
+    QTest::newRow("German") << QStringList{"de-DE", "de"} << "de";
+    QTest::newRow("Austrian German") << QStringList{"de-AT"} << "de";
+    QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR", "pt"} << "pt_BR";
+    QTest::newRow("Portuguese of Portugal") << QStringList{"pt-PT"} << "pt_BR";
+    QTest::newRow("Simplified Chinese") << QStringList{"zh-Hans-CN", "zh-CN", "zh"} << "zh_CN";
+    QTest::newRow("Traditional Chinese") << QStringList{"zh-Hant-TW", "zh-TW"} << "";
+    QTest::newRow("Japanese") << QStringList{"ja-JP"} << "ja";
+    QTest::newRow("Canadian French") << QStringList{"fr-CA"} << "fr";
+    QTest::newRow("first shipped one wins") << QStringList{"nl-NL", "it-IT", "de-DE"} << "it";
+    QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << "";
+    QTest::newRow("C locale") << QStringList{"C"} << "";
+    QTest::newRow("none shipped") << QStringList{"nl-NL", "sv-SE"} << "";
+    QTest::newRow("nothing") << QStringList{} << "";
+}
+
+void tst_Translations::chooseLanguage()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, chosen);
+    QCOMPARE(AppTranslations::chooseLanguage(uiLanguages, AppTranslations::shippedLanguages()), chosen);
+}
+
+void tst_Translations::everyCatalogueLoads()
+{
+    for (const QString &language : AppTranslations::shippedLanguages()) {
+        QCOMPARE(AppTranslations::install(QLocale(language)), language);
+        const QString convert = QCoreApplication::translate("HeicFileTable", "Convert");
+        QVERIFY2(!convert.isEmpty() && convert != QLatin1String("Convert"), qPrintable(language));
+        // Placeholders survive translation.
+        const QString reason = QCoreApplication::translate(
+            "PreviewHEIC", "%1 could not be saved.\nFolder: %2\nReason: %3");
+        for (const char *marker : {"%1", "%2", "%3"})
+            QVERIFY2(reason.contains(QLatin1String(marker)), qPrintable(language + ": " + reason));
+    }
+}
+
+void tst_Translations::widgetsSpeakIt()
+{
+    QCOMPARE(AppTranslations::install(QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("de"));
+    TipDialog question;
+    question.setQuitConfirmMode();
+    QCOMPARE(question.windowTitle(), QStringLiteral("Hinweis"));
+    QStringList texts;
+    for (QLabel *label : question.findChildren<QLabel *>())
+        texts << label->text();
+    QVERIFY2(texts.contains(QStringLiteral("Möchten Sie das Programm wirklich beenden?")),
+             qPrintable(texts.join(" | ")));
+}
+
+void tst_Translations::qtTextsFollow()
+{
+    const QString qtCatalogues = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(QDir(qtCatalogues).filePath("qtbase_de.qm")))
+        QSKIP("Qt's own catalogues (qttranslations5-l10n) are not installed");
+    AppTranslations::install(QLocale(QLocale::German, QLocale::Germany));
+    // The file dialog's and the standard buttons' texts.
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Öffnen"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+
+void tst_Translations::englishNeedsNoCatalogue()
+{
+    AppTranslations::install(QLocale(QLocale::German));
+    QCOMPARE(AppTranslations::install(QLocale(QLocale::English, QLocale::UnitedStates)), QString());
+    // Switching back leaves no German behind.
+    QCOMPARE(QCoreApplication::translate("HeicFileTable", "Convert"), QStringLiteral("Convert"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+// Chinese and Japanese punctuation (，、。) carries its own space.
+static bool endsWithWidePunctuation(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    const ushort last = text.at(text.size() - 1).unicode();
+    return (last >= 0x3000 && last <= 0x303F) || (last >= 0xFF00 && last <= 0xFFEF);
+}
+
+// Texts are joined with numbers and other texts ("3" + " files ..."), and
+// fill in placeholders: a translation keeps every %N of its source and the
+// spaces at either end, or the window shows "3Dateien" or a missing folder.
+void tst_Translations::translationsKeepTheirShape()
+{
+    const QString sources = qEnvironmentVariable("VANTROPE_SOURCE_DIR");
+    if (sources.isEmpty())
+        QSKIP("VANTROPE_SOURCE_DIR not set (run through ctest)");
+    const QRegularExpression marker(QStringLiteral("%\\d"));
+    auto markers = [&](const QString &text) {
+        QStringList found;
+        for (auto it = marker.globalMatch(text); it.hasNext();)
+            found << it.next().captured();
+        found.sort();
+        return found;
+    };
+    int checked = 0;
+    for (const QString &language : AppTranslations::shippedLanguages()) {
+        QFile file(sources + QStringLiteral("/UI/Vantrope/translations/vantrope_") + language
+                   + QStringLiteral(".ts"));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QXmlStreamReader xml(&file);
+        QString source;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString translation = xml.readElementText();
+                const QString where = language + QStringLiteral(": \"") + source + QStringLiteral("\" -> \"")
+                                      + translation + QLatin1Char('"');
+                QVERIFY2(markers(translation) == markers(source), qPrintable(where));
+                QVERIFY2(translation.startsWith(QLatin1Char(' ')) == source.startsWith(QLatin1Char(' ')),
+                         qPrintable(where));
+                if (source.endsWith(QLatin1Char(' ')))
+                    QVERIFY2(translation.endsWith(QLatin1Char(' ')) || endsWithWidePunctuation(translation),
+                             qPrintable(where));
+                else
+                    QVERIFY2(!translation.endsWith(QLatin1Char(' ')), qPrintable(where));
+                QVERIFY2(translation.count(QLatin1Char('\n')) == source.count(QLatin1Char('\n')),
+                         qPrintable(where));
+                ++checked;
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    }
+    QVERIFY(checked > 0);
+}
+
+QTEST_MAIN(tst_Translations)
+#include "tst_translations.moc"

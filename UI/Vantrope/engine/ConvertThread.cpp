@@ -171,11 +171,11 @@ void ConvertThread::saveJpg(QPixmap pix)
     }
     const QString outputPath = m_strOutputPath;
     m_strFileName = QFileInfo(outputPath).fileName();
-    QString error;
-    int errorCode = 0;
-    if (!writeJpegSafely(pix, outputPath, m_nQuality, m_metadata, &error, &errorCode)) {
+    JpegWriteFailure failure;
+    if (!writeJpegSafely(pix, outputPath, m_nQuality, m_metadata, &failure)) {
+        const QString error = QStringLiteral("cannot write %1: %2").arg(outputPath, failure.reason);
         bool wholeFileSystem = false;
-        if (failsWholeFolder(errorCode, &wholeFileSystem))
+        if (failsWholeFolder(failure.errorNumber, &wholeFileSystem))
             convertQueue().markOutputFolderFailed(m_strOutputFolder, error, wholeFileSystem);
         reportFailure(error);
         return;

@@ -275,10 +275,10 @@ void PreviewHEIC::slot_SaveJpg()
     const QString input = takeConvertInput();
     bool folderReady = false;
     const QString outputPath = OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady);
-    QString failure;
+    JpegWriteFailure failure;
     bool written = false;
     if (!folderReady) {
-        failure = tr("the folder could not be created");
+        failure.reason = tr("the folder could not be created");
     } else {
         // Written through a temporary file and renamed into place: an
         // interrupted or failed write never leaves a broken JPEG, and the
@@ -291,7 +291,7 @@ void PreviewHEIC::slot_SaveJpg()
     updateConvertButton();
 
     if (!written) {
-        reportConversionFailure(true, outputPath, failure);
+        reportConversionFailure(true, outputPath, failure.reason);
         return;
     }
     // The page keeps the last done dialog only.
@@ -303,11 +303,7 @@ void PreviewHEIC::slot_SaveJpg()
 
 void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath, const QString &strReason)
 {
-    // The writer's reason repeats the path; the message names it once.
     QString why = strReason;
-    const QString pathPrefix = QStringLiteral("cannot write ") + strPath + QStringLiteral(": ");
-    if (why.startsWith(pathPrefix))
-        why = why.mid(pathPrefix.size());
     if (why.isEmpty())
         why = tr("unknown");
 

@@ -281,10 +281,7 @@ void TestBatchControl::queueServesCheckingOrder()
     auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
         firstText = labelText(progress, "label_Progress"); // before any file is done
         QVERIFY(entered.tryAcquire(4, 30000));
-        while (std::optional<QString> path = convertQueue().pop())
-            waiting << *path;
-        for (const QString &path : qAsConst(waiting))
-            convertQueue().push(path);
+        waiting = convertQueue().queuedPaths();
         gate.release(openGate);
         QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
         click(progress, "pushButton_OK");

@@ -2,11 +2,11 @@
 #include "ui_HeicFileTable.h"
 
 #include "BatchConvertProgress.h"
-#include "ConvertQueue.h"
-#include "ConvertThread.h"
+#include "BatchRun.h"
 #include "ConvertsionSet.h"
 #include "DialogPlacement.h"
 #include "DroppedPaths.h"
+#include "OutputLocation.h"
 #include "PhotoFiles.h"
 #include "TipDialog.h"
 #include "ZoMessageBox.h"
@@ -24,7 +24,6 @@
 #include <QMutexLocker>
 #include <QPointer>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTableWidgetItem>
 #include <QTimer>
 #include <QUrl>
@@ -32,10 +31,6 @@
 #include <algorithm>
 
 namespace {
-
-// Each worker hands the decoder a temporary name of its own, so concurrent
-// decoder calls never share a file. Literals: they outlive every worker.
-const char *const workerTempFileNames[4] = {"temp1.hevc", "temp2.hevc", "temp3.hevc", "temp4.hevc"};
 
 // 2,621,440 bytes give "2.5MB", 1,000 bytes "0.0MB".
 QString sizeText(double bytes)
@@ -59,14 +54,13 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     , selectAllBox(nullptr)
     , decoder(nullptr)
     , quality(100)
-    , workers{}
+    , batchRun(nullptr)
     , settingsDialog(nullptr)
     , successCount(0)
     , progressDialog(nullptr)
     , stopTip(nullptr)
     , failedCount(0)
     , batchTotal(0)
-    , activeWorkers(0)
     , batchState(BatchState::Idle)
     , addMenu(nullptr)
 {
@@ -135,8 +129,7 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     selectAllBox->show();
     selectAllBox->move(33, 58);
 
-    for (int k = 0; k < 4; ++k)
-        workers[k] = new ConvertThread(this);
+    batchRun = new BatchRun(this);
 
     setAcceptDrops(true);
 
@@ -162,26 +155,15 @@ HeicFileTable::HeicFileTable(QWidget *parent)
 
     connect(this, SIGNAL(signal_ConvertSuccessCount(int)), this, SLOT(slot_SetConvertProgress(int)));
     connect(this, SIGNAL(signal_ConvertSuccessAll()), this, SLOT(slot_ConvertSuccess()));
-    for (ConvertThread *worker : workers) {
-        connect(worker, SIGNAL(signal_ConvertSuccess()), this, SLOT(slot_ConvertProgress()));
-        connect(worker, SIGNAL(signal_ConvertFailed()), this, SLOT(slot_ConvertFailed()));
-        // Queued after the worker's last report, so every report is in when
-        // the last worker's finished() arrives.
-        connect(worker, &QThread::finished, this, &HeicFileTable::workerFinished);
-    }
+    connect(batchRun, &BatchRun::fileDone, this, &HeicFileTable::fileDone);
+    connect(batchRun, &BatchRun::finished, this, &HeicFileTable::workerFinished);
 }
 
 HeicFileTable::~HeicFileTable()
 {
     // Paths nobody took are dropped; the files in hand are finished and
     // written before the workers go.
-    for (ConvertThread *worker : workers)
-        worker->setStop(true);
-    convertQueue().clear();
-    for (ConvertThread *worker : workers) {
-        worker->wait();
-        delete worker;
-    }
+    batchRun->stopAndWait();
     delete ui;
 }
 
@@ -485,7 +467,7 @@ void HeicFileTable::slot_setSelectAllCheckBoxState()
 
 void HeicFileTable::settleConvertButton()
 {
-    ui->pushButton_Convert->setEnabled(!checkedRows.isEmpty() && activeWorkers == 0);
+    ui->pushButton_Convert->setEnabled(!checkedRows.isEmpty() && !batchRun->isRunning());
 }
 
 bool HeicFileTable::batchBusy() const
@@ -529,31 +511,26 @@ void HeicFileTable::slot_StartConvert()
     // A batch of no file would never complete. While workers of the last
     // batch are still ending, Convert is disabled; a start now would have to
     // wait for them.
-    if (checkedRows.isEmpty() || activeWorkers > 0 || batchBusy())
+    if (checkedRows.isEmpty() || batchRun->isRunning() || batchBusy())
         return;
 
+    QVector<ConvertQueue::Item> items;
+    items.reserve(checkedRows.size());
+    for (int index : qAsConst(checkedRows)) {
+        ConvertQueue::Item item;
+        item.path = fileList.at(index).filePath();
+        items.append(item);
+    }
+    BatchRun::Settings settings;
+    settings.decoder = decoder;
+    settings.quality = quality;
+    settings.savePath = savePath;
+    if (!batchRun->start(items, settings))
+        return;
     successCount = 0;
     failedCount = 0;
-    batchTotal = checkedRows.size();
+    batchTotal = items.size();
     batchState = BatchState::Running;
-
-    convertQueue().beginBatch();
-    for (int index : qAsConst(checkedRows))
-        convertQueue().push(fileList.at(index).filePath());
-
-    for (ConvertThread *worker : workers)
-        worker->setDecoder(decoder);
-    for (ConvertThread *worker : workers)
-        worker->setQuality(quality);
-    for (ConvertThread *worker : workers)
-        worker->setSavePath(savePath);
-    for (int k = 0; k < 4; ++k)
-        workers[k]->setTempFileName(workerTempFileNames[k]);
-    for (ConvertThread *worker : workers)
-        worker->setStop(false);
-    activeWorkers = 4;
-    for (ConvertThread *worker : workers)
-        worker->start(QThread::InheritPriority);
     settleConvertButton();
 
     QPointer<BatchConvertProgress> dialog = new BatchConvertProgress(this);
@@ -566,6 +543,14 @@ void HeicFileTable::slot_StartConvert()
     // Completed and closed with OK, or cancelled: the controller let go of it.
     if (dialog && dialog != progressDialog)
         dialog->deleteLater();
+}
+
+void HeicFileTable::fileDone(int index)
+{
+    if (batchRun->results().at(index).outcome == BatchRun::Outcome::Converted)
+        slot_ConvertProgress();
+    else
+        slot_ConvertFailed();
 }
 
 void HeicFileTable::slot_ConvertProgress()
@@ -604,25 +589,18 @@ void HeicFileTable::slot_StopConvert()
     if (batchState != BatchState::Running)
         return;
     batchState = BatchState::Cancelling;
-    for (ConvertThread *worker : workers)
-        if (worker->isRunning())
-            worker->setStop(true);
-    convertQueue().clear();
+    batchRun->cancel();
 
     if (progressDialog)
         progressDialog->showCancelling();
-    // Normally the last worker's finished() brings the notice; with none
+    // Normally the batch's finished() brings the notice; with no worker
     // left running it comes once the confirmation has gone.
-    if (activeWorkers == 0)
+    if (!batchRun->isRunning())
         QMetaObject::invokeMethod(this, &HeicFileTable::showCancelledNotice, Qt::QueuedConnection);
 }
 
 void HeicFileTable::workerFinished()
 {
-    if (activeWorkers > 0)
-        --activeWorkers;
-    if (activeWorkers > 0)
-        return;
     if (batchState == BatchState::Cancelling)
         showCancelledNotice();
     settleConvertButton();
@@ -665,23 +643,13 @@ void HeicFileTable::slot_ConvertSuccess()
     successCount = 0;
     failedCount = 0;
     progressDialog = nullptr;
-    for (ConvertThread *worker : workers)
-        worker->setStop(true);
 }
 
 void HeicFileTable::slot_OpenFolder()
 {
-    // The folder the workers write into (without the trailing separator).
-    QString folder;
-    if (savePath.isEmpty()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "/Quorvix";
-        savePath = folder;
-    } else if (savePath.contains("/Quorvix")) {
-        folder = savePath;
-    } else {
-        folder = savePath + "/Quorvix";
-        savePath = folder;
-    }
+    // The folder the workers write into; the completed save path is kept.
+    OutputLocation::completeSavePath(savePath, OutputLocation::Form::Batch);
+    const QString folder = QDir::cleanPath(savePath);
     DesktopOpener::openFolder(folder);
 
     if (progressDialog) {

@@ -11,8 +11,8 @@
 #include <QWidget>
 
 class BatchConvertProgress;
+class BatchRun;
 class QMenu;
-class ConvertThread;
 class ConvertsionSet;
 class TipDialog;
 class ZoStyleCheckBox;
@@ -27,8 +27,8 @@ class HeicFileTable;
 // button, which is usable only while at least one row is checked.
 //
 // It is also the batch controller: Convert opens the settings dialog, the
-// checked rows are converted by four workers sharing convertQueue(), in the
-// order in which the rows were checked, and a modal progress dialog follows
+// checked rows are converted by a BatchRun (its workers share convertQueue()),
+// in the order in which the rows were checked, and a modal progress dialog follows
 // every processed file (converted or failed) until all are done or the user
 // cancels. Quality and output folder live as long as the page.
 //
@@ -110,6 +110,7 @@ private:
     // has ended (a drop's source is not kept waiting for the answer).
     void tellNoPhotosFound(const QString &text);
     void settleConvertButton();
+    void fileDone(int index);
     void workerFinished();
     void showCancelledNotice();
     bool batchBusy() const;
@@ -132,7 +133,7 @@ private:
     Heif2jpgFunc decoder;
     QString savePath;
     int quality;
-    ConvertThread *workers[4];
+    BatchRun *batchRun;
     ConvertsionSet *settingsDialog;
     int successCount;
     BatchConvertProgress *progressDialog;
@@ -142,8 +143,6 @@ private:
     int failedCount;
     // Files in the running batch, fixed when it starts.
     int batchTotal;
-    // Workers started for the last batch that have not reported finished().
-    int activeWorkers;
     BatchState batchState;
     QMenu *addMenu;
 

@@ -135,6 +135,15 @@ QString ConvertQueue::reserveLocked(const QString &folder, const QString &key, c
     }
 }
 
+QStringList ConvertQueue::queuedPaths() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    QStringList paths;
+    for (const Item &item : m_items)
+        paths << item.path;
+    return paths;
+}
+
 void ConvertQueue::clear()
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -43,6 +44,7 @@ public:
         QString subfolder;  // relative folder inside the output folder ("a/b"), empty for none
         bool beside = false; // the JPEG goes into the input's own folder
         QString outputPath; // given by take()
+        int index = -1;     // the owner's number for it, handed back with its outcome
     };
 
     ConvertQueue() = default;
@@ -61,6 +63,9 @@ public:
     // JPEG would have before numbering (the output location rule of the
     // calling worker); items not named yet are named with it, in queue order.
     std::optional<Item> take(const std::function<QString(const Item &)> &wantedOutput);
+
+    // The paths still waiting, front first (a snapshot).
+    QStringList queuedPaths() const;
 
     // Empties the queue (the paths of a cancelled batch).
     void clear();
@@ -92,7 +97,7 @@ private:
     QString reserveLocked(const QString &folder, const QString &folderKey, const QString &name);
     void nameQueuedItems(const std::function<QString(const Item &)> &wantedOutput);
 
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::deque<Item> m_items;
 
     // Serialises useOutputFolder's checks; taken before m_namesMutex.

@@ -101,6 +101,7 @@ void ConvertThread::run()
             return;
         m_strSavePath = savePath;
         m_strInputPath = item->path;
+        m_itemIndex = item->index;
         m_strFailure.clear();
         m_metadata = JpegMetadata();
         const QFileInfo info(item->path);
@@ -182,10 +183,12 @@ void ConvertThread::saveJpg(QPixmap pix)
     }
     emit signal_ConvertSuccess();
     emit signal_FileConverted(m_strInputPath, outputPath);
+    emit signal_ItemConverted(m_itemIndex, outputPath);
 }
 
 void ConvertThread::reportFailure(const QString &strReason)
 {
     emit signal_ConvertFailed();
     emit signal_FileFailed(m_strInputPath, strReason);
+    emit signal_ItemFailed(m_itemIndex, strReason);
 }

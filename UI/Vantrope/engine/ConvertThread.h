@@ -32,7 +32,8 @@
 // signal_ConvertSuccess() after each written JPEG, signal_ConvertFailed() for
 // each path that was not converted (missing file, unreadable, too large,
 // not decodable, not writable). signal_FileConverted and signal_FileFailed
-// carry the same outcome with the paths and the reason, emitted right after.
+// carry the same outcome with the paths and the reason, emitted right after,
+// and signal_ItemConverted / signal_ItemFailed with the queued item's index.
 class ConvertThread : public QThread
 {
     Q_OBJECT
@@ -56,6 +57,8 @@ signals:
     void signal_ConvertFailed();
     void signal_FileConverted(const QString &strInputPath, const QString &strOutputPath);
     void signal_FileFailed(const QString &strInputPath, const QString &strReason);
+    void signal_ItemConverted(int index, const QString &strOutputPath);
+    void signal_ItemFailed(int index, const QString &strReason);
 
 protected:
     void run() override;
@@ -84,6 +87,7 @@ private:
 
     // State of the job in hand.
     QString m_strInputPath;
+    int m_itemIndex = -1;
     QString m_strOutputPath; // named by the queue when the file was taken
     QString m_strOutputFolder; // the folder part of m_strOutputPath
     QDateTime m_sourceModified;

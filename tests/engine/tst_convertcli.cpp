@@ -86,6 +86,7 @@ private slots:
     void recursiveKeepsTheFolderTree();
     void besideWritesNextToEachPhoto();
     void readerGoingAwayDoesNotEndTheBatch();
+    void existingFilesAndAMissingOutputFolder();
     void namesThatAreNotUtf8();
     void sharedTestData_data();
     void sharedTestData();
@@ -222,6 +223,44 @@ void TestConvertCli::recursiveKeepsTheFolderTree()
     verifyOnlyJpegs(out + "/Quorvix/2023/june", {"b.jpg", "c.jpg"});
     QCOMPARE(QDir(out + "/Quorvix/2023").entryList(QDir::Files), QStringList{"a.jpg"});
     QCOMPARE(QDir(out + "/Quorvix").entryList(QDir::Files), QStringList{"top.jpg"});
+}
+
+void TestConvertCli::existingFilesAndAMissingOutputFolder()
+{
+    if (!decoderWorks())
+        QSKIP("libTarnwick.so is not built");
+    QTemporaryDir dir;
+    HeicFixture::Options o;
+    const QString photo = dir.path() + "/IMG_1.HEIC";
+    QVERIFY(HeicFixture::write(QFile::encodeName(photo).toStdString(), o));
+    QCOMPARE(runConvert({"--existing", "sometimes", photo}).exitCode, 1);
+
+    // -o names a folder that is not there yet: created as mkdir -p does.
+    const QString out = dir.path() + "/new/deeper";
+    const QString quorvix = out + "/Quorvix";
+    const Run first = runConvert({"-o", out, photo});
+    QCOMPARE(first.exitCode, 0);
+    QVERIFY(QFileInfo(quorvix + "/IMG_1.jpg").isFile());
+
+    // A camera's own JPEG of the name in another case, as on a memory card.
+    QVERIFY(QFile::rename(quorvix + "/IMG_1.jpg", quorvix + "/IMG_1.JPG"));
+    const QByteArray camera = readAll(quorvix + "/IMG_1.JPG");
+
+    const Run keep = runConvert({"-o", out, photo});
+    QCOMPARE(keep.exitCode, 0);
+    QVERIFY2(keep.out.contains(photo + " -> " + quorvix + "/IMG_1 (2).jpg"), qPrintable(keep.out));
+    QCOMPARE(readAll(quorvix + "/IMG_1.JPG"), camera);
+
+    // Skipped is no failure; the line and the summary say so.
+    const Run skip = runConvert({"--existing", "skip", "-o", out, photo});
+    QCOMPARE(skip.exitCode, 0);
+    QVERIFY2(skip.out.contains(photo + ": skipped: " + quorvix + "/IMG_1.jpg is already there"), qPrintable(skip.out));
+    QVERIFY(skip.out.contains("0 of 1 files converted, 0 failed, 1 skipped."));
+    QCOMPARE(QDir(quorvix).entryList(QDir::Files), (QStringList{"IMG_1 (2).jpg", "IMG_1.JPG"}));
+
+    const Run replace = runConvert({"--existing", "replace", "-o", out, photo});
+    QCOMPARE(replace.exitCode, 0);
+    QVERIFY(replace.out.contains(photo + " -> " + quorvix + "/IMG_1.jpg"));
 }
 
 void TestConvertCli::besideWritesNextToEachPhoto()

@@ -21,6 +21,9 @@ BatchRun::BatchRun(QObject *parent)
         m_workers[k] = worker;
         connect(worker, &ConvertThread::signal_ItemConverted, this,
                 [this](int index, const QString &output) { record(index, Outcome::Converted, output, QString()); });
+        connect(worker, &ConvertThread::signal_ItemSkipped, this, [this](int index, const QString &existing) {
+            record(index, Outcome::Skipped, existing, QStringLiteral("a file of that name is already there"));
+        });
         connect(worker, &ConvertThread::signal_ItemFailed, this,
                 [this](int index, const QString &reason) { record(index, Outcome::Failed, QString(), reason); });
         // Queued after the worker's last report, so every report is in when
@@ -47,7 +50,7 @@ bool BatchRun::start(const QVector<ConvertQueue::Item> &items, const Settings &s
     OutputLocation::completeSavePath(m_outputFolder, OutputLocation::Form::Batch);
 
     ConvertQueue &queue = convertQueue();
-    queue.beginBatch();
+    queue.beginBatch(settings.existing);
     for (int i = 0; i < items.size(); ++i) {
         ConvertQueue::Item item = items.at(i);
         item.index = i;

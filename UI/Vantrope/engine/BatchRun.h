@@ -2,6 +2,7 @@
 
 #include "ConvertQueue.h"
 #include "Heif2jpg.h"
+#include "OutputLocation.h"
 
 #include <QObject>
 #include <QString>
@@ -34,6 +35,7 @@ public:
         Heif2jpgFunc decoder = nullptr; // null keeps the decoder of the last batch
         int quality = 100;
         QString savePath; // as the user gave it; empty for the default folder
+        OutputLocation::Existing existing = OutputLocation::Existing::KeepBoth;
     };
 
     enum class Outcome { Pending, Converted, Failed, Skipped };

@@ -110,7 +110,12 @@ void ConvertThread::run()
             continue;
         }
         m_strFileName = info.fileName();
+        if (!item->existingPath.isEmpty()) {
+            emit signal_ItemSkipped(m_itemIndex, item->existingPath);
+            continue;
+        }
         m_strOutputPath = item->outputPath;
+        m_strWantedPath = OutputLocation::wantedOutputPath(savePath, item->path, item->subfolder, item->beside);
         m_strOutputFolder = m_strOutputPath.left(m_strOutputPath.lastIndexOf(QLatin1Char('/')));
         // The folder first: when it cannot take the JPEG, the photo is not
         // decoded for nothing.
@@ -170,10 +175,25 @@ void ConvertThread::saveJpg(QPixmap pix)
         reportFailure(m_strFailure.isEmpty() ? QStringLiteral("nothing decoded") : m_strFailure);
         return;
     }
-    const QString outputPath = m_strOutputPath;
-    m_strFileName = QFileInfo(outputPath).fileName();
+    // A file that took the output name after the batch was named stays too:
+    // the JPEG takes the next free name, or the photo counts as skipped.
+    const OutputLocation::Existing existing = convertQueue().existingPolicy();
+    const bool replace = existing == OutputLocation::Existing::Replace;
+    QString outputPath = m_strOutputPath;
     JpegWriteFailure failure;
-    if (!writeJpegSafely(pix, outputPath, m_nQuality, m_metadata, &failure)) {
+    bool written = false;
+    for (int attempt = 0; attempt < 3 && !written; ++attempt) {
+        written = writeJpegSafely(pix, outputPath, m_nQuality, m_metadata, &failure, replace);
+        if (written || failure.errorNumber != EEXIST || replace)
+            break;
+        if (existing == OutputLocation::Existing::Skip) {
+            emit signal_ItemSkipped(m_itemIndex, outputPath);
+            return;
+        }
+        outputPath = convertQueue().reserveOutputPath(m_strWantedPath);
+    }
+    m_strFileName = QFileInfo(outputPath).fileName();
+    if (!written) {
         const QString error = QStringLiteral("cannot write %1: %2").arg(outputPath, failure.reason);
         bool wholeFileSystem = false;
         if (failsWholeFolder(failure.errorNumber, &wholeFileSystem))

@@ -34,6 +34,9 @@
 // not decodable, not writable). signal_FileConverted and signal_FileFailed
 // carry the same outcome with the paths and the reason, emitted right after,
 // and signal_ItemConverted / signal_ItemFailed with the queued item's index.
+// A path whose output name a file already had when the batch began, in a
+// batch that skips such photos (ConvertQueue::beginBatch), is not decoded:
+// signal_ItemSkipped carries the index and that file's path.
 class ConvertThread : public QThread
 {
     Q_OBJECT
@@ -59,6 +62,7 @@ signals:
     void signal_FileFailed(const QString &strInputPath, const QString &strReason);
     void signal_ItemConverted(int index, const QString &strOutputPath);
     void signal_ItemFailed(int index, const QString &strReason);
+    void signal_ItemSkipped(int index, const QString &strExistingPath);
 
 protected:
     void run() override;
@@ -89,6 +93,7 @@ private:
     QString m_strInputPath;
     int m_itemIndex = -1;
     QString m_strOutputPath; // named by the queue when the file was taken
+    QString m_strWantedPath; // the output path before any numbering
     QString m_strOutputFolder; // the folder part of m_strOutputPath
     QDateTime m_sourceModified;
     QString m_strFailure;

@@ -85,7 +85,7 @@ QByteArray encodeJpegWithMetadata(const QImage &image, int quality, const JpegMe
 }
 
 bool writeJpegSafely(const QImage &image, const QString &path, int quality, const JpegMetadata &metadata,
-                     JpegWriteFailure *failure)
+                     JpegWriteFailure *failure, bool replaceExisting)
 {
     auto fail = [failure](const QString &reason, int errorNumber) {
         if (failure)
@@ -102,13 +102,13 @@ bool writeJpegSafely(const QImage &image, const QString &path, int quality, cons
         return fail(QStringLiteral("the JPEG encoder failed"), 0);
     QString why;
     int code = 0;
-    if (!writeFileReplacing(path, pieces, jpegFileTime(metadata), &why, &code))
+    if (!writeFileReplacing(path, pieces, jpegFileTime(metadata), &why, &code, replaceExisting))
         return fail(why, code);
     return true;
 }
 
 bool writeJpegSafely(const QPixmap &pixmap, const QString &path, int quality, const JpegMetadata &metadata,
-                     JpegWriteFailure *failure)
+                     JpegWriteFailure *failure, bool replaceExisting)
 {
-    return writeJpegSafely(pixmap.toImage(), path, quality, metadata, failure);
+    return writeJpegSafely(pixmap.toImage(), path, quality, metadata, failure, replaceExisting);
 }

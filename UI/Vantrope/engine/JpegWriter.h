@@ -23,6 +23,8 @@ QByteArray encodeJpegWithMetadata(const QImage &image, int quality, const JpegMe
 // itself replaced, never the file it points to. The path is encoded with
 // QFile::encodeName, so a name holding bytes that are not UTF-8 is written
 // byte for byte when the file-name codec is installed.
+// With replaceExisting false an entry of that name is left alone and the
+// write fails with errorNumber EEXIST.
 // False for a null pixmap, a missing folder, no rights, a full disk; *failure
 // (when given) then says why, without the path, in the system's own words
 // where it has them ("No space left on device"), with the system's error
@@ -33,6 +35,6 @@ struct JpegWriteFailure
     int errorNumber = 0;
 };
 bool writeJpegSafely(const QPixmap &pixmap, const QString &path, int quality, const JpegMetadata &metadata,
-                     JpegWriteFailure *failure = nullptr);
+                     JpegWriteFailure *failure = nullptr, bool replaceExisting = true);
 bool writeJpegSafely(const QImage &image, const QString &path, int quality, const JpegMetadata &metadata,
-                     JpegWriteFailure *failure = nullptr);
+                     JpegWriteFailure *failure = nullptr, bool replaceExisting = true);

@@ -6,6 +6,7 @@
 #include "ConvertQueue.h"
 #include "EngineStartup.h"
 #include "Heif2jpg.h"
+#include "OutputLocation.h"
 #include "PhotoFiles.h"
 
 #include <QCommandLineParser>
@@ -58,7 +59,7 @@ public:
                 print(QStringLiteral("%1 -> %2\n").arg(result.input, result.output));
                 break;
             case BatchRun::Outcome::Skipped:
-                print(QStringLiteral("%1: skipped: %2\n").arg(result.input, result.reason));
+                print(QStringLiteral("%1: skipped: %2 is already there\n").arg(result.input, result.output));
                 break;
             default:
                 writeText(stderr, QStringLiteral("%1: not converted: %2\n").arg(result.input, result.reason));
@@ -78,10 +79,13 @@ public:
     void summary()
     {
         clearProgress();
-        print(QStringLiteral("%1 of %2 files converted, %3 failed.\n")
-                  .arg(m_batch.convertedCount())
-                  .arg(m_batch.total())
-                  .arg(m_batch.failedCount()));
+        QString text = QStringLiteral("%1 of %2 files converted, %3 failed")
+                           .arg(m_batch.convertedCount())
+                           .arg(m_batch.total())
+                           .arg(m_batch.failedCount());
+        if (m_batch.skippedCount() > 0)
+            text += QStringLiteral(", %1 skipped").arg(m_batch.skippedCount());
+        print(text + QStringLiteral(".\n"));
     }
 
 private:
@@ -136,7 +140,7 @@ int main(int argc, char *argv[])
         "Each FILE becomes a JPEG named like it, with \".HEIC\" and \".heic\" replaced by \".jpg\"\n"
         "(and any other HEIF suffix at its end, such as \".heif\" or \".HIF\", too), in the folder\n"
         "FOLDER/Quorvix (FOLDER itself when its path contains \"/Quorvix\"; without -o, the\n"
-        "folder Quorvix on the desktop). FOLDER must exist; the Quorvix folder in it is created\n"
+        "folder Quorvix on the desktop). FOLDER and the Quorvix folder in it are created\n"
         "when missing, and must be a real folder of the user's own, not a symbolic link.\n"
         "A folder given as FILE adds the HEIF photos in it (.heic, .heif, .hif, any case); with -r\n"
         "also those in its subfolders, whose JPEGs go into the same subfolders inside the output\n"
@@ -145,12 +149,14 @@ int main(int argc, char *argv[])
         "The photo's EXIF and ICC profile are kept; a portrait photo comes out upright. Each JPEG\n"
         "is dated when the photo was taken (EXIF), else like its photo file.\n"
         "Names are given in the order of the files: two inputs with the same name get \"name.jpg\"\n"
-        "and \"name (2).jpg\", ... A file that is already in the folder is replaced, a symbolic link\n"
-        "there is replaced by the JPEG itself; an input is never overwritten.\n"
+        "and \"name (2).jpg\", ... A file that is already in the folder (a name that differs only in\n"
+        "case counts as the same) is kept and the JPEG takes the next free name; --existing\n"
+        "replace replaces it (a symbolic link there is replaced by the JPEG itself), --existing\n"
+        "skip leaves the photo unconverted. An input is never overwritten.\n"
         "\n"
         "Prints one line per file, in the order of the files: the JPEG written on standard output,\n"
         "or why it was not converted on standard error; then a summary.\n"
-        "Exit status: 0 when every file was converted, 1 otherwise."));
+        "Exit status: 0 when every file was converted or skipped, 1 otherwise."));
     parser.addHelpOption();
     parser.addVersionOption();
     QCommandLineOption qualityOption({QStringLiteral("q"), QStringLiteral("quality")},
@@ -164,10 +170,15 @@ int main(int argc, char *argv[])
                                                       "keeping the folder tree."));
     QCommandLineOption besideOption(QStringLiteral("beside"),
                                     QStringLiteral("Write each JPEG next to its photo instead (not with -o)."));
+    QCommandLineOption existingOption(QStringLiteral("existing"),
+                                      QStringLiteral("When a file of the JPEG's name is already there: keep both "
+                                                     "(default), replace it, or skip the photo."),
+                                      QStringLiteral("keep|replace|skip"), QStringLiteral("keep"));
     parser.addOption(qualityOption);
     parser.addOption(outputOption);
     parser.addOption(recursiveOption);
     parser.addOption(besideOption);
+    parser.addOption(existingOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("HEIC photos, or folders of them, to convert."),
                                  QStringLiteral("FILE..."));
     parser.process(app);
@@ -176,6 +187,18 @@ int main(int argc, char *argv[])
     const int quality = parser.value(qualityOption).toInt(&qualityOk);
     if (!qualityOk || quality < 0 || quality > 100) {
         printError(QStringLiteral("the quality must be a number from 0 to 100"));
+        return 1;
+    }
+    const QString existingValue = parser.value(existingOption);
+    OutputLocation::Existing existing;
+    if (existingValue == QLatin1String("keep")) {
+        existing = OutputLocation::Existing::KeepBoth;
+    } else if (existingValue == QLatin1String("replace")) {
+        existing = OutputLocation::Existing::Replace;
+    } else if (existingValue == QLatin1String("skip")) {
+        existing = OutputLocation::Existing::Skip;
+    } else {
+        printError(QStringLiteral("--existing takes keep, replace or skip"));
         return 1;
     }
     const bool beside = parser.isSet(besideOption);
@@ -217,6 +240,14 @@ int main(int argc, char *argv[])
     if (items.isEmpty())
         return 1;
 
+    if (parser.isSet(outputOption)) {
+        QString reason;
+        if (!OutputLocation::prepareFolderTree(parser.value(outputOption), &reason)) {
+            printError(reason);
+            return 1;
+        }
+    }
+
     const Heif2jpgFunc decoder = bindDecoder();
     if (!decoder)
         printError(QStringLiteral("the decoder library libTarnwick.so was not found"));
@@ -229,6 +260,7 @@ int main(int argc, char *argv[])
     settings.decoder = decoder;
     settings.quality = quality;
     settings.savePath = parser.value(outputOption);
+    settings.existing = existing;
     batch.start(items, settings);
     reporter.progress();
     app.exec();

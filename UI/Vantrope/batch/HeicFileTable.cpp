@@ -54,6 +54,7 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     , selectAllBox(nullptr)
     , decoder(nullptr)
     , quality(100)
+    , existing(OutputLocation::Existing::KeepBoth)
     , batchRun(nullptr)
     , settingsDialog(nullptr)
     , successCount(0)
@@ -480,6 +481,8 @@ void HeicFileTable::slot_BatchConvert()
     QPointer<ConvertsionSet> dialog = new ConvertsionSet(this);
     settingsDialog = dialog;
     dialog->setQuality(quality);
+    dialog->setSavePath(savePath);
+    dialog->setExisting(existing);
     connect(dialog, SIGNAL(signal_SendSavePath(QString)), this, SLOT(slot_SavePath(QString)));
     connect(dialog, SIGNAL(signal_SetConvertQuality(int)), this, SLOT(slot_ConvertQuality(int)));
     connect(dialog, SIGNAL(signal_Convert()), this, SLOT(slot_StartConvert()));
@@ -504,6 +507,7 @@ void HeicFileTable::slot_ConvertQuality(int nValue)
 void HeicFileTable::slot_StartConvert()
 {
     if (settingsDialog) {
+        existing = settingsDialog->existing();
         settingsDialog->close();
         settingsDialog->deleteLater();
         settingsDialog = nullptr;
@@ -525,8 +529,11 @@ void HeicFileTable::slot_StartConvert()
     settings.decoder = decoder;
     settings.quality = quality;
     settings.savePath = savePath;
+    settings.existing = existing;
     if (!batchRun->start(items, settings))
         return;
+    batchRows = checkedRows;
+    clearRowMarks();
     successCount = 0;
     failedCount = 0;
     batchTotal = items.size();
@@ -620,6 +627,7 @@ void HeicFileTable::showCancelledNotice()
     const int converted = successCount;
     successCount = 0;
     failedCount = 0;
+    markProblemRows();
 
     if (!stopTip) {
         stopTip = new TipDialog(this);
@@ -638,11 +646,54 @@ void HeicFileTable::slot_ConvertSuccess()
     if (batchState != BatchState::Running)
         return;
     batchState = BatchState::Idle;
-    if (progressDialog)
-        progressDialog->showSuccess(successCount, failedCount);
+    const QStringList problems = markProblemRows();
+    if (progressDialog) {
+        progressDialog->showSuccess(successCount, batchRun->failedCount());
+        progressDialog->showReport(batchRun->outputFolder(), problems, batchRun->skippedCount());
+    }
     successCount = 0;
     failedCount = 0;
     progressDialog = nullptr;
+}
+
+QStringList HeicFileTable::markProblemRows()
+{
+    QStringList lines;
+    const QVector<BatchRun::FileResult> &results = batchRun->results();
+    for (int i = 0; i < results.size() && i < batchRows.size(); ++i) {
+        const BatchRun::FileResult &result = results.at(i);
+        QString line;
+        if (result.outcome == BatchRun::Outcome::Failed)
+            line = tr("%1: not converted: %2").arg(QDir::toNativeSeparators(result.input), result.reason);
+        else if (result.outcome == BatchRun::Outcome::Skipped)
+            line = tr("%1: skipped: %2 is already there")
+                       .arg(QDir::toNativeSeparators(result.input), QDir::toNativeSeparators(result.output));
+        else
+            continue;
+        lines << line;
+        const int row = batchRows.at(i);
+        for (int column = 1; column <= 3; ++column) {
+            if (QTableWidgetItem *item = ui->tableWidget->item(row, column)) {
+                item->setForeground(result.outcome == BatchRun::Outcome::Failed ? QColor(0xd9, 0x3a, 0x3a)
+                                                                                : QColor(0xc0, 0x80, 0x10));
+                item->setToolTip(line);
+            }
+        }
+    }
+    return lines;
+}
+
+void HeicFileTable::clearRowMarks()
+{
+    QTableWidget *table = ui->tableWidget;
+    for (int row = 0; row < table->rowCount() && row < fileList.size(); ++row) {
+        for (int column = 1; column <= 3; ++column) {
+            if (QTableWidgetItem *item = table->item(row, column)) {
+                item->setForeground(QColor(120, 120, 120));
+                item->setToolTip(column == 2 ? QString() : fileList.at(row).filePath());
+            }
+        }
+    }
 }
 
 void HeicFileTable::slot_OpenFolder()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Heif2jpg.h"
+#include "OutputLocation.h"
 #include "ZoSkin.h"
 
 #include <QFileInfo>
@@ -111,6 +112,11 @@ private:
     void tellNoPhotosFound(const QString &text);
     void settleConvertButton();
     void fileDone(int index);
+    // Marks the rows of the last batch whose photo failed or was skipped
+    // (their reason in the tooltip) and returns one "photo: what happened"
+    // line for each, in queue order.
+    QStringList markProblemRows();
+    void clearRowMarks();
     void workerFinished();
     void showCancelledNotice();
     bool batchBusy() const;
@@ -133,7 +139,10 @@ private:
     Heif2jpgFunc decoder;
     QString savePath;
     int quality;
+    OutputLocation::Existing existing;
     BatchRun *batchRun;
+    // The row of each input of the last batch, by its position in the batch.
+    QList<int> batchRows;
     ConvertsionSet *settingsDialog;
     int successCount;
     BatchConvertProgress *progressDialog;

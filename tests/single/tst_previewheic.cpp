@@ -11,6 +11,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
@@ -140,6 +141,8 @@ public:
                 if (!dialog || !dialog->isVisible() || m_answered.contains(dialog))
                     continue;
                 m_answered.append(dialog);
+                if (auto *saved = dialog->findChild<QLabel *>("label_SavedAs"))
+                    m_savedAs.append(saved->toolTip());
                 if (m_openFolder)
                     QTest::mouseClick(dialog->findChild<QPushButton *>("pushButton_OpenFolder"), Qt::LeftButton);
                 QTest::mouseClick(dialog->findChild<QPushButton *>("pushButton_Ok"), Qt::LeftButton);
@@ -149,6 +152,7 @@ public:
     }
     int answered() const { return m_answered.size(); }
     QStringList messages() const { return m_messages; }
+    QStringList savedAs() const { return m_savedAs; }
     void setBoxPicture(const QString &name) { m_boxPicture = name; }
 
 private:
@@ -157,6 +161,7 @@ private:
     QList<QPointer<SingleConverting>> m_answered;
     QList<QPointer<ZoMessageBox>> m_answeredBoxes;
     QStringList m_messages;
+    QStringList m_savedAs;
     QString m_boxPicture;
 };
 
@@ -207,6 +212,8 @@ private slots:
     void conversionFailureSaysWhereAndWhy();
     void droppedPhotoReplacesShownOne();
     void inputInTargetFolderIsKept();
+    void existingJpeg_data();
+    void existingJpeg();
     void destroyedWhileDecoding_data();
     void destroyedWhileDecoding();
     void fixtureEndToEnd();
@@ -559,6 +566,8 @@ void TestPreviewHEIC::conversionFailureSaysWhereAndWhy()
         QVERIFY(QDir().mkpath(desktopDir() + "/Quorvix/IMG_7.jpg"));
     PreviewHEIC page(path("IMG_7.HEIC"));
     page.setDecoder(fakeDecoder);
+    if (fault == "target is a folder") // only Replace writes to the name itself
+        page.findChild<QComboBox *>("comboBox_Existing")->setCurrentIndex(1);
     if (fault == "chosen folder is a file") {
         const QString blocker = path(where.left(where.indexOf("/Quorvix/")));
         QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
@@ -667,6 +676,54 @@ void TestPreviewHEIC::inputInTargetFolderIsKept()
     const QString jpeg = written.at(written.at(0) == "b.Heic" ? 1 : 0);
     QCOMPARE(QImage(folder + "/" + jpeg).size(), QSize(64, 48));
     QCOMPARE(photoInfo(&page).value(0), QString("b.Heic"));
+}
+
+void TestPreviewHEIC::existingJpeg_data()
+{
+    QTest::addColumn<int>("choice"); // the page's list, top to bottom
+    QTest::addColumn<QString>("written");
+    QTest::newRow("keep both") << 0 << "IMG_7 (2).jpg";
+    QTest::newRow("replace") << 1 << "IMG_7.jpg";
+    QTest::newRow("skip") << 2 << "";
+}
+
+void TestPreviewHEIC::existingJpeg()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, written);
+    const QString folder = desktopDir() + "/Quorvix";
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeBytes(folder + "/IMG_7.jpg", 10)); // a JPEG from another day
+    QVERIFY(writeFakePhoto(path("IMG_7.HEIC"), 64, 48));
+    PreviewHEIC page(path("IMG_7.HEIC"));
+    page.setDecoder(fakeDecoder);
+    // The page shows where the JPEG goes before anything is converted.
+    QCOMPARE(page.findChild<QLabel *>("label_OutputFolder")->toolTip(), QDir::toNativeSeparators(folder));
+    auto *box = page.findChild<QComboBox *>("comboBox_Existing");
+    QCOMPARE(box->currentText(), QString("Keep both"));
+    box->setFocus();
+    for (int i = 0; i < choice; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(box->currentIndex(), choice);
+    page.slot_Preview();
+    QVERIFY(waitForDecodes(&page));
+
+    DoneDialogAnswerer answerer(false);
+    QTest::mouseClick(convertButton(&page), Qt::LeftButton);
+    QVERIFY(waitForDecodes(&page));
+    if (written.isEmpty()) {
+        QTRY_COMPARE(answerer.messages().size(), 1);
+        QVERIFY2(answerer.messages().first().startsWith("IMG_7.jpg is already there"),
+                 qPrintable(answerer.messages().first()));
+        QCOMPARE(QFileInfo(folder + "/IMG_7.jpg").size(), 10);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"IMG_7.jpg"});
+        return;
+    }
+    QTRY_COMPARE(answerer.answered(), 1);
+    QCOMPARE(answerer.savedAs(), QStringList{"Saved as: " + QDir::toNativeSeparators(folder + "/" + written)});
+    QCOMPARE(QImage(folder + "/" + written).size(), QSize(64, 48));
+    if (written != "IMG_7.jpg")
+        QCOMPARE(QFileInfo(folder + "/IMG_7.jpg").size(), 10);
 }
 
 void TestPreviewHEIC::destroyedWhileDecoding_data()

@@ -6,18 +6,24 @@
 #include "OutputLocation.h"
 #include "DialogPlacement.h"
 #include "SingleConverting.h"
+#include "ZoChoiceRow.h"
+#include "ZoElidedLabel.h"
 #include "ZoHoverCaption.h"
 #include "ZoMessageBox.h"
 #include "DroppedPaths.h"
 #include "DroppedPhoto.h"
 #include "filedialogs.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
+#include <QVBoxLayout>
+
+#include <cerrno>
 
 namespace {
 
@@ -86,6 +92,28 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
 
     form->Slider_PhotoQuality->setValue(100);
     ZoHoverCaption::install(this, {form->pushButton_SelectFolder});
+
+    // Under the folder row: where the JPEG goes, and what happens when a
+    // JPEG of its name is there already (in the order of
+    // OutputLocation::Existing). The column starts higher to make room.
+    folderLabel = new ZoElidedLabel(this);
+    folderLabel->setObjectName(QStringLiteral("label_OutputFolder"));
+    folderLabel->setStyleSheet(QStringLiteral("color:#484848;"));
+    folderLabel->setFont(skin.font(38));
+    folderLabel->setFixedWidth(400);
+    const int folderRow = form->verticalLayout_3->indexOf(form->horizontalLayout_5);
+    auto *folderBlock = new QVBoxLayout;
+    folderBlock->setSpacing(8);
+    form->verticalLayout_3->removeItem(form->horizontalLayout_5);
+    folderBlock->addLayout(form->horizontalLayout_5);
+    folderBlock->addWidget(folderLabel);
+    form->verticalLayout_3->insertLayout(folderRow, folderBlock);
+    existingBox = ZoChoiceRow::add(form->verticalLayout_3, folderRow + 1, tr("If a JPEG of that name exists:"),
+                                   {tr("Keep both"), tr("Replace"), tr("Skip")}, skin.font(38), this,
+                                   QStringLiteral("comboBox_Existing"));
+    form->verticalLayout_2->setContentsMargins(24, 110, 0, 90);
+    form->verticalLayout_2->setSpacing(60);
+    showOutputFolder();
 
     connect(form->pushButton_PhotoInfo, SIGNAL(clicked()), this, SLOT(slot_PhotoInfo()));
     connect(form->pushButton_SelectFolder, SIGNAL(clicked()), this, SLOT(slot_SelectSaveFolder()));
@@ -197,6 +225,14 @@ void PreviewHEIC::slot_SelectSaveFolder()
         return;
     savePath = folder;
     lastFolder = folder;
+    showOutputFolder();
+}
+
+void PreviewHEIC::showOutputFolder()
+{
+    QString folder = savePath;
+    OutputLocation::completeSavePath(folder, OutputLocation::Form::SinglePhoto);
+    folderLabel->setFullText(QDir::toNativeSeparators(QDir::cleanPath(folder)));
 }
 
 void PreviewHEIC::slot_PhotoInfo()
@@ -273,23 +309,45 @@ QString PreviewHEIC::takeConvertInput()
 void PreviewHEIC::slot_SaveJpg()
 {
     const QString input = takeConvertInput();
+    const auto existing = static_cast<OutputLocation::Existing>(existingBox->currentIndex());
     bool folderReady = false;
-    const QString outputPath = OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady);
+    QString existingPath;
+    QString outputPath =
+        OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady, nullptr, existing, &existingPath);
+    showOutputFolder();
     JpegWriteFailure failure;
     bool written = false;
     if (!folderReady) {
         failure.reason = tr("the folder could not be created");
-    } else {
+    } else if (existingPath.isEmpty()) {
         // Written through a temporary file and renamed into place: an
         // interrupted or failed write never leaves a broken JPEG, and the
-        // input is never the target.
-        written = writeJpegSafely(pixmap, outputPath, quality, pixmapMetadata, &failure);
+        // input is never the target. Unless told to replace, a file that
+        // took the name meanwhile stays, and the next free name is used.
+        const bool replace = existing == OutputLocation::Existing::Replace;
+        for (int attempt = 0; attempt < 3 && !written; ++attempt) {
+            written = writeJpegSafely(pixmap, outputPath, quality, pixmapMetadata, &failure, replace);
+            if (written || replace || failure.errorNumber != EEXIST)
+                break;
+            outputPath = OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady, nullptr, existing,
+                                                               &existingPath);
+            if (!existingPath.isEmpty())
+                break;
+        }
     }
     // The full-size image has served its purpose; a 50 MP photo holds 200 MB.
     pixmap = QPixmap();
     pixmapMetadata = JpegMetadata();
     updateConvertButton();
 
+    if (!existingPath.isEmpty()) {
+        const QFileInfo there(existingPath);
+        ZoMessageBox box(tr("%1 is already there, so the photo was not converted.\nFolder: %2")
+                             .arg(there.fileName(), wrappablePath(there.path())),
+                         tr("Convert"), ZoMessageBox::Ok, this);
+        DialogPlacement::execCentred(&box, this);
+        return;
+    }
     if (!written) {
         reportConversionFailure(true, outputPath, failure.reason);
         return;
@@ -297,6 +355,7 @@ void PreviewHEIC::slot_SaveJpg()
     // The page keeps the last done dialog only.
     delete convertingDialog;
     convertingDialog = new SingleConverting(this);
+    convertingDialog->setSavedFile(QDir::toNativeSeparators(outputPath));
     connect(convertingDialog, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
     DialogPlacement::execCentred(convertingDialog, this);
 }

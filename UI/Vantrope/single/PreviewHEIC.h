@@ -84,6 +84,8 @@ private:
     void showInBox(const QString &strText);
     void showPreview(const QPixmap &pix);
     void updateConvertButton();
+    // Shows the folder the output location rule makes of savePath.
+    void showOutputFolder();
     // The photo the running (or just ended) conversion reads: the one shown
     // when Convert was clicked. The record of it is used up.
     QString takeConvertInput();
@@ -104,6 +106,8 @@ private:
     QPixmap pixmap;
     SingleConverting *convertingDialog = nullptr;
     QString lastFolder;
+    class ZoElidedLabel *folderLabel = nullptr;
+    class QComboBox *existingBox = nullptr;
 
     // EXIF and ICC of the decode whose pixmap is held, written with it.
     JpegMetadata pixmapMetadata;

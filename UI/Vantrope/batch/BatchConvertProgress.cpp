@@ -57,7 +57,7 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
     problemList = new QPlainTextEdit(this);
     problemList->setObjectName(QStringLiteral("plainTextEdit_Problems"));
     problemList->setReadOnly(true);
-    problemList->setLineWrapMode(QPlainTextEdit::NoWrap);
+    problemList->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     problemList->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     problemList->setFont(font);
     problemList->setStyleSheet(QStringLiteral(

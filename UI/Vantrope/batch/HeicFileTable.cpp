@@ -197,6 +197,16 @@ void HeicFileTable::addFiles(QVector<QString> vStrPath)
     }
 }
 
+void HeicFileTable::handOverFiles(const QStringList &paths)
+{
+    const int firstNew = fileList.size();
+    appendPhotos(paths);
+    for (ZoStyleCheckBox *box : qAsConst(rowCheckBoxes))
+        if (box->property("row").toInt() >= firstNew)
+            box->setCheckState(Qt::Checked);
+    slot_setSelectAllCheckBoxState();
+}
+
 void HeicFileTable::setDecoder(Heif2jpgFunc func)
 {
     if (func)
@@ -217,6 +227,7 @@ void HeicFileTable::buildRow(int row, const QFileInfo &info)
     }
 
     auto *box = new ZoStyleCheckBox(row, this);
+    box->setProperty("row", row);
     box->setBoxStyleSheet(rowBoxStyleSheet());
     table->setCellWidget(row, 0, box);
     rowCheckBoxes.append(box);
@@ -251,9 +262,9 @@ void HeicFileTable::refreshTable()
     }
     updateSummary(total);
 
-    const bool any = !fileList.isEmpty();
-    ui->pushButton_Delete->setEnabled(any);
-    ui->pushButton_Clear->setEnabled(any);
+    // Delete needs a ticked row; the rebuilt rows have none.
+    ui->pushButton_Delete->setEnabled(false);
+    ui->pushButton_Clear->setEnabled(!fileList.isEmpty());
 }
 
 void HeicFileTable::slot_ChooseItem(int nRow, int nCol)
@@ -296,6 +307,8 @@ void HeicFileTable::slot_ClearTable()
     ui->label_FileCount->setText("0 File(s), ");
     ui->label_FileSize->setText("0 MB");
     ui->pushButton_Convert->setEnabled(false);
+    // The next list starts with nothing ticked, and so does the box over it.
+    selectAllBox->setCheckState(Qt::Unchecked);
     selectAllBox->setEnabled(false);
     repaint();
 }

@@ -55,6 +55,10 @@ public:
     // included; a folder stands for the HEIF photos in it and below it.
     // Missing files are skipped silently. All rows start unchecked.
     void addFiles(QVector<QString> vStrPath);
+    // Photos handed over by a second start of the program: appended as new
+    // rows, ticked, while the rows already listed keep their ticks. A folder
+    // stands for the HEIF photos in it and below it.
+    void handOverFiles(const QStringList &paths);
     // A null decoder leaves the one held unchanged.
     void setDecoder(Heif2jpgFunc func);
 

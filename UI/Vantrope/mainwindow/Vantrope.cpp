@@ -238,7 +238,7 @@ void Vantrope::showFiles(const QStringList &paths)
         return;
 
     if (fileTablePage && currentPage == fileTablePage) {
-        fileTablePage->addFiles(photos);
+        fileTablePage->handOverFiles(QStringList(photos.cbegin(), photos.cend()));
         return;
     }
 

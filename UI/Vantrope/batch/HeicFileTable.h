@@ -59,6 +59,8 @@ public:
     // rows, ticked, while the rows already listed keep their ticks. A folder
     // stands for the HEIF photos in it and below it.
     void handOverFiles(const QStringList &paths);
+    // The photos listed (rows), vanished files included.
+    int photoCount() const { return fileList.size(); }
     // A null decoder leaves the one held unchanged.
     void setDecoder(Heif2jpgFunc func);
 

@@ -62,6 +62,17 @@ int32_t fakeDecoder(const unsigned char *input, int32_t inputLength, int32_t qua
         QBuffer buffer(&jpeg);
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "JPEG", 90);
+        if (std::strstr(header, " TAKEN")) {
+            // EXIF whose DateTimeOriginal says 2021:07:04 09:30:00.
+            const char tiff[] = "MM\0\x2A\0\0\0\x08"
+                                "\0\x01" "\x87\x69\0\x04\0\0\0\x01\0\0\0\x1A" "\0\0\0\0"
+                                "\0\x01" "\x90\x03\0\x02\0\0\0\x14\0\0\0\x2C" "\0\0\0\0"
+                                "2021:07:04 09:30:00";
+            const QByteArray payload = QByteArray("Exif\0\0", 6) + QByteArray(tiff, sizeof tiff);
+            QByteArray app1("\xFF\xE1", 2);
+            app1.append(char((payload.size() + 2) >> 8)).append(char((payload.size() + 2) & 0xFF)).append(payload);
+            jpeg.insert(2, app1);
+        }
         result = jpeg.size();
         if (result <= outputCapacity)
             std::memcpy(output, jpeg.constData(), size_t(jpeg.size()));
@@ -212,6 +223,7 @@ private slots:
     void conversionFailureSaysWhereAndWhy();
     void droppedPhotoReplacesShownOne();
     void inputInTargetFolderIsKept();
+    void createdDateIsWhenThePhotoWasTaken();
     void existingJpeg_data();
     void existingJpeg();
     void destroyedWhileDecoding_data();
@@ -676,6 +688,26 @@ void TestPreviewHEIC::inputInTargetFolderIsKept()
     const QString jpeg = written.at(written.at(0) == "b.Heic" ? 1 : 0);
     QCOMPARE(QImage(folder + "/" + jpeg).size(), QSize(64, 48));
     QCOMPARE(photoInfo(&page).value(0), QString("b.Heic"));
+}
+
+void TestPreviewHEIC::createdDateIsWhenThePhotoWasTaken()
+{
+    QVERIFY(writeFakePhoto(path("plain.HEIC"), 64, 48));
+    {
+        QFile taken(path("taken.HEIC"));
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+        taken.write("FAKE 64 48 0 TAKEN");
+    }
+    for (const QString &name : {QString("taken.HEIC"), QString("plain.HEIC")}) {
+        PreviewHEIC page(path(name));
+        page.setDecoder(fakeDecoder);
+        page.slot_Preview();
+        QVERIFY(waitForDecodes(&page));
+        const QString fileDate = QFileInfo(path(name)).birthTime().isValid()
+                                     ? QFileInfo(path(name)).birthTime().toLocalTime().toString("MM-dd-yyyy")
+                                     : QFileInfo(path(name)).metadataChangeTime().toLocalTime().toString("MM-dd-yyyy");
+        QCOMPARE(photoInfo(&page).value(1), name == "taken.HEIC" ? QString("07-04-2021") : fileDate);
+    }
 }
 
 void TestPreviewHEIC::existingJpeg_data()

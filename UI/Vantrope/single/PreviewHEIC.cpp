@@ -11,6 +11,7 @@
 #include "ZoHoverCaption.h"
 #include "ZoMessageBox.h"
 #include "DroppedPaths.h"
+#include "ExifDate.h"
 #include "DroppedPhoto.h"
 #include "filedialogs.h"
 
@@ -272,6 +273,10 @@ void PreviewHEIC::slot_GetJpgInfo(QPixmap pix, int nWidth, int nHeight)
     } else {
         photoState = PhotoState::Shown;
         resolution = QString::number(nWidth) + QStringLiteral("*") + QString::number(nHeight);
+        // When the photo was taken, where the camera says so; else the file's date stays.
+        const QDateTime taken = photoTakenTime(thread->metadata());
+        if (taken.isValid())
+            createDate = taken.toLocalTime().toString(QStringLiteral("MM-dd-yyyy"));
         showPreview(pix);
     }
     updateConvertButton();

@@ -9,6 +9,7 @@ using namespace Dynlib;
 namespace {
 typedef const char *(*ErrorTextFunc)(int32_t code);
 std::atomic<ErrorTextFunc> g_errorText{nullptr};
+std::atomic<ThumbnailFunc> g_thumbnail{nullptr};
 } // namespace
 
 Heif2jpgFunc bindDecoder()
@@ -17,7 +18,13 @@ Heif2jpgFunc bindDecoder()
     if (!module)
         return nullptr;
     g_errorText.store(reinterpret_cast<ErrorTextFunc>(GetProcAddress(module, "tarnwick_error_text")));
+    g_thumbnail.store(reinterpret_cast<ThumbnailFunc>(GetProcAddress(module, "tarnwick_thumbnail")));
     return reinterpret_cast<Heif2jpgFunc>(GetProcAddress(module, "heif2jpg"));
+}
+
+ThumbnailFunc bindThumbnail()
+{
+    return g_thumbnail.load();
 }
 
 QString decoderErrorText(int32_t code)

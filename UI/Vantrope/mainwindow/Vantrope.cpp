@@ -355,6 +355,7 @@ void Vantrope::slot_ToPreviewView(QString strFilePath)
         previewPage->setGeometry(ui->widget_Main->rect());
         ui->mainLayout->addWidget(previewPage);
         previewPage->setDecoder(decoder);
+        previewPage->setThumbnailSource(bindThumbnail());
         previewPage->slot_Preview();
         connect(previewPage,
                 SIGNAL(signal_PhotoInfo(const QString &, const QString &, const QString &,

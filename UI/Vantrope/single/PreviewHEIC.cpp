@@ -3,6 +3,7 @@
 
 #include "desktopopener.h"
 #include "HEICTojpg.h"
+#include "ThumbnailLoader.h"
 #include "OutputLocation.h"
 #include "DialogPlacement.h"
 #include "SingleConverting.h"
@@ -136,6 +137,10 @@ PreviewHEIC::~PreviewHEIC()
         disconnect(thread, nullptr, this, nullptr);
         thread->wait();
     }
+    for (ThumbnailLoader *load : findChildren<ThumbnailLoader *>(QString(), Qt::FindDirectChildrenOnly)) {
+        disconnect(load, nullptr, this, nullptr);
+        load->wait();
+    }
     delete form;
 }
 
@@ -165,6 +170,7 @@ void PreviewHEIC::openPhoto(const QString &strFilePath)
     resolution.clear();
     photoState = PhotoState::NotStarted;
     previewDecode = nullptr;
+    thumbnailLoad = nullptr;
     form->label_HEIC->clear();
     slot_Preview();
 }
@@ -189,6 +195,22 @@ void PreviewHEIC::slot_Preview()
         photoState = PhotoState::Loading;
         previewDecode = startDecode(filePath);
         showInBox(tr("Loading…"));
+        if (thumbnailSource) {
+            // The photo's own thumbnail stands in until the full decode is in;
+            // Convert and the resolution wait for that.
+            ThumbnailLoader *load = new ThumbnailLoader(filePath, thumbnailSource, this);
+            thumbnailLoad = load;
+            connect(load, &ThumbnailLoader::thumbnailReady, this, [this, load](const QImage &thumbnail) {
+                if (load == thumbnailLoad && photoState == PhotoState::Loading)
+                    showPreview(QPixmap::fromImage(thumbnail));
+            });
+            connect(load, &QThread::finished, load, &QObject::deleteLater);
+            connect(load, &QObject::destroyed, this, [this, load] {
+                if (load == thumbnailLoad)
+                    thumbnailLoad = nullptr;
+            });
+            load->start(QThread::LowPriority);
+        }
         break;
     case PhotoState::Shown:
         if (convertDecode)

@@ -50,6 +50,9 @@ public:
 
     // A null decoder leaves the current one unchanged.
     void setDecoder(Heif2jpgFunc decoder);
+    // Where the photo's own thumbnail comes from, shown while the full
+    // decode runs; null (the default) shows "Loading…" until it is done.
+    void setThumbnailSource(ThumbnailFunc thumbnail) { thumbnailSource = thumbnail; }
 
     // Shows the photo at strFilePath instead of the current one and starts its
     // preview decode. Safe while decodes are in flight.
@@ -103,6 +106,9 @@ private:
     QString resolution;
     int32_t quality = 100;
     Heif2jpgFunc decoder = nullptr;
+    ThumbnailFunc thumbnailSource = nullptr;
+    // The thumbnail load of the photo shown; a result of any other is stale.
+    class ThumbnailLoader *thumbnailLoad = nullptr;
     QPixmap pixmap;
     SingleConverting *convertingDialog = nullptr;
     QString lastFolder;

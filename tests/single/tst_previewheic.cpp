@@ -223,6 +223,7 @@ private slots:
     void conversionFailureSaysWhereAndWhy();
     void droppedPhotoReplacesShownOne();
     void inputInTargetFolderIsKept();
+    void thumbnailShowsFirstThenTheFullDecode();
     void createdDateIsWhenThePhotoWasTaken();
     void existingJpeg_data();
     void existingJpeg();
@@ -688,6 +689,42 @@ void TestPreviewHEIC::inputInTargetFolderIsKept()
     const QString jpeg = written.at(written.at(0) == "b.Heic" ? 1 : 0);
     QCOMPARE(QImage(folder + "/" + jpeg).size(), QSize(64, 48));
     QCOMPARE(photoInfo(&page).value(0), QString("b.Heic"));
+}
+
+// A stand-in thumbnail source: a red 20 x 10 JPEG for any input.
+int32_t redThumbnail(const unsigned char *, int32_t, int32_t, unsigned char *output, int32_t capacity)
+{
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 90);
+    if (jpeg.size() <= capacity)
+        std::memcpy(output, jpeg.constData(), size_t(jpeg.size()));
+    return jpeg.size();
+}
+
+void TestPreviewHEIC::thumbnailShowsFirstThenTheFullDecode()
+{
+    QVERIFY(writeFakePhoto(path("slow.HEIC"), 640, 480, 1500));
+    PreviewHEIC page(path("slow.HEIC"));
+    page.setDecoder(fakeDecoder);
+    page.setThumbnailSource(redThumbnail);
+    page.slot_Preview();
+    QLabel *box = previewBox(&page);
+    QTRY_VERIFY(!box->pixmap(Qt::ReturnByValue).isNull());
+    // The thumbnail, scaled into the box; Convert and the resolution wait.
+    if (!page.findChildren<HEICTojpg *>().isEmpty() && !convertButton(&page)->isEnabled()) {
+        const QColor shown = box->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5);
+        QVERIFY(shown.red() > 240 && shown.green() < 16 && shown.blue() < 16);
+        QCOMPARE(photoInfo(&page).value(3), QString());
+    }
+    QVERIFY(waitForDecodes(&page));
+    QTRY_VERIFY(convertButton(&page)->isEnabled());
+    const QColor full = box->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5);
+    QVERIFY(qAbs(full.red() - 70) < 8 && qAbs(full.blue() - 210) < 8);
+    QCOMPARE(photoInfo(&page).value(3), QString("640*480"));
 }
 
 void TestPreviewHEIC::createdDateIsWhenThePhotoWasTaken()

@@ -99,7 +99,10 @@ void TipDialog::setLeaveBatchConfirmMode(int photoCount)
                               .arg(photoCount));
     ui->label_SuccessText->setFont(skin.font(34));
     ui->label_SuccessText->setStyleSheet("color:#787878");
+    // Two lines: the one-line height of the other modes would cut it off.
     ui->label_SuccessText->setWordWrap(true);
+    ui->label_SuccessText->setMaximumHeight(QWIDGETSIZE_MAX);
+    ui->label_SuccessText->setMinimumHeight(2 * ui->label_SuccessText->fontMetrics().lineSpacing() + 2);
     ui->pushButton_Yes->setText(tr("Yes"));
     ui->pushButton_OK->setText(tr("No"));
     connect(ui->pushButton_Yes, &QPushButton::clicked, this, &QDialog::accept);

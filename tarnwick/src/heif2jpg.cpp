@@ -27,6 +27,7 @@
 #include "pixelbudget.h"
 #include "retrykeep.h"
 #include "settings.h"
+#include "thumbnail.h"
 #include "transform.h"
 #include "ultrahdr.h"
 
@@ -214,7 +215,7 @@ int32_t runRequest(const Request &request, const unsigned char *input, int32_t i
         case Operation::ImageCount:
             return imageCount(input, inputLength);
         case Operation::Thumbnail:
-            return TARNWICK_ERR_NO_IMAGE;
+            return thumbnail(request, input, inputLength, output, outputCapacity);
         }
         return TARNWICK_ERR_INVALID_ARGUMENT;
     } catch (const Failure &f) {

@@ -15,6 +15,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QPlainTextEdit>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -145,6 +147,8 @@ private slots:
     void fiveFilesProgressAndCompletion();
     void failedFilesStillComplete_data();
     void failedFilesStillComplete();
+    void existingJpegsAndTheReport_data();
+    void existingJpegsAndTheReport();
     void cancelAfterTwo_data();
     void cancelAfterTwo();
     void escapeAndNoLetsTheBatchComplete();
@@ -319,10 +323,7 @@ void TestBatchControl::queueServesCheckingOrder()
     auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
         firstText = labelText(progress, "label_Progress"); // before any file is done
         QVERIFY(entered.tryAcquire(4, 30000));
-        while (std::optional<QString> path = convertQueue().pop())
-            waiting << *path;
-        for (const QString &path : qAsConst(waiting))
-            convertQueue().push(path);
+        waiting = convertQueue().queuedPaths();
         gate.release(openGate);
         QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
         click(progress, "pushButton_OK");
@@ -424,6 +425,86 @@ void TestBatchControl::failedFilesStillComplete()
     QCOMPARE(shown, message);
     QCOMPARE(shownFailed, failedMessage);
     QCOMPARE(photos.outputs().size(), good);
+}
+
+void TestBatchControl::existingJpegsAndTheReport_data()
+{
+    QTest::addColumn<int>("choice"); // the settings dialog's list, top to bottom
+    QTest::addColumn<QStringList>("outputs");
+    QTest::addColumn<QString>("notConverted");
+    QTest::addColumn<int>("problemLines");
+    QTest::newRow("keep both (as it opens)") << -1 << QStringList{"IMG_0 (2).jpg", "IMG_0.JPG", "IMG_1.jpg"}
+                                             << "1 file could not be converted." << 1;
+    // Replace writes the JPEG's own name; this file system keeps case apart.
+    QTest::newRow("replace") << 1 << QStringList{"IMG_0.JPG", "IMG_0.jpg", "IMG_1.jpg"}
+                             << "1 file could not be converted." << 1;
+    QTest::newRow("skip") << 2 << QStringList{"IMG_0.JPG", "IMG_1.jpg"}
+                          << "1 file could not be converted.\n1 file was skipped: a JPEG of that name exists." << 2;
+}
+
+void TestBatchControl::existingJpegsAndTheReport()
+{
+    QFETCH(int, choice);
+    QFETCH(QStringList, outputs);
+    QFETCH(QString, notConverted);
+    QFETCH(int, problemLines);
+    Photos photos;
+    Page page;
+    page.table.addFiles(photos.make(2, 1));
+    page.table.setDecoder(realDecoder);
+    page.table.slot_SavePath(photos.dir.path());
+    QVERIFY(QDir().mkpath(photos.outDir()));
+    {
+        QFile camera(photos.outDir() + "/IMG_0.JPG"); // the camera's own, in another case
+        QVERIFY(camera.open(QIODevice::WriteOnly));
+        camera.write("the camera's JPEG");
+    }
+    page.checkAll(3);
+
+    QString folderShown, savedIn, shownNotConverted, report;
+    auto done = whenModal<QDialog>([&](QDialog *settings) {
+        folderShown = child<QLabel>(settings, "label_OutputFolder")->toolTip();
+        auto *box = child<QComboBox>(settings, "comboBox_Existing");
+        QCOMPARE(box->currentIndex(), 0);
+        QCOMPARE(box->count(), 3);
+        if (choice >= 0) {
+            // As a user does it: open the list, go down, Enter.
+            box->setFocus();
+            for (int i = 0; i < choice; ++i)
+                QTest::keyClick(box, Qt::Key_Down);
+            QCOMPARE(box->currentIndex(), choice);
+        }
+        whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+            QTRY_VERIFY_WITH_TIMEOUT(child<ZoStyleButton>(progress, "pushButton_OK")->isVisible(), 60000);
+            savedIn = child<QLabel>(progress, "label_SavedIn")->toolTip();
+            shownNotConverted = labelText(progress, "label_NotConverted");
+            auto *list = child<QPlainTextEdit>(progress, "plainTextEdit_Problems");
+            QVERIFY(list->isVisible());
+            QVERIFY(list->isReadOnly());
+            QVERIFY(list->textInteractionFlags() & Qt::TextSelectableByMouse);
+            report = list->toPlainText();
+            click(progress, "pushButton_OK");
+        });
+        click(settings, "pushButton_Convert");
+    });
+    child<ZoStyleButton>(&page.table, "pushButton_Convert")->click();
+    QVERIFY(*done);
+    QCOMPARE(folderShown, photos.outDir());
+    QCOMPARE(savedIn, "Saved in: " + photos.outDir());
+    QCOMPARE(shownNotConverted, notConverted);
+    QStringList written = photos.outputs();
+    written.sort();
+    QCOMPARE(written, outputs);
+    const QStringList lines = report.split('\n');
+    QCOMPARE(lines.size(), problemLines);
+    QVERIFY2(lines.last().startsWith(photos.dir.path() + "/IMG_bad0.HEIC: not converted: "), qPrintable(report));
+    if (problemLines == 2)
+        QCOMPARE(lines.first(), photos.dir.path() + "/IMG_0.HEIC: skipped: " + photos.outDir() + "/IMG_0.jpg is already there");
+
+    // The rows say so too: the bad photo's row carries its reason.
+    auto *table = child<QTableWidget>(&page.table, "tableWidget");
+    QCOMPARE(table->item(2, 1)->toolTip(), lines.last());
+    QCOMPARE(table->item(1, 1)->toolTip(), photos.dir.path() + "/IMG_1.HEIC");
 }
 
 void TestBatchControl::cancelAfterTwo_data()

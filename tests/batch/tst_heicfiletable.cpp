@@ -123,6 +123,8 @@ private slots:
     void selectAllStateAndButtons_data();
     void selectAllStateAndButtons();
     void selectAllPartialClickChangesNoRow();
+    void nextListAfterClearStartsFresh();
+    void handedOverPhotosComeTickedBesideTheUsersTicks();
     void duplicatesAreDeletedTogether();
     void deletingEverythingDisablesSelectAll();
     void clear_data();
@@ -289,10 +291,44 @@ void TestHeicFileTable::selectAllPartialClickChangesNoRow()
     page.clickRow(1);
     page.clickRow(1);
     QCOMPARE(page.selectAll()->checkState(), 0);
-    page.clickSelectAll(); // tri-state now: unchecked -> partial, no row changes
-    QCOMPARE(page.selectAll()->checkState(), 1);
-    QVERIFY(page.table.checkedRowOrder().isEmpty());
-    QVERIFY(!page.enabled("pushButton_Convert"));
+    page.clickSelectAll(); // having shown "-" once, it still ticks every row
+    QCOMPARE(page.selectAll()->checkState(), int(Qt::Checked));
+    QCOMPARE(page.table.checkedRowOrder(), (QList<int>{0, 1, 2}));
+    QVERIFY(page.enabled("pushButton_Convert"));
+}
+
+void TestHeicFileTable::nextListAfterClearStartsFresh()
+{
+    Files files;
+    Page page;
+    page.table.addFiles(files.make(3));
+    QVERIFY(!page.enabled("pushButton_Delete")); // nothing ticked yet
+    page.clickRow(1);
+    QCOMPARE(page.selectAll()->checkState(), int(Qt::PartiallyChecked));
+    QVERIFY(page.enabled("pushButton_Delete"));
+    page.table.slot_ClearTable();
+
+    page.table.addFiles(QVector<QString>{files.make("next.HEIC"), files.make("other.HEIC")});
+    QCOMPARE(page.selectAll()->checkState(), int(Qt::Unchecked));
+    QVERIFY(!page.enabled("pushButton_Delete"));
+    page.clickSelectAll();
+    QCOMPARE(page.table.checkedRowOrder(), (QList<int>{0, 1}));
+    QVERIFY(page.enabled("pushButton_Delete"));
+}
+
+void TestHeicFileTable::handedOverPhotosComeTickedBesideTheUsersTicks()
+{
+    Files files;
+    Page page;
+    page.table.addFiles(files.make(3));
+    page.clickRow(2);
+    page.clickRow(0);
+    page.table.handOverFiles({files.make("late.HEIC"), files.make("later.HEIC")});
+    QCOMPARE(page.grid()->rowCount(), 5);
+    QCOMPARE(page.table.checkedRowOrder(), (QList<int>{2, 0, 3, 4}));
+    QCOMPARE(page.rowBox(1)->checkState(), int(Qt::Unchecked));
+    QCOMPARE(page.selectAll()->checkState(), int(Qt::PartiallyChecked));
+    QVERIFY(page.enabled("pushButton_Convert"));
 }
 
 void TestHeicFileTable::duplicatesAreDeletedTogether()
@@ -401,8 +437,7 @@ void TestHeicFileTable::vanishedFileLeavesBlankRow()
     QCOMPARE(page.label("label_FileCount"), QString("2 File(s), "));
     QCOMPARE(page.label("label_FileSize"), QString("1.0MB"));
 
-    page.clickSelectAll(); // tri-state since the partial state: unchecked -> partial
-    page.clickSelectAll(); // -> checked: every row that has a box
+    page.clickSelectAll(); // checked: every row that has a box
     QCOMPARE(page.table.checkedRowOrder(), QList<int>({1}));
     QCOMPARE(page.selectAll()->checkState(), 2);
 }

@@ -89,6 +89,7 @@ private slots:
     void besideWritesNextToEachPhoto();
     void readerGoingAwayDoesNotEndTheBatch();
     void photoThatCrashesTheDecoderCostsOnlyItself();
+    void existingFilesAndAMissingOutputFolder();
     void namesThatAreNotUtf8();
     void sharedTestData_data();
     void sharedTestData();
@@ -116,8 +117,8 @@ void TestConvertCli::helpAndUsageErrors()
     QTemporaryDir dir;
     const Run missing = runConvert({"-o", dir.path(), dir.path() + "/nothing.HEIC"});
     QCOMPARE(missing.exitCode, 1);
-    QVERIFY2(missing.out.contains(dir.path() + "/nothing.HEIC: not converted: the file does not exist"),
-             qPrintable(missing.out));
+    QVERIFY2(missing.err.contains(dir.path() + "/nothing.HEIC: not converted: the file does not exist"),
+             qPrintable(missing.err));
     QVERIFY(missing.out.contains("0 of 1 files converted, 1 failed."));
 }
 
@@ -179,8 +180,15 @@ void TestConvertCli::fixturesUprightWithMetadata()
     const Run run = runConvert(QStringList{"-q", "90", "-o", out} + inputs);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.out.contains("3 of 4 files converted, 1 failed."), qPrintable(run.out));
-    QVERIFY(run.out.contains(dir.path() + "/broken.HEIC: not converted: "));
-    QVERIFY(run.out.contains(dir.path() + "/IMG_0001.HEIC -> " + out + "/Quorvix/IMG_0001.jpg"));
+    // Successes on standard output in the order of the inputs, whichever
+    // worker finished first; the failure on standard error.
+    QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts),
+             (QStringList{dir.path() + "/IMG_0001.HEIC -> " + out + "/Quorvix/IMG_0001.jpg",
+                          dir.path() + QString::fromUtf8("/снимок.heic -> ") + out + QString::fromUtf8("/Quorvix/снимок.jpg"),
+                          dir.path() + "/b.Heic -> " + out + "/Quorvix/b.jpg", "3 of 4 files converted, 1 failed."}));
+    const QStringList failures = run.err.split('\n').filter(": not converted: ");
+    QCOMPARE(failures.size(), 1);
+    QVERIFY2(failures.first().startsWith(dir.path() + "/broken.HEIC: not converted: "), qPrintable(run.err));
 
     const QByteArray jpeg = readAll(out + "/Quorvix/IMG_0001.jpg");
     QCOMPARE(QImage::fromData(jpeg).size(), QSize(64, 96));
@@ -298,6 +306,44 @@ void TestConvertCli::recursiveKeepsTheFolderTree()
     verifyOnlyJpegs(out + "/Quorvix/2023/june", {"b.jpg", "c.jpg"});
     QCOMPARE(QDir(out + "/Quorvix/2023").entryList(QDir::Files), QStringList{"a.jpg"});
     QCOMPARE(QDir(out + "/Quorvix").entryList(QDir::Files), QStringList{"top.jpg"});
+}
+
+void TestConvertCli::existingFilesAndAMissingOutputFolder()
+{
+    if (!decoderWorks())
+        QSKIP("libTarnwick.so is not built");
+    QTemporaryDir dir;
+    HeicFixture::Options o;
+    const QString photo = dir.path() + "/IMG_1.HEIC";
+    QVERIFY(HeicFixture::write(QFile::encodeName(photo).toStdString(), o));
+    QCOMPARE(runConvert({"--existing", "sometimes", photo}).exitCode, 1);
+
+    // -o names a folder that is not there yet: created as mkdir -p does.
+    const QString out = dir.path() + "/new/deeper";
+    const QString quorvix = out + "/Quorvix";
+    const Run first = runConvert({"-o", out, photo});
+    QCOMPARE(first.exitCode, 0);
+    QVERIFY(QFileInfo(quorvix + "/IMG_1.jpg").isFile());
+
+    // A camera's own JPEG of the name in another case, as on a memory card.
+    QVERIFY(QFile::rename(quorvix + "/IMG_1.jpg", quorvix + "/IMG_1.JPG"));
+    const QByteArray camera = readAll(quorvix + "/IMG_1.JPG");
+
+    const Run keep = runConvert({"-o", out, photo});
+    QCOMPARE(keep.exitCode, 0);
+    QVERIFY2(keep.out.contains(photo + " -> " + quorvix + "/IMG_1 (2).jpg"), qPrintable(keep.out));
+    QCOMPARE(readAll(quorvix + "/IMG_1.JPG"), camera);
+
+    // Skipped is no failure; the line and the summary say so.
+    const Run skip = runConvert({"--existing", "skip", "-o", out, photo});
+    QCOMPARE(skip.exitCode, 0);
+    QVERIFY2(skip.out.contains(photo + ": skipped: " + quorvix + "/IMG_1.jpg is already there"), qPrintable(skip.out));
+    QVERIFY(skip.out.contains("0 of 1 files converted, 0 failed, 1 skipped."));
+    QCOMPARE(QDir(quorvix).entryList(QDir::Files), (QStringList{"IMG_1 (2).jpg", "IMG_1.JPG"}));
+
+    const Run replace = runConvert({"--existing", "replace", "-o", out, photo});
+    QCOMPARE(replace.exitCode, 0);
+    QVERIFY(replace.out.contains(photo + " -> " + quorvix + "/IMG_1.jpg"));
 }
 
 void TestConvertCli::besideWritesNextToEachPhoto()
@@ -456,14 +502,14 @@ void TestConvertCli::sharedTestData()
     const QString outputName = file.left(file.lastIndexOf('.')) + ".jpg"; // .heic, .heif and .hif alike
     const QString output = out + "/" + outputName;
     if (size == QSize(-1, -1)) {
-        if (m_sharedRun.out.contains(input + ": not converted: "))
+        if (m_sharedRun.err.contains(input + ": not converted: "))
             QVERIFY(!QFileInfo::exists(output));
         else
             QVERIFY(!QImage(output).isNull());
         return;
     }
     if (size.isEmpty()) {
-        QVERIFY2(m_sharedRun.out.contains(input + ": not converted: "), qPrintable(m_sharedRun.out));
+        QVERIFY2(m_sharedRun.err.contains(input + ": not converted: "), qPrintable(m_sharedRun.err));
         QVERIFY(!QFileInfo::exists(output));
         return;
     }

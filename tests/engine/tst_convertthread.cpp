@@ -402,16 +402,19 @@ void TestConvertThread::sameNameWithinBatchIsNumbered()
         QVERIFY(batch.run());
         QCOMPARE(batch.collector.successSignals, 3);
     }
-    QCOMPARE(entries(m_out + "/Quorvix"), (QStringList{"IMG_1 (2).jpg", "IMG_1 (3).jpg", "IMG_1.jpg"}));
-    QVERIFY(!QImage(m_out + "/Quorvix/IMG_1.jpg").isNull()); // the old file was replaced
+    // The file from before the batch keeps its place.
+    QCOMPARE(entries(m_out + "/Quorvix"),
+             (QStringList{"IMG_1 (2).jpg", "IMG_1 (3).jpg", "IMG_1 (4).jpg", "IMG_1.jpg"}));
+    QCOMPARE(readAll(m_out + "/Quorvix/IMG_1.jpg"), QByteArray("from before the batch"));
 
-    // The next batch starts afresh: its IMG_1 replaces the first.
-    convertQueue().beginBatch();
+    // The next batch starts afresh: told to replace, its IMG_1 replaces the first.
+    convertQueue().beginBatch(OutputLocation::Existing::Replace);
     convertQueue().push(m_in + "/d2/IMG_1.HEIC");
     Batch again(4, m_out);
     QVERIFY(again.run());
     QCOMPARE(again.collector.outputs, QStringList{m_out + "/Quorvix/IMG_1.jpg"});
-    QCOMPARE(entries(m_out + "/Quorvix").size(), 3);
+    QVERIFY(!QImage(m_out + "/Quorvix/IMG_1.jpg").isNull());
+    QCOMPARE(entries(m_out + "/Quorvix").size(), 4);
 }
 
 void TestConvertThread::inputsOfTheBatchAreNeverReplaced()
@@ -475,6 +478,7 @@ void TestConvertThread::linkAtOutputNameIsReplacedNotFollowed()
     QVERIFY(writeFile(m_dir->path() + "/precious.txt", "not to be touched"));
     QVERIFY(QFile::link(m_dir->path() + "/precious.txt", folder + "/a.jpg"));
     QVERIFY(writeFile(m_in + "/a.HEIC", "xdata"));
+    convertQueue().beginBatch(OutputLocation::Existing::Replace);
     convertQueue().push(m_in + "/a.HEIC");
     Batch batch(1, m_out);
     QVERIFY(batch.run());

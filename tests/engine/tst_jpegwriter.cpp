@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -344,8 +345,8 @@ void TestJpegWriter::writeReplacesTargetAndLeavesNothingElse()
     QPixmap pix(20, 10);
     pix.fill(Qt::red);
     const JpegMetadata m = extractJpegMetadata(FakeDecoder::jpegFor(10));
-    QString error;
-    QVERIFY2(writeJpegSafely(pix, target, 90, m, &error), qPrintable(error));
+    JpegWriteFailure error;
+    QVERIFY2(writeJpegSafely(pix, target, 90, m, &error), qPrintable(error.reason));
     const QByteArray written = readAll(target);
     QCOMPARE(countSegments(written, 0xE1, kExifId), 1);
     QCOMPARE(QImage(target).size(), QSize(20, 10));
@@ -360,21 +361,25 @@ void TestJpegWriter::failedWriteLeavesTargetUntouched()
     QTemporaryDir dir;
     QPixmap pix(20, 10);
     pix.fill(Qt::blue);
-    QString error;
+    JpegWriteFailure error;
 
     // The target is a folder: nothing replaces it, no temporary file remains.
     const QString folderTarget = dir.path() + "/taken.jpg";
     QVERIFY(QDir(dir.path()).mkdir("taken.jpg"));
     QVERIFY(!writeJpegSafely(pix, folderTarget, 90, JpegMetadata(), &error));
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!error.reason.isEmpty());
+    QVERIFY(!error.reason.contains(folderTarget)); // the caller names the file
+    QCOMPARE(error.errorNumber, EISDIR);
     QVERIFY(QFileInfo(folderTarget).isDir());
 
     // A null image writes nothing, not even an empty file.
     QVERIFY(!writeJpegSafely(QPixmap(), dir.path() + "/null.jpg", 90, JpegMetadata(), &error));
+    QCOMPARE(error.errorNumber, 0);
     QVERIFY(!QFileInfo::exists(dir.path() + "/null.jpg"));
 
     // A missing folder.
     QVERIFY(!writeJpegSafely(pix, dir.path() + "/missing/x.jpg", 90, JpegMetadata(), &error));
+    QCOMPARE(error.errorNumber, ENOENT);
 
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"taken.jpg"});
@@ -403,12 +408,13 @@ void TestJpegWriter::writeCutShortLeavesOldFileWhole()
     rlimit small = previous;
     small.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    QString error;
+    JpegWriteFailure error;
     const bool written = writeJpegSafely(noise, target, 95, JpegMetadata(), &error);
     setrlimit(RLIMIT_FSIZE, &previous);
 
     QVERIFY(!written);
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!error.reason.isEmpty());
+    QCOMPARE(error.errorNumber, EFBIG);
     QCOMPARE(readAll(target), QByteArray("old content"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"IMG_2.jpg"});

@@ -279,12 +279,19 @@ void renderDialogs()
         progress.setProgress(60, "3/5");
         save(&progress, "batch-progress-running");
         progress.showSuccess(5);
+        progress.showReport("/home/me/Pictures/Holiday 2026/Quorvix", {}, 0);
         save(&progress, "batch-progress-completed");
     }
     {
         BatchConvertProgress progress;
         progress.setProgress(100, "5/5");
-        progress.showSuccess(3, 2);
+        progress.showSuccess(3, 1);
+        progress.showReport("/home/me/Pictures/Holiday 2026/Quorvix",
+                            {"/media/card/DCIM/100APPLE/IMG_0007.HEIC: skipped: /home/me/Pictures/Holiday 2026/"
+                             "Quorvix/IMG_0007.jpg is already there",
+                             "/media/card/DCIM/100APPLE/IMG_0011.HEIC: not converted: not a HEIF or JPEG file "
+                             "(decoder error -3)"},
+                            1);
         save(&progress, "batch-progress-completed-with-failures");
     }
     {
@@ -297,6 +304,7 @@ void renderDialogs()
     }
     {
         SingleConverting done;
+        done.setSavedFile("/home/me/Pictures/Holiday 2026/Quorvix/IMG_0420.jpg");
         save(&done, "single-done-dialog");
     }
     {

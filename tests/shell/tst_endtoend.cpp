@@ -191,6 +191,8 @@ void TestEndToEnd::singlePhotoFromPickToDoneDialog()
     QVERIFY(preview);
     auto *box = preview->findChild<QLabel *>("label_HEIC");
     QTRY_VERIFY_WITH_TIMEOUT(!box->pixmap(Qt::ReturnByValue).isNull(), 60000);
+    // The photo's own thumbnail may come first; Convert waits for the full decode.
+    QTRY_VERIFY_WITH_TIMEOUT(preview->findChild<QPushButton *>("pushButton_Convert")->isEnabled(), 60000);
     // Upright in the box too: a portrait photo fills the box's height.
     QCOMPARE(box->pixmap(Qt::ReturnByValue).height(), 340);
     QVERIFY(box->pixmap(Qt::ReturnByValue).width() < box->pixmap(Qt::ReturnByValue).height());

@@ -357,9 +357,24 @@ void TestWindow::batchAgainGivesFreshTable()
     QCOMPARE(firstTable->findChild<QTableWidget *>("tableWidget")->rowCount(), 2);
     TestSupport::saveToGallery(window.data(), "shell-batch-table");
 
-    button("pushButton_BackHome")->click();
-    flushDeferredDeletes();
-    QVERIFY(!firstTable);
+    // Home asks first: No (and Escape) keep the list, Yes drops it.
+    for (const QString &answer : {QString("No"), QString("Escape"), QString("Yes")}) {
+        QString asked;
+        auto answered = whenModal<TipDialog>([&](TipDialog *dialog) {
+            asked = dialog->findChild<QLabel *>("label_StatesText")->text() + " "
+                  + dialog->findChild<QLabel *>("label_SuccessText")->text();
+            if (answer == "Escape")
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else
+                dialog->findChild<QPushButton *>(answer == "Yes" ? "pushButton_Yes" : "pushButton_OK")->click();
+        });
+        button("pushButton_BackHome")->click();
+        QVERIFY(*answered);
+        QCOMPARE(asked, QString("Leave the batch? The 2 photos in the list will be removed from it; "
+                                "the files stay on disk."));
+        flushDeferredDeletes();
+        QCOMPARE(firstTable.isNull(), answer == "Yes");
+    }
     QVERIFY(window->findChild<QWidget *>("widget_Main")->isVisible());
     QVERIFY(!button("pushButton_BackHome")->isVisible());
     QVERIFY(window->findChild<QLabel *>("label_Company")->isVisible());

@@ -11,6 +11,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
@@ -61,6 +62,17 @@ int32_t fakeDecoder(const unsigned char *input, int32_t inputLength, int32_t qua
         QBuffer buffer(&jpeg);
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "JPEG", 90);
+        if (std::strstr(header, " TAKEN")) {
+            // EXIF whose DateTimeOriginal says 2021:07:04 09:30:00.
+            const char tiff[] = "MM\0\x2A\0\0\0\x08"
+                                "\0\x01" "\x87\x69\0\x04\0\0\0\x01\0\0\0\x1A" "\0\0\0\0"
+                                "\0\x01" "\x90\x03\0\x02\0\0\0\x14\0\0\0\x2C" "\0\0\0\0"
+                                "2021:07:04 09:30:00";
+            const QByteArray payload = QByteArray("Exif\0\0", 6) + QByteArray(tiff, sizeof tiff);
+            QByteArray app1("\xFF\xE1", 2);
+            app1.append(char((payload.size() + 2) >> 8)).append(char((payload.size() + 2) & 0xFF)).append(payload);
+            jpeg.insert(2, app1);
+        }
         result = jpeg.size();
         if (result <= outputCapacity)
             std::memcpy(output, jpeg.constData(), size_t(jpeg.size()));
@@ -140,6 +152,8 @@ public:
                 if (!dialog || !dialog->isVisible() || m_answered.contains(dialog))
                     continue;
                 m_answered.append(dialog);
+                if (auto *saved = dialog->findChild<QLabel *>("label_SavedAs"))
+                    m_savedAs.append(saved->toolTip());
                 if (m_openFolder)
                     QTest::mouseClick(dialog->findChild<QPushButton *>("pushButton_OpenFolder"), Qt::LeftButton);
                 QTest::mouseClick(dialog->findChild<QPushButton *>("pushButton_Ok"), Qt::LeftButton);
@@ -149,6 +163,7 @@ public:
     }
     int answered() const { return m_answered.size(); }
     QStringList messages() const { return m_messages; }
+    QStringList savedAs() const { return m_savedAs; }
     void setBoxPicture(const QString &name) { m_boxPicture = name; }
 
 private:
@@ -157,6 +172,7 @@ private:
     QList<QPointer<SingleConverting>> m_answered;
     QList<QPointer<ZoMessageBox>> m_answeredBoxes;
     QStringList m_messages;
+    QStringList m_savedAs;
     QString m_boxPicture;
 };
 
@@ -207,6 +223,10 @@ private slots:
     void conversionFailureSaysWhereAndWhy();
     void droppedPhotoReplacesShownOne();
     void inputInTargetFolderIsKept();
+    void thumbnailShowsFirstThenTheFullDecode();
+    void createdDateIsWhenThePhotoWasTaken();
+    void existingJpeg_data();
+    void existingJpeg();
     void destroyedWhileDecoding_data();
     void destroyedWhileDecoding();
     void fixtureEndToEnd();
@@ -565,6 +585,8 @@ void TestPreviewHEIC::conversionFailureSaysWhereAndWhy()
         QVERIFY(QDir().mkpath(desktopDir() + "/Quorvix/IMG_7.jpg"));
     PreviewHEIC page(path("IMG_7.HEIC"));
     page.setDecoder(fakeDecoder);
+    if (fault == "target is a folder") // only Replace writes to the name itself
+        page.findChild<QComboBox *>("comboBox_Existing")->setCurrentIndex(1);
     if (fault == "chosen folder is a file") {
         const QString blocker = path(where.left(where.indexOf("/Quorvix/")));
         QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
@@ -673,6 +695,110 @@ void TestPreviewHEIC::inputInTargetFolderIsKept()
     const QString jpeg = written.at(written.at(0) == "b.Heic" ? 1 : 0);
     QCOMPARE(QImage(folder + "/" + jpeg).size(), QSize(64, 48));
     QCOMPARE(photoInfo(&page).value(0), QString("b.Heic"));
+}
+
+// A stand-in thumbnail source: a red 20 x 10 JPEG for any input.
+int32_t redThumbnail(const unsigned char *, int32_t, int32_t, unsigned char *output, int32_t capacity)
+{
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 90);
+    if (jpeg.size() <= capacity)
+        std::memcpy(output, jpeg.constData(), size_t(jpeg.size()));
+    return jpeg.size();
+}
+
+void TestPreviewHEIC::thumbnailShowsFirstThenTheFullDecode()
+{
+    QVERIFY(writeFakePhoto(path("slow.HEIC"), 640, 480, 1500));
+    PreviewHEIC page(path("slow.HEIC"));
+    page.setDecoder(fakeDecoder);
+    page.setThumbnailSource(redThumbnail);
+    page.slot_Preview();
+    QLabel *box = previewBox(&page);
+    QTRY_VERIFY(!box->pixmap(Qt::ReturnByValue).isNull());
+    // The thumbnail, scaled into the box; Convert and the resolution wait.
+    if (!page.findChildren<HEICTojpg *>().isEmpty() && !convertButton(&page)->isEnabled()) {
+        const QColor shown = box->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5);
+        QVERIFY(shown.red() > 240 && shown.green() < 16 && shown.blue() < 16);
+        QCOMPARE(photoInfo(&page).value(3), QString());
+    }
+    QVERIFY(waitForDecodes(&page));
+    QTRY_VERIFY(convertButton(&page)->isEnabled());
+    const QColor full = box->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5);
+    QVERIFY(qAbs(full.red() - 70) < 8 && qAbs(full.blue() - 210) < 8);
+    QCOMPARE(photoInfo(&page).value(3), QString("640*480"));
+}
+
+void TestPreviewHEIC::createdDateIsWhenThePhotoWasTaken()
+{
+    QVERIFY(writeFakePhoto(path("plain.HEIC"), 64, 48));
+    {
+        QFile taken(path("taken.HEIC"));
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+        taken.write("FAKE 64 48 0 TAKEN");
+    }
+    for (const QString &name : {QString("taken.HEIC"), QString("plain.HEIC")}) {
+        PreviewHEIC page(path(name));
+        page.setDecoder(fakeDecoder);
+        page.slot_Preview();
+        QVERIFY(waitForDecodes(&page));
+        const QString fileDate = QFileInfo(path(name)).birthTime().isValid()
+                                     ? QFileInfo(path(name)).birthTime().toLocalTime().toString("MM-dd-yyyy")
+                                     : QFileInfo(path(name)).metadataChangeTime().toLocalTime().toString("MM-dd-yyyy");
+        QCOMPARE(photoInfo(&page).value(1), name == "taken.HEIC" ? QString("07-04-2021") : fileDate);
+    }
+}
+
+void TestPreviewHEIC::existingJpeg_data()
+{
+    QTest::addColumn<int>("choice"); // the page's list, top to bottom
+    QTest::addColumn<QString>("written");
+    QTest::newRow("keep both") << 0 << "IMG_7 (2).jpg";
+    QTest::newRow("replace") << 1 << "IMG_7.jpg";
+    QTest::newRow("skip") << 2 << "";
+}
+
+void TestPreviewHEIC::existingJpeg()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, written);
+    const QString folder = desktopDir() + "/Quorvix";
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeBytes(folder + "/IMG_7.jpg", 10)); // a JPEG from another day
+    QVERIFY(writeFakePhoto(path("IMG_7.HEIC"), 64, 48));
+    PreviewHEIC page(path("IMG_7.HEIC"));
+    page.setDecoder(fakeDecoder);
+    // The page shows where the JPEG goes before anything is converted.
+    QCOMPARE(page.findChild<QLabel *>("label_OutputFolder")->toolTip(), QDir::toNativeSeparators(folder));
+    auto *box = page.findChild<QComboBox *>("comboBox_Existing");
+    QCOMPARE(box->currentText(), QString("Keep both"));
+    box->setFocus();
+    for (int i = 0; i < choice; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(box->currentIndex(), choice);
+    page.slot_Preview();
+    QVERIFY(waitForDecodes(&page));
+
+    DoneDialogAnswerer answerer(false);
+    QTest::mouseClick(convertButton(&page), Qt::LeftButton);
+    QVERIFY(waitForDecodes(&page));
+    if (written.isEmpty()) {
+        QTRY_COMPARE(answerer.messages().size(), 1);
+        QVERIFY2(answerer.messages().first().startsWith("IMG_7.jpg is already there"),
+                 qPrintable(answerer.messages().first()));
+        QCOMPARE(QFileInfo(folder + "/IMG_7.jpg").size(), 10);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"IMG_7.jpg"});
+        return;
+    }
+    QTRY_COMPARE(answerer.answered(), 1);
+    QCOMPARE(answerer.savedAs(), QStringList{"Saved as: " + QDir::toNativeSeparators(folder + "/" + written)});
+    QCOMPARE(QImage(folder + "/" + written).size(), QSize(64, 48));
+    if (written != "IMG_7.jpg")
+        QCOMPARE(QFileInfo(folder + "/IMG_7.jpg").size(), 10);
 }
 
 void TestPreviewHEIC::destroyedWhileDecoding_data()

@@ -436,6 +436,8 @@ private slots:
     void stillImageIsTakenWhateverTheBrands_data();
     void stillImageIsTakenWhateverTheBrands();
     void jpegCodedImageConverts();
+    void thumbnail_data();
+    void thumbnail();
     void twoHundredMegapixelGridConverts();
     void gridTilesSmallerThanTheirCellsAreRefused_data();
     void gridTilesSmallerThanTheirCellsAreRefused();
@@ -1363,6 +1365,53 @@ void TestHeif2Jpg::stillImageIsTakenWhateverTheBrands()
     QVERIFY(info.valid);
     QCOMPARE(info.width, 64);
     QCOMPARE(info.height, 48);
+}
+
+void TestHeif2Jpg::thumbnail_data()
+{
+    QTest::addColumn<int>("rotationCcw");
+    QTest::addColumn<int>("exifOrientation"); // only where there is no container rotation
+    QTest::addColumn<int>("thumbnail");       // 0: none
+    QTest::addColumn<QSize>("size");          // upright
+    QTest::newRow("landscape") << 0 << 1 << 32 << QSize(32, 24);
+    QTest::newRow("irot 90") << 90 << 1 << 32 << QSize(24, 32);
+    QTest::newRow("EXIF 6 only") << 0 << 6 << 32 << QSize(24, 32);
+    QTest::newRow("none") << 0 << 1 << 0 << QSize();
+}
+
+void TestHeif2Jpg::thumbnail()
+{
+    QFETCH(int, rotationCcw);
+    QFETCH(int, exifOrientation);
+    QFETCH(int, thumbnail);
+    QFETCH(QSize, size);
+    HeicFixture::Options o;
+    o.width = 128;
+    o.height = 96;
+    o.rotationCcw = rotationCcw;
+    o.exifOrientation = exifOrientation;
+    o.thumbnail = thumbnail;
+    const Bytes heic = HeicFixture::encode(o);
+    if (heic.empty())
+        QSKIP("libheif cannot encode a thumbnail here");
+    const int32_t capacity = int32_t(heic.size()) * 10;
+    Bytes out(size_t(capacity) + kGuard, kUnwritten);
+    const int32_t result = tarnwick_thumbnail(heic.data(), int32_t(heic.size()), 90, out.data(), capacity);
+    QVERIFY(std::all_of(out.begin() + capacity, out.end(), [](uint8_t b) { return b == kUnwritten; }));
+    if (!size.isValid()) {
+        QCOMPARE(result, int32_t(TARNWICK_ERR_NO_IMAGE));
+        return;
+    }
+    QVERIFY2(result > 0 && result <= capacity, tarnwick_error_text(result));
+    const JpegInfo info = inspect(Bytes(out.begin(), out.begin() + result));
+    QVERIFY(info.valid);
+    QCOMPARE(QSize(info.width, info.height), size);
+    QVERIFY(info.app1Exif.empty()); // a picture to show, not a photo to keep
+
+    // Too small a buffer: the length needed, nothing written.
+    Bytes tiny(16 + kGuard, kUnwritten);
+    QCOMPARE(tarnwick_thumbnail(heic.data(), int32_t(heic.size()), 90, tiny.data(), 16), result);
+    QVERIFY(std::all_of(tiny.begin(), tiny.end(), [](uint8_t b) { return b == kUnwritten; }));
 }
 
 void TestHeif2Jpg::jpegCodedImageConverts()

@@ -4,14 +4,19 @@
 #include "DialogPlacement.h"
 #include "TipDialog.h"
 #include "ZoAccessible.h"
+#include "ZoElidedLabel.h"
 #include "ZoHoverCaption.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QPlainTextEdit>
 
 BatchConvertProgress::BatchConvertProgress(QWidget *parent)
     : ZoStyleDialog(parent)
     , ui(new Ui::BatchConvertProgress)
     , cancelTip(nullptr)
+    , folderLabel(nullptr)
+    , problemList(nullptr)
     , completed(false)
     , cancelling(false)
 {
@@ -43,6 +48,25 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
     // default is No), and closes the completion view.
     ui->pushButton_Cancel->setDefault(true);
     ui->label_NotConverted->hide();
+
+    // The completion view's report, under the counts.
+    folderLabel = new ZoElidedLabel(this);
+    folderLabel->setObjectName(QStringLiteral("label_SavedIn"));
+    folderLabel->setStyleSheet(QStringLiteral("color:#787878"));
+    folderLabel->setFont(font);
+    folderLabel->hide();
+    problemList = new QPlainTextEdit(this);
+    problemList->setObjectName(QStringLiteral("plainTextEdit_Problems"));
+    problemList->setReadOnly(true);
+    problemList->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    problemList->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    problemList->setFont(font);
+    problemList->setStyleSheet(QStringLiteral(
+        "QPlainTextEdit{color:#484848;background:#f6f6f6;border:1px solid #eeeeee;}"));
+    problemList->hide();
+    const int notConverted = ui->verticalLayout_3->indexOf(ui->label_NotConverted);
+    ui->verticalLayout_3->insertWidget(notConverted + 1, folderLabel);
+    ui->verticalLayout_3->insertWidget(notConverted + 2, problemList);
 
     connect(ui->pushButton_Cancel, SIGNAL(clicked()), this, SLOT(slot_isCancelView()));
     connect(ui->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
@@ -92,6 +116,26 @@ void BatchConvertProgress::showSuccess(int count, int failedCount)
 
     ui->label_Progress->hide();
     ui->label_files->hide();
+}
+
+void BatchConvertProgress::showReport(const QString &folder, const QStringList &problems, int skippedCount)
+{
+    folderLabel->setFullText(tr("Saved in: %1").arg(QDir::toNativeSeparators(QDir::cleanPath(folder))));
+    folderLabel->show();
+    if (skippedCount > 0) {
+        const QString skipped = skippedCount == 1
+                                    ? tr("1 file was skipped: a JPEG of that name exists.")
+                                    : tr("%1 files were skipped: a JPEG of that name exists.").arg(skippedCount);
+        const QString shown = ui->label_NotConverted->isHidden() ? QString() : ui->label_NotConverted->text();
+        ui->label_NotConverted->setText(shown.isEmpty() ? skipped : shown + QLatin1Char('\n') + skipped);
+        ui->label_NotConverted->show();
+    }
+    if (problems.isEmpty())
+        return;
+    problemList->setPlainText(problems.join(QLatin1Char('\n')));
+    problemList->show();
+    // Room for the list; the dialog is fixed in size otherwise.
+    setFixedSize(width(), 360);
 }
 
 void BatchConvertProgress::showCancelling()

@@ -3,7 +3,9 @@
 #include "ZoSkin.h"
 #include "ZoStyleDialog.h"
 
+class QPlainTextEdit;
 class TipDialog;
+class ZoElidedLabel;
 
 namespace Ui {
 class BatchConvertProgress;
@@ -12,7 +14,9 @@ class BatchConvertProgress;
 // The modal dialog of a running batch: "Converting n/m files" over a thin
 // progress bar, with Cancel (asks for confirmation first). showSuccess turns
 // it into the completion view: the converted count, and how many files could
-// not be converted when some failed, with Open Folder and OK.
+// not be converted when some failed, with Open Folder and OK. showReport adds
+// where the JPEGs went and one line per photo that failed or was skipped,
+// with the reason, in a list the user can scroll, select and copy.
 //
 // While the batch runs, every way of closing the dialog (Cancel, the title-bar
 // close, Escape, the window manager's close) goes through the same cancel
@@ -29,6 +33,9 @@ public:
     void setProgress(int nValue, const QString &strText);
     // count: files converted; failedCount: files processed without a result.
     void showSuccess(int count, int failedCount = 0);
+    // folder: where the JPEGs went; problems: "photo: reason" lines, none
+    // when every photo was converted. Call after showSuccess.
+    void showReport(const QString &folder, const QStringList &problems, int skippedCount);
     // The cancellation was confirmed and the workers finish the files in hand.
     void showCancelling();
 
@@ -50,6 +57,8 @@ private:
     Ui::BatchConvertProgress *ui;
     ZoSkin skin;
     TipDialog *cancelTip;
+    ZoElidedLabel *folderLabel;
+    QPlainTextEdit *problemList;
     bool completed;
     bool cancelling;
 };

@@ -2,18 +2,46 @@
 #include "ui_ConvertsionSet.h"
 
 #include "ZoAccessible.h"
+#include "ZoChoiceRow.h"
+#include "ZoElidedLabel.h"
 #include "ZoHoverCaption.h"
 #include "ZoStyleSheets.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QSignalBlocker>
 
 ConvertsionSet::ConvertsionSet(QWidget *parent)
     : ZoStyleDialog(parent)
     , ui(new Ui::ConvertsionSet)
+    , folderLabel(nullptr)
+    , existingBox(nullptr)
 {
     ui->setupUi(this);
+
+    // Under the folder row: where the JPEGs go; then the choice for a name
+    // that is taken.
+    folderLabel = new ZoElidedLabel(this);
+    folderLabel->setObjectName(QStringLiteral("label_OutputFolder"));
+    folderLabel->setStyleSheet(QStringLiteral("color:#484848"));
+    folderLabel->setFont(skin.font(34));
+    const int folderRow = ui->verticalLayout_3->indexOf(ui->horizontalLayout_3);
+    auto *folderBlock = new QVBoxLayout;
+    folderBlock->setSpacing(6);
+    ui->verticalLayout_3->removeItem(ui->horizontalLayout_3);
+    folderBlock->addLayout(ui->horizontalLayout_3);
+    folderBlock->addWidget(folderLabel);
+    ui->verticalLayout_3->insertLayout(folderRow, folderBlock);
+    // In the order of OutputLocation::Existing.
+    existingBox = ZoChoiceRow::add(ui->verticalLayout_3, folderRow + 1, tr("If a JPEG of that name exists:"),
+                                   {tr("Keep both"), tr("Replace"), tr("Skip")}, skin.font(34), this,
+                                   QStringLiteral("comboBox_Existing"));
+    setMinimumHeight(380);
+    resize(width(), 380);
+    setSavePath(QString());
 
     ui->widget_Title->setDragTarget(this, QPoint(5, 5), true);
     ui->widget_Title->setTitleText(tr("Conversion Settings"));
@@ -66,12 +94,31 @@ bool ConvertsionSet::allImages() const
     return ui->checkBox_AllImages->isChecked();
 }
 
+void ConvertsionSet::setSavePath(const QString &savePath)
+{
+    QString folder = savePath;
+    OutputLocation::completeSavePath(folder, OutputLocation::Form::Batch);
+    folderLabel->setFullText(QDir::toNativeSeparators(QDir::cleanPath(folder)));
+}
+
+void ConvertsionSet::setExisting(OutputLocation::Existing existing)
+{
+    existingBox->setCurrentIndex(static_cast<int>(existing));
+}
+
+OutputLocation::Existing ConvertsionSet::existing() const
+{
+    return static_cast<OutputLocation::Existing>(existingBox->currentIndex());
+}
+
 void ConvertsionSet::slot_OpenFolder()
 {
     const QString folder = QFileDialog::getExistingDirectory(
         this, tr("Save Path"), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    if (!folder.isEmpty())
-        emit signal_SendSavePath(folder);
+    if (folder.isEmpty())
+        return;
+    setSavePath(folder);
+    emit signal_SendSavePath(folder);
 }
 
 void ConvertsionSet::slot_Convert()

@@ -4,12 +4,12 @@
 #include "ZoAccessible.h"
 
 #include "BatchConvertProgress.h"
+#include "BatchRun.h"
 #include "BatchTableKeys.h"
-#include "ConvertQueue.h"
-#include "ConvertThread.h"
 #include "ConvertsionSet.h"
 #include "DialogPlacement.h"
 #include "DroppedPaths.h"
+#include "OutputLocation.h"
 #include "PhotoFiles.h"
 #include "TipDialog.h"
 #include "ZoMessageBox.h"
@@ -28,7 +28,6 @@
 #include <QMutexLocker>
 #include <QPointer>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTableWidgetItem>
 #include <QTimer>
 #include <QUrl>
@@ -36,10 +35,6 @@
 #include <algorithm>
 
 namespace {
-
-// Each worker hands the decoder a temporary name of its own, so concurrent
-// decoder calls never share a file. Literals: they outlive every worker.
-const char *const workerTempFileNames[4] = {"temp1.hevc", "temp2.hevc", "temp3.hevc", "temp4.hevc"};
 
 // 2,621,440 bytes give "2.5MB", 1,000 bytes "0.0MB".
 QString sizeText(double bytes)
@@ -63,14 +58,14 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     , selectAllBox(nullptr)
     , decoder(nullptr)
     , quality(100)
-    , workers{}
+    , existing(OutputLocation::Existing::KeepBoth)
+    , batchRun(nullptr)
     , settingsDialog(nullptr)
     , successCount(0)
     , progressDialog(nullptr)
     , stopTip(nullptr)
     , failedCount(0)
     , batchTotal(0)
-    , activeWorkers(0)
     , batchState(BatchState::Idle)
     , addMenu(nullptr)
 {
@@ -138,8 +133,7 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     ZoAccessible::describe(table, tr("Photos"), tr("The photos to convert; tick the ones to convert"));
     selectAllBox->setBoxAccessibleTexts(tr("Select all photos"), tr("Ticks or clears every photo in the list"));
 
-    for (int k = 0; k < 4; ++k)
-        workers[k] = new ConvertThread(this);
+    batchRun = new BatchRun(this);
 
     setAcceptDrops(true);
 
@@ -164,26 +158,15 @@ HeicFileTable::HeicFileTable(QWidget *parent)
 
     connect(this, SIGNAL(signal_ConvertSuccessCount(int)), this, SLOT(slot_SetConvertProgress(int)));
     connect(this, SIGNAL(signal_ConvertSuccessAll()), this, SLOT(slot_ConvertSuccess()));
-    for (ConvertThread *worker : workers) {
-        connect(worker, SIGNAL(signal_ConvertSuccess()), this, SLOT(slot_ConvertProgress()));
-        connect(worker, SIGNAL(signal_ConvertFailed()), this, SLOT(slot_ConvertFailed()));
-        // Queued after the worker's last report, so every report is in when
-        // the last worker's finished() arrives.
-        connect(worker, &QThread::finished, this, &HeicFileTable::workerFinished);
-    }
+    connect(batchRun, &BatchRun::fileDone, this, &HeicFileTable::fileDone);
+    connect(batchRun, &BatchRun::finished, this, &HeicFileTable::workerFinished);
 }
 
 HeicFileTable::~HeicFileTable()
 {
     // Paths nobody took are dropped; the files in hand are finished and
     // written before the workers go.
-    for (ConvertThread *worker : workers)
-        worker->setStop(true);
-    convertQueue().clear();
-    for (ConvertThread *worker : workers) {
-        worker->wait();
-        delete worker;
-    }
+    batchRun->stopAndWait();
     delete ui;
 }
 
@@ -216,6 +199,16 @@ void HeicFileTable::addFiles(QVector<QString> vStrPath)
     }
 }
 
+void HeicFileTable::handOverFiles(const QStringList &paths)
+{
+    const int firstNew = fileList.size();
+    appendPhotos(paths);
+    for (ZoStyleCheckBox *box : qAsConst(rowCheckBoxes))
+        if (box->property("row").toInt() >= firstNew)
+            box->setCheckState(Qt::Checked);
+    slot_setSelectAllCheckBoxState();
+}
+
 void HeicFileTable::setDecoder(Heif2jpgFunc func)
 {
     if (func)
@@ -236,6 +229,7 @@ void HeicFileTable::buildRow(int row, const QFileInfo &info)
     }
 
     auto *box = new ZoStyleCheckBox(row, this);
+    box->setProperty("row", row);
     box->setBoxStyleSheet(rowBoxStyleSheet());
     // A row is read out by its photo's name: its (hidden) header names it
     // for screen readers, and so does its check box.
@@ -274,8 +268,8 @@ void HeicFileTable::refreshTable()
     }
     updateSummary(total);
 
-    // Delete acts on the ticked rows, and the rebuilt rows are all unticked.
-    ui->pushButton_Delete->setEnabled(!checkedRows.isEmpty());
+    // Delete needs a ticked row; the rebuilt rows have none.
+    ui->pushButton_Delete->setEnabled(false);
     ui->pushButton_Clear->setEnabled(!fileList.isEmpty());
 }
 
@@ -319,6 +313,8 @@ void HeicFileTable::slot_ClearTable()
     ui->label_FileCount->setText(QStringLiteral("0") + tr(" File(s), "));
     ui->label_FileSize->setText("0 MB");
     ui->pushButton_Convert->setEnabled(false);
+    // The next list starts with nothing ticked, and so does the box over it.
+    selectAllBox->setCheckState(Qt::Unchecked);
     selectAllBox->setEnabled(false);
     repaint();
 }
@@ -491,7 +487,7 @@ void HeicFileTable::slot_setSelectAllCheckBoxState()
 
 void HeicFileTable::settleConvertButton()
 {
-    ui->pushButton_Convert->setEnabled(!checkedRows.isEmpty() && activeWorkers == 0);
+    ui->pushButton_Convert->setEnabled(!checkedRows.isEmpty() && !batchRun->isRunning());
 }
 
 bool HeicFileTable::batchBusy() const
@@ -505,6 +501,8 @@ void HeicFileTable::slot_BatchConvert()
     settingsDialog = dialog;
     dialog->setQuality(quality);
     dialog->setAllImages(allImages);
+    dialog->setSavePath(savePath);
+    dialog->setExisting(existing);
     connect(dialog, SIGNAL(signal_SendSavePath(QString)), this, SLOT(slot_SavePath(QString)));
     connect(dialog, SIGNAL(signal_SetConvertQuality(int)), this, SLOT(slot_ConvertQuality(int)));
     connect(dialog, SIGNAL(signal_Convert()), this, SLOT(slot_StartConvert()));
@@ -530,6 +528,7 @@ void HeicFileTable::slot_StartConvert()
 {
     if (settingsDialog) {
         allImages = settingsDialog->allImages();
+        existing = settingsDialog->existing();
         settingsDialog->close();
         settingsDialog->deleteLater();
         settingsDialog = nullptr;
@@ -537,12 +536,29 @@ void HeicFileTable::slot_StartConvert()
     // A batch of no file would never complete. While workers of the last
     // batch are still ending, Convert is disabled; a start now would have to
     // wait for them.
-    if (checkedRows.isEmpty() || activeWorkers > 0 || batchBusy())
+    if (checkedRows.isEmpty() || batchRun->isRunning() || batchBusy())
         return;
 
+    QVector<ConvertQueue::Item> items;
+    items.reserve(checkedRows.size());
+    for (int index : qAsConst(checkedRows)) {
+        ConvertQueue::Item item;
+        item.path = fileList.at(index).filePath();
+        items.append(item);
+    }
+    BatchRun::Settings settings;
+    settings.decoder = decoder;
+    settings.quality = quality;
+    settings.savePath = savePath;
+    settings.existing = existing;
+    settings.allImages = allImages;
+    if (!batchRun->start(items, settings))
+        return;
+    batchRows = checkedRows;
+    clearRowMarks();
     successCount = 0;
     failedCount = 0;
-    batchTotal = checkedRows.size();
+    batchTotal = items.size();
     batchState = BatchState::Running;
 
     convertQueue().beginBatch();
@@ -576,6 +592,14 @@ void HeicFileTable::slot_StartConvert()
     // Completed and closed with OK, or cancelled: the controller let go of it.
     if (dialog && dialog != progressDialog)
         dialog->deleteLater();
+}
+
+void HeicFileTable::fileDone(int index)
+{
+    if (batchRun->results().at(index).outcome == BatchRun::Outcome::Converted)
+        slot_ConvertProgress();
+    else
+        slot_ConvertFailed();
 }
 
 void HeicFileTable::slot_ConvertProgress()
@@ -614,25 +638,18 @@ void HeicFileTable::slot_StopConvert()
     if (batchState != BatchState::Running)
         return;
     batchState = BatchState::Cancelling;
-    for (ConvertThread *worker : workers)
-        if (worker->isRunning())
-            worker->setStop(true);
-    convertQueue().clear();
+    batchRun->cancel();
 
     if (progressDialog)
         progressDialog->showCancelling();
-    // Normally the last worker's finished() brings the notice; with none
+    // Normally the batch's finished() brings the notice; with no worker
     // left running it comes once the confirmation has gone.
-    if (activeWorkers == 0)
+    if (!batchRun->isRunning())
         QMetaObject::invokeMethod(this, &HeicFileTable::showCancelledNotice, Qt::QueuedConnection);
 }
 
 void HeicFileTable::workerFinished()
 {
-    if (activeWorkers > 0)
-        --activeWorkers;
-    if (activeWorkers > 0)
-        return;
     if (batchState == BatchState::Cancelling)
         showCancelledNotice();
     settleConvertButton();
@@ -652,6 +669,7 @@ void HeicFileTable::showCancelledNotice()
     const int converted = successCount;
     successCount = 0;
     failedCount = 0;
+    markProblemRows();
 
     if (!stopTip) {
         stopTip = new TipDialog(this);
@@ -670,28 +688,61 @@ void HeicFileTable::slot_ConvertSuccess()
     if (batchState != BatchState::Running)
         return;
     batchState = BatchState::Idle;
-    if (progressDialog)
-        progressDialog->showSuccess(successCount, failedCount);
+    const QStringList problems = markProblemRows();
+    if (progressDialog) {
+        progressDialog->showSuccess(successCount, batchRun->failedCount());
+        progressDialog->showReport(batchRun->outputFolder(), problems, batchRun->skippedCount());
+    }
     successCount = 0;
     failedCount = 0;
     progressDialog = nullptr;
-    for (ConvertThread *worker : workers)
-        worker->setStop(true);
+}
+
+QStringList HeicFileTable::markProblemRows()
+{
+    QStringList lines;
+    const QVector<BatchRun::FileResult> &results = batchRun->results();
+    for (int i = 0; i < results.size() && i < batchRows.size(); ++i) {
+        const BatchRun::FileResult &result = results.at(i);
+        QString line;
+        if (result.outcome == BatchRun::Outcome::Failed)
+            line = tr("%1: not converted: %2").arg(QDir::toNativeSeparators(result.input), result.reason);
+        else if (result.outcome == BatchRun::Outcome::Skipped)
+            line = tr("%1: skipped: %2 is already there")
+                       .arg(QDir::toNativeSeparators(result.input), QDir::toNativeSeparators(result.output));
+        else
+            continue;
+        lines << line;
+        const int row = batchRows.at(i);
+        for (int column = 1; column <= 3; ++column) {
+            if (QTableWidgetItem *item = ui->tableWidget->item(row, column)) {
+                item->setForeground(result.outcome == BatchRun::Outcome::Failed ? QColor(0xd9, 0x3a, 0x3a)
+                                                                                : QColor(0xc0, 0x80, 0x10));
+                item->setToolTip(line);
+            }
+        }
+    }
+    return lines;
+}
+
+void HeicFileTable::clearRowMarks()
+{
+    QTableWidget *table = ui->tableWidget;
+    for (int row = 0; row < table->rowCount() && row < fileList.size(); ++row) {
+        for (int column = 1; column <= 3; ++column) {
+            if (QTableWidgetItem *item = table->item(row, column)) {
+                item->setForeground(QColor(120, 120, 120));
+                item->setToolTip(column == 2 ? QString() : fileList.at(row).filePath());
+            }
+        }
+    }
 }
 
 void HeicFileTable::slot_OpenFolder()
 {
-    // The folder the workers write into (without the trailing separator).
-    QString folder;
-    if (savePath.isEmpty()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "/Quorvix";
-        savePath = folder;
-    } else if (savePath.contains("/Quorvix")) {
-        folder = savePath;
-    } else {
-        folder = savePath + "/Quorvix";
-        savePath = folder;
-    }
+    // The folder the workers write into; the completed save path is kept.
+    OutputLocation::completeSavePath(savePath, OutputLocation::Form::Batch);
+    const QString folder = QDir::cleanPath(savePath);
     DesktopOpener::openFolder(folder);
 
     if (progressDialog) {

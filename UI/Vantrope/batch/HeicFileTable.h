@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Heif2jpg.h"
+#include "OutputLocation.h"
 #include "ZoSkin.h"
 
 #include <QFileInfo>
@@ -11,8 +12,8 @@
 #include <QWidget>
 
 class BatchConvertProgress;
+class BatchRun;
 class QMenu;
-class ConvertThread;
 class ConvertsionSet;
 class TipDialog;
 class ZoStyleCheckBox;
@@ -27,8 +28,8 @@ class HeicFileTable;
 // button, which is usable only while at least one row is checked.
 //
 // It is also the batch controller: Convert opens the settings dialog, the
-// checked rows are converted by four workers sharing convertQueue(), in the
-// order in which the rows were checked, and a modal progress dialog follows
+// checked rows are converted by a BatchRun (its workers share convertQueue()),
+// in the order in which the rows were checked, and a modal progress dialog follows
 // every processed file (converted or failed) until all are done or the user
 // cancels. Quality and output folder live as long as the page.
 //
@@ -54,6 +55,12 @@ public:
     // included; a folder stands for the HEIF photos in it and below it.
     // Missing files are skipped silently. All rows start unchecked.
     void addFiles(QVector<QString> vStrPath);
+    // Photos handed over by a second start of the program: appended as new
+    // rows, ticked, while the rows already listed keep their ticks. A folder
+    // stands for the HEIF photos in it and below it.
+    void handOverFiles(const QStringList &paths);
+    // The photos listed (rows), vanished files included.
+    int photoCount() const { return fileList.size(); }
     // A null decoder leaves the one held unchanged.
     void setDecoder(Heif2jpgFunc func);
 
@@ -110,6 +117,12 @@ private:
     // has ended (a drop's source is not kept waiting for the answer).
     void tellNoPhotosFound(const QString &text);
     void settleConvertButton();
+    void fileDone(int index);
+    // Marks the rows of the last batch whose photo failed or was skipped
+    // (their reason in the tooltip) and returns one "photo: what happened"
+    // line for each, in queue order.
+    QStringList markProblemRows();
+    void clearRowMarks();
     void workerFinished();
     void showCancelledNotice();
     bool batchBusy() const;
@@ -133,7 +146,10 @@ private:
     QString savePath;
     int quality;
     bool allImages = false; // every top-level image of a photo, not the primary only
-    ConvertThread *workers[4];
+    OutputLocation::Existing existing;
+    BatchRun *batchRun;
+    // The row of each input of the last batch, by its position in the batch.
+    QList<int> batchRows;
     ConvertsionSet *settingsDialog;
     int successCount;
     BatchConvertProgress *progressDialog;
@@ -143,8 +159,6 @@ private:
     int failedCount;
     // Files in the running batch, fixed when it starts.
     int batchTotal;
-    // Workers started for the last batch that have not reported finished().
-    int activeWorkers;
     BatchState batchState;
     QMenu *addMenu;
 

@@ -31,6 +31,10 @@ public:
     void setConvertedCount(int count);
     // "Are you sure to trash all the files here?"; Yes emits signal_ClearTable().
     void setClearConfirmMode();
+    // "Leave the batch?" over what that does to the photoCount photos listed;
+    // Yes closes the dialog accepted (exec() returns QDialog::Accepted), No
+    // and every other way of closing it leave it rejected.
+    void setLeaveBatchConfirmMode(int photoCount);
     // "Are you sure to quit the program?"; Yes emits signal_ExitApp() and closes.
     void setQuitConfirmMode();
 

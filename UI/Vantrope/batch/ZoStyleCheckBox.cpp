@@ -45,6 +45,10 @@ void ZoStyleCheckBox::click()
 
 void ZoStyleCheckBox::slot_StateChanged(int nState)
 {
+    // The partial state is only ever shown, never a user's choice: once the
+    // box leaves it, the next click ticks or unticks again.
+    if (nState != Qt::PartiallyChecked)
+        ui->checkBox->setTristate(false);
     emit signal_StateChanged(nState, index);
 }
 

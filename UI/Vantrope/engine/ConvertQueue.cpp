@@ -1,7 +1,5 @@
 #include "ConvertQueue.h"
 
-#include "OutputLocation.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,9 +25,12 @@ QString folderKey(const QString &folder)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
+// Keys ignore case: two names that differ only in case are one file on the
+// file systems that ignore it.
 QString joinKey(const QString &folderKey, const QString &name)
 {
-    return folderKey.endsWith(QLatin1Char('/')) ? folderKey + name : folderKey + QLatin1Char('/') + name;
+    const QString key = folderKey.endsWith(QLatin1Char('/')) ? folderKey + name : folderKey + QLatin1Char('/') + name;
+    return OutputLocation::foldedName(key);
 }
 
 // A path cut at its last "/". folder is null when there is no "/" (the name
@@ -113,26 +114,52 @@ void ConvertQueue::nameQueuedItems(const std::function<QString(const Item &)> &w
         m_batchInputs.insert(joinKey(keyOf(input.path()), input.fileName()));
         const QString canonical = input.canonicalFilePath();
         if (!canonical.isEmpty())
-            m_batchInputs.insert(canonical);
+            m_batchInputs.insert(OutputLocation::foldedName(canonical));
     }
+    // What each output folder held before the batch, read once per folder.
+    QHash<QString, QSet<QString>> entries;
     for (Item &item : m_items) {
         if (!item.outputPath.isEmpty())
             continue;
         const SplitPath wanted = splitPath(wantedOutput(item));
-        item.outputPath = reserveLocked(wanted.folder, keyOf(wanted.keyFolder()), wanted.name);
+        const QString key = keyOf(wanted.keyFolder());
+        auto listed = entries.find(key);
+        if (listed == entries.end())
+            listed = entries.insert(key, m_existing == OutputLocation::Existing::Replace
+                                             ? QSet<QString>()
+                                             : OutputLocation::foldedEntryNames(wanted.keyFolder()));
+        item.outputPath = reserveLocked(wanted.folder, key, wanted.name, *listed, &item.existingPath);
     }
 }
 
-QString ConvertQueue::reserveLocked(const QString &folder, const QString &key, const QString &name)
+QString ConvertQueue::reserveLocked(const QString &folder, const QString &key, const QString &name,
+                                    const QSet<QString> &folderEntries, QString *existingPath)
 {
+    existingPath->clear();
     for (int n = 1;; ++n) {
         const QString candidate = n == 1 ? name : OutputLocation::numberedName(name, n);
         const QString candidateKey = joinKey(key, candidate);
-        if (!m_reservedOutputs.contains(candidateKey) && !m_batchInputs.contains(candidateKey)) {
-            m_reservedOutputs.insert(candidateKey);
-            return folder.isNull() ? candidate : folder + QLatin1Char('/') + candidate;
+        if (m_reservedOutputs.contains(candidateKey) || m_batchInputs.contains(candidateKey))
+            continue;
+        const QString path = folder.isNull() ? candidate : folder + QLatin1Char('/') + candidate;
+        if (folderEntries.contains(OutputLocation::foldedName(candidate))) {
+            if (m_existing == OutputLocation::Existing::KeepBoth)
+                continue;
+            // Skip: the name stays the existing file's; nothing is written.
+            *existingPath = path;
         }
+        m_reservedOutputs.insert(candidateKey);
+        return path;
     }
+}
+
+QStringList ConvertQueue::queuedPaths() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    QStringList paths;
+    for (const Item &item : m_items)
+        paths << item.path;
+    return paths;
 }
 
 void ConvertQueue::clear()
@@ -141,13 +168,22 @@ void ConvertQueue::clear()
     m_items.clear();
 }
 
-void ConvertQueue::beginBatch()
+OutputLocation::Existing ConvertQueue::existingPolicy() const
+{
+    std::lock_guard<std::mutex> lock(m_namesMutex);
+    return m_existing;
+}
+
+void ConvertQueue::beginBatch(OutputLocation::Existing existing)
 {
     std::lock_guard<std::mutex> queue(m_mutex);
     // Paths a stopped batch left behind are named again with the new batch.
-    for (Item &item : m_items)
+    for (Item &item : m_items) {
         item.outputPath.clear();
+        item.existingPath.clear();
+    }
     std::lock_guard<std::mutex> lock(m_namesMutex);
+    m_existing = existing;
     m_reservedOutputs.clear();
     m_batchInputs.clear();
     m_failedFolders.clear();
@@ -160,7 +196,11 @@ QString ConvertQueue::reserveOutputPath(const QString &wantedPath)
     const SplitPath wanted = splitPath(wantedPath);
     const QString key = folderKey(wanted.keyFolder());
     std::lock_guard<std::mutex> lock(m_namesMutex);
-    return reserveLocked(wanted.folder, key, wanted.name);
+    const QSet<QString> entries = m_existing == OutputLocation::Existing::KeepBoth
+                                    ? OutputLocation::foldedEntryNames(wanted.keyFolder())
+                                    : QSet<QString>();
+    QString existingPath;
+    return reserveLocked(wanted.folder, key, wanted.name, entries, &existingPath);
 }
 
 QString ConvertQueue::troubleLocked(const QString &key) const

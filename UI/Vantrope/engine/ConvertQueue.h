@@ -1,8 +1,11 @@
 #pragma once
 
+#include "OutputLocation.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -43,6 +46,8 @@ public:
         QString subfolder;  // relative folder inside the output folder ("a/b"), empty for none
         bool beside = false; // the JPEG goes into the input's own folder
         QString outputPath; // given by take()
+        int index = -1;     // the owner's number for it, handed back with its outcome
+        QString existingPath; // Skip: the file that already has the output name
     };
 
     ConvertQueue() = default;
@@ -62,16 +67,23 @@ public:
     // calling worker); items not named yet are named with it, in queue order.
     std::optional<Item> take(const std::function<QString(const Item &)> &wantedOutput);
 
+    // The paths still waiting, front first (a snapshot).
+    QStringList queuedPaths() const;
+
     // Empties the queue (the paths of a cancelled batch).
     void clear();
 
-    // Forgets the output names and folder troubles of the previous batch.
-    void beginBatch();
+    // Forgets the output names and folder troubles of the previous batch; the
+    // new batch treats files already at an output name as existing says.
+    void beginBatch(OutputLocation::Existing existing = OutputLocation::Existing::KeepBoth);
+    OutputLocation::Existing existingPolicy() const;
 
     // Returns the output path to write for wantedPath: wantedPath itself when
-    // this batch has not used it yet, otherwise the first free
-    // "<base> (n).<suffix>", n = 2, 3, ... The returned path is reserved for
-    // the caller. Safe to call from every worker at once.
+    // this batch has not used it yet (nor, with KeepBoth, a file in the
+    // folder), otherwise the first free "<base> (n).<suffix>", n = 2, 3, ...
+    // The returned path is reserved for the caller. Safe to call from every
+    // worker at once. The folder is read afresh: a worker calls this when a
+    // file took its name after the batch was named.
     QString reserveOutputPath(const QString &wantedPath);
 
     // Makes sure folder can receive this batch's JPEGs and returns why it
@@ -89,10 +101,11 @@ public:
 
 private:
     QString troubleLocked(const QString &folderKey) const;
-    QString reserveLocked(const QString &folder, const QString &folderKey, const QString &name);
+    QString reserveLocked(const QString &folder, const QString &folderKey, const QString &name,
+                          const QSet<QString> &folderEntries, QString *existingPath);
     void nameQueuedItems(const std::function<QString(const Item &)> &wantedOutput);
 
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::deque<Item> m_items;
 
     // Serialises useOutputFolder's checks; taken before m_namesMutex.
@@ -105,6 +118,7 @@ private:
     QHash<QString, QString> m_failedFolders;
     std::vector<std::pair<dev_t, QString>> m_failedFileSystems;
     QSet<QString> m_preparedFolders;
+    OutputLocation::Existing m_existing = OutputLocation::Existing::KeepBoth;
 };
 
 ConvertQueue &convertQueue();

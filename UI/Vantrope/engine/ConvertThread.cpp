@@ -113,6 +113,7 @@ void ConvertThread::run()
             return;
         m_strSavePath = savePath;
         m_strInputPath = item->path;
+        m_itemIndex = item->index;
         m_strFailure.clear();
         m_metadata = JpegMetadata();
         const QFileInfo info(item->path);
@@ -121,7 +122,12 @@ void ConvertThread::run()
             continue;
         }
         m_strFileName = info.fileName();
+        if (!item->existingPath.isEmpty()) {
+            emit signal_ItemSkipped(m_itemIndex, item->existingPath);
+            continue;
+        }
         m_strOutputPath = item->outputPath;
+        m_strWantedPath = OutputLocation::wantedOutputPath(savePath, item->path, item->subfolder, item->beside);
         m_strOutputFolder = m_strOutputPath.left(m_strOutputPath.lastIndexOf(QLatin1Char('/')));
         // The folder first: when it cannot take the JPEG, the photo is not
         // decoded for nothing.
@@ -194,9 +200,11 @@ void ConvertThread::convertOtherImages(const unsigned char *input, int32_t nLeng
         decoded.metadata.sourceModified = m_sourceModified;
         const QString outputPath =
             convertQueue().reserveOutputPath(OutputLocation::otherImagePath(primaryOutputPath, index + 1));
-        QString error;
-        if (!writeJpegSafely(decoded.pixmap, outputPath, m_nQuality, decoded.metadata, &error)) {
-            emit signal_FileWarning(m_strInputPath, QStringLiteral("%1 not converted: %2").arg(label, error));
+        JpegWriteFailure failure;
+        const bool replace = convertQueue().existingPolicy() == OutputLocation::Existing::Replace;
+        if (!writeJpegSafely(decoded.pixmap, outputPath, m_nQuality, decoded.metadata, &failure, replace)) {
+            emit signal_FileWarning(m_strInputPath, QStringLiteral("%1 not converted: cannot write %2: %3")
+                                                        .arg(label, outputPath, failure.reason));
             continue;
         }
         emit signal_ImageConverted(m_strInputPath, outputPath);
@@ -209,13 +217,28 @@ void ConvertThread::saveJpg(QPixmap pix)
         reportFailure(m_strFailure.isEmpty() ? QStringLiteral("nothing decoded") : m_strFailure);
         return;
     }
-    const QString outputPath = m_strOutputPath;
+    // A file that took the output name after the batch was named stays too:
+    // the JPEG takes the next free name, or the photo counts as skipped.
+    const OutputLocation::Existing existing = convertQueue().existingPolicy();
+    const bool replace = existing == OutputLocation::Existing::Replace;
+    QString outputPath = m_strOutputPath;
+    JpegWriteFailure failure;
+    bool written = false;
+    for (int attempt = 0; attempt < 3 && !written; ++attempt) {
+        written = writeJpegSafely(pix, outputPath, m_nQuality, m_metadata, &failure, replace);
+        if (written || failure.errorNumber != EEXIST || replace)
+            break;
+        if (existing == OutputLocation::Existing::Skip) {
+            emit signal_ItemSkipped(m_itemIndex, outputPath);
+            return;
+        }
+        outputPath = convertQueue().reserveOutputPath(m_strWantedPath);
+    }
     m_strFileName = QFileInfo(outputPath).fileName();
-    QString error;
-    int errorCode = 0;
-    if (!writeJpegSafely(pix, outputPath, m_nQuality, m_metadata, &error, &errorCode)) {
+    if (!written) {
+        const QString error = QStringLiteral("cannot write %1: %2").arg(outputPath, failure.reason);
         bool wholeFileSystem = false;
-        if (failsWholeFolder(errorCode, &wholeFileSystem))
+        if (failsWholeFolder(failure.errorNumber, &wholeFileSystem))
             convertQueue().markOutputFolderFailed(m_strOutputFolder, error, wholeFileSystem);
         reportFailure(error);
         return;
@@ -223,15 +246,17 @@ void ConvertThread::saveJpg(QPixmap pix)
     // The photo counts as converted once every image of it is written.
     if (m_otherImagesInput && !m_bStop)
         convertOtherImages(m_otherImagesInput, m_nOtherImagesLength, outputPath);
-    emit signal_ConvertSuccess();
-    emit signal_FileConverted(m_strInputPath, outputPath);
     if (!m_metadata.gainMap.leftOut.isEmpty())
         emit signal_FileWarning(m_strInputPath,
                                 QStringLiteral("gain map left out: %1").arg(m_metadata.gainMap.leftOut));
+    emit signal_ConvertSuccess();
+    emit signal_FileConverted(m_strInputPath, outputPath);
+    emit signal_ItemConverted(m_itemIndex, outputPath);
 }
 
 void ConvertThread::reportFailure(const QString &strReason)
 {
     emit signal_ConvertFailed();
     emit signal_FileFailed(m_strInputPath, strReason);
+    emit signal_ItemFailed(m_itemIndex, strReason);
 }

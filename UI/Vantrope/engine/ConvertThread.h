@@ -32,7 +32,11 @@
 // signal_ConvertSuccess() after each written JPEG, signal_ConvertFailed() for
 // each path that was not converted (missing file, unreadable, too large,
 // not decodable, not writable). signal_FileConverted and signal_FileFailed
-// carry the same outcome with the paths and the reason, emitted right after.
+// carry the same outcome with the paths and the reason, emitted right after,
+// and signal_ItemConverted / signal_ItemFailed with the queued item's index.
+// A path whose output name a file already had when the batch began, in a
+// batch that skips such photos (ConvertQueue::beginBatch), is not decoded:
+// signal_ItemSkipped carries the index and that file's path.
 class ConvertThread : public QThread
 {
     Q_OBJECT
@@ -63,7 +67,10 @@ signals:
     void signal_ConvertFailed();
     void signal_FileConverted(const QString &strInputPath, const QString &strOutputPath);
     void signal_FileFailed(const QString &strInputPath, const QString &strReason);
-    // After signal_FileConverted, when the JPEG lacks something the photo
+    void signal_ItemConverted(int index, const QString &strOutputPath);
+    void signal_ItemFailed(int index, const QString &strReason);
+    void signal_ItemSkipped(int index, const QString &strExistingPath);
+    // Before signal_FileConverted, when the JPEG lacks something the photo
     // had (a gain map the decoder could not use).
     void signal_FileWarning(const QString &strInputPath, const QString &strWarning);
     // A further image of the photo written (setAllImages).
@@ -99,7 +106,9 @@ private:
 
     // State of the job in hand.
     QString m_strInputPath;
+    int m_itemIndex = -1;
     QString m_strOutputPath; // named by the queue when the file was taken
+    QString m_strWantedPath; // the output path before any numbering
     QString m_strOutputFolder; // the folder part of m_strOutputPath
     QDateTime m_sourceModified;
     QString m_strFailure;

@@ -5,7 +5,7 @@
 // read; every read of the TIFF structure is bounds-checked, so a malformed
 // segment gives no date rather than a wrong one.
 
-#include "JpegWriter.h"
+#include "JpegMetadata.h"
 
 #include <QDateTime>
 

@@ -11,6 +11,7 @@ typedef const char *(*ErrorTextFunc)(int32_t code);
 std::atomic<ErrorTextFunc> g_errorText{nullptr};
 std::atomic<Heif2jpgImageFunc> g_imageDecoder{nullptr};
 std::atomic<ImageCountFunc> g_imageCounter{nullptr};
+std::atomic<ThumbnailFunc> g_thumbnail{nullptr};
 } // namespace
 
 Heif2jpgFunc bindDecoder()
@@ -21,7 +22,13 @@ Heif2jpgFunc bindDecoder()
     g_errorText.store(reinterpret_cast<ErrorTextFunc>(GetProcAddress(module, "tarnwick_error_text")));
     g_imageDecoder.store(reinterpret_cast<Heif2jpgImageFunc>(GetProcAddress(module, "heif2jpg_image")));
     g_imageCounter.store(reinterpret_cast<ImageCountFunc>(GetProcAddress(module, "tarnwick_image_count")));
+    g_thumbnail.store(reinterpret_cast<ThumbnailFunc>(GetProcAddress(module, "tarnwick_thumbnail")));
     return reinterpret_cast<Heif2jpgFunc>(GetProcAddress(module, "heif2jpg"));
+}
+
+ThumbnailFunc bindThumbnail()
+{
+    return g_thumbnail.load();
 }
 
 QString decoderErrorText(int32_t code)

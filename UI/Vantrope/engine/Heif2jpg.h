@@ -31,6 +31,16 @@ constexpr int32_t kDecoderFlagSdrOnly = 1;
 // The library stays loaded for the life of the process.
 Heif2jpgFunc bindDecoder();
 
+// tarnwick_thumbnail(input, inputLength, quality, output, outputCapacity): the
+// primary image's own thumbnail, upright, as a JPEG; results as heif2jpg, a
+// negative code also when the photo has no thumbnail.
+typedef int32_t (*ThumbnailFunc)(const unsigned char *input, int32_t inputLength, int32_t quality,
+                                 unsigned char *output, int32_t outputCapacity);
+
+// The thumbnail export of the library bindDecoder() loaded; null when that
+// library is not loaded or has no such export.
+ThumbnailFunc bindThumbnail();
+
 // A short text for a failed heif2jpg result, for messages: the library's own
 // words when bindDecoder() found them.
 QString decoderErrorText(int32_t code);

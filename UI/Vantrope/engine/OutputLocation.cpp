@@ -143,6 +143,17 @@ bool prepareSubfolder(const QString &root, const QString &subfolder, QString *re
     return true;
 }
 
+bool prepareFolderTree(const QString &folder, QString *reason)
+{
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    QString existing = path;
+    while (!exists(existing) && existing != QLatin1String("/"))
+        existing = QFileInfo(existing).path();
+    if (existing == path)
+        return true; // the rule holds the folder it writes into, not the user's own choice
+    return prepareSubfolder(existing, QDir(existing).relativeFilePath(path), reason);
+}
+
 QString outputFolder(const QString &completedSavePath, const QString &inputPath, const QString &subfolder,
                      bool beside)
 {
@@ -163,7 +174,18 @@ QString wantedOutputPath(const QString &completedSavePath, const QString &inputP
          + outputName(QFileInfo(inputPath).fileName());
 }
 
-QString resolve(QString &savePath, const QString &inputPath, Form form, bool *folderReady, QString *reason)
+QSet<QString> foldedEntryNames(const QString &folder)
+{
+    QSet<QString> names;
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries)
+        names.insert(foldedName(entry));
+    return names;
+}
+
+QString resolve(QString &savePath, const QString &inputPath, Form form, bool *folderReady, QString *reason,
+                Existing existing, QString *existingPath)
 {
     const bool isDefault = savePath.isEmpty();
     completeSavePath(savePath, form);
@@ -174,10 +196,11 @@ QString resolve(QString &savePath, const QString &inputPath, Form form, bool *fo
         *folderReady = ready;
     if (reason)
         *reason = why;
+    if (existingPath)
+        existingPath->clear();
 
     const QFileInfo input(inputPath);
     const QString name = outputName(input.fileName());
-    QString outputPath = wantedOutputPath(folder, inputPath, QString(), false);
     // The input must never be replaced by its own JPEG.
     auto isInput = [&](const QString &candidate) {
         const QFileInfo output(candidate);
@@ -185,8 +208,19 @@ QString resolve(QString &savePath, const QString &inputPath, Form form, bool *fo
             return true;
         return output.exists() && input.exists() && output.canonicalFilePath() == input.canonicalFilePath();
     };
-    for (int n = 2; isInput(outputPath); ++n)
+    const QSet<QString> taken = existing == Existing::Replace ? QSet<QString>() : foldedEntryNames(folder);
+    QString outputPath = wantedOutputPath(folder, inputPath, QString(), false);
+    for (int n = 2;; ++n) {
+        const QString candidateName = QFileInfo(outputPath).fileName();
+        if (!isInput(outputPath) && !taken.contains(foldedName(candidateName)))
+            break;
+        if (existing == Existing::Skip && !isInput(outputPath)) {
+            if (existingPath)
+                *existingPath = outputPath;
+            break;
+        }
         outputPath = folder + QLatin1Char('/') + numberedName(name, n);
+    }
     return outputPath;
 }
 

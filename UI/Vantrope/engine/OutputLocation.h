@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 
 // The output location rule: where the JPEG of one input goes.
@@ -25,6 +26,24 @@
 namespace OutputLocation {
 
 enum class Form { Batch, SinglePhoto };
+
+// What happens when a file of the output name is already in the folder
+// (before the conversion): the JPEG takes the next free "(n)" name, replaces
+// it, or the photo is left unconverted. Names that differ only in case count
+// as the same name on every file system, since FAT and exFAT (memory cards)
+// and many network shares ignore case, and a folder may later be copied to
+// one of them.
+enum class Existing { KeepBoth, Replace, Skip };
+
+// The names of the entries in folder, case-folded (none when it cannot be
+// read or does not exist).
+QSet<QString> foldedEntryNames(const QString &folder);
+
+// The name as foldedEntryNames holds it.
+inline QString foldedName(const QString &name)
+{
+    return name.toCaseFolded();
+}
 
 // IMG_0001.HEIC -> IMG_0001.jpg, x.heic.heic -> x.jpg.jpg, b.Heic -> b.jpg,
 // x.HIF -> x.jpg; a name that is still no JPEG name gets ".jpg" appended
@@ -61,6 +80,11 @@ bool prepareFolder(const QString &folder, bool isDefaultFolder, QString *reason 
 // refused.
 bool prepareSubfolder(const QString &root, const QString &subfolder, QString *reason = nullptr);
 
+// Creates folder with every missing parent (mkdir -p); each level created
+// below the nearest existing folder is held to the rules of isUsableFolder.
+// A folder that exists is left as it is (true).
+bool prepareFolderTree(const QString &folder, QString *reason = nullptr);
+
 // The folder the JPEG of inputPath goes to: the input's own folder when
 // beside is true, else the completed save path, followed by "/" + subfolder
 // when that is not empty.
@@ -77,9 +101,11 @@ QString wantedOutputPath(const QString &completedSavePath, const QString &inputP
 // never names the input itself: when it would (an input "c.jpg" inside the
 // target folder), the first numbered name is used instead ("c (2).jpg").
 // *folderReady (when given) tells whether the folder is usable, *reason
-// (when given) why not.
+// (when given) why not. With existing KeepBoth a name taken in the folder
+// (in any case) is passed over as well; with Skip *existingPath (when given)
+// receives the entry that has the name, and stays empty when there is none.
 QString resolve(QString &savePath, const QString &inputPath, Form form, bool *folderReady = nullptr,
-                QString *reason = nullptr);
+                QString *reason = nullptr, Existing existing = Existing::Replace, QString *existingPath = nullptr);
 
 // The two forms by name. The preview page calls the single-photo form; the
 // batch workers take wantedOutputPath instead, since the work queue settles
@@ -90,9 +116,10 @@ inline QString batchOutputPath(QString &savePath, const QString &inputPath, bool
     return resolve(savePath, inputPath, Form::Batch, folderReady, reason);
 }
 inline QString singlePhotoOutputPath(QString &savePath, const QString &inputPath, bool *folderReady = nullptr,
-                                     QString *reason = nullptr)
+                                     QString *reason = nullptr, Existing existing = Existing::Replace,
+                                     QString *existingPath = nullptr)
 {
-    return resolve(savePath, inputPath, Form::SinglePhoto, folderReady, reason);
+    return resolve(savePath, inputPath, Form::SinglePhoto, folderReady, reason, existing, existingPath);
 }
 
 } // namespace OutputLocation

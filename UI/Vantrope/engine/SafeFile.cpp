@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,7 +23,7 @@ void setJpegFileWriteFunction(JpegFileWriteFunc function)
 }
 
 bool writeFileReplacing(const QString &path, const QVector<FilePiece> &pieces, const QDateTime &fileTime,
-                        QString *why, int *error)
+                        QString *why, int *error, bool replace)
 {
     const QByteArray target = QFile::encodeName(path);
     const int slash = target.lastIndexOf('/');
@@ -85,6 +86,24 @@ bool writeFileReplacing(const QString &path, const QVector<FilePiece> &pieces, c
         const int code = errno;
         ::unlink(temporary.constData());
         return fail(code);
+    }
+    if (!replace) {
+        int renamed = ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
+        if (renamed != 0 && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)) {
+            // No such rename on this file system: look, then rename.
+            struct stat st;
+            if (::lstat(target.constData(), &st) == 0) {
+                errno = EEXIST;
+            } else {
+                renamed = ::rename(temporary.constData(), target.constData());
+            }
+        }
+        if (renamed != 0) {
+            const int code = errno;
+            ::unlink(temporary.constData());
+            return fail(code);
+        }
+        return true;
     }
     // rename(2) replaces whatever has the target name, a symbolic link
     // included, and never follows it.

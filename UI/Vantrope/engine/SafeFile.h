@@ -25,8 +25,13 @@ struct FilePiece
 // file's modification time. False on failure, with *why in the system's own
 // words and *error the system's error number of the failed operation; the
 // temporary file is then removed.
+//
+// With replace false, an entry that has the target name when the file is
+// complete stays: the call fails with EEXIST. Where the file system can
+// rename without replacing, that is one step; elsewhere the name is looked
+// up just before the rename.
 bool writeFileReplacing(const QString &path, const QVector<FilePiece> &pieces, const QDateTime &fileTime,
-                        QString *why, int *error);
+                        QString *why, int *error, bool replace = true);
 
 // The function writeFileReplacing writes the file's bytes with; null restores
 // write(2). Lets tests stand in for a full disk or a failing device.

@@ -1,11 +1,12 @@
 // vantrope-convert: converts HEIC photos to JPEG files without a window, with
-// the program's own engine (the shared queue, four batch workers, the batch
-// output location rule and the decoder library beside the program).
+// the program's own engine (BatchRun, the batch output location rule and the
+// decoder library beside the program).
 
+#include "BatchRun.h"
 #include "ConvertQueue.h"
-#include "ConvertThread.h"
 #include "EngineStartup.h"
 #include "Heif2jpg.h"
+#include "OutputLocation.h"
 #include "PhotoFiles.h"
 
 #include <QCommandLineParser>
@@ -15,8 +16,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <memory>
-#include <vector>
 
 #include <unistd.h>
 
@@ -32,63 +31,73 @@ bool writeText(std::FILE *stream, const QString &text)
         && std::fflush(stream) == 0;
 }
 
-const char *const kTempFileNames[] = {"temp1.hevc", "temp2.hevc", "temp3.hevc", "temp4.hevc"};
-
-// Prints to standard output. When the reader goes away (`| head -1`), the
-// batch goes on and nothing more is printed.
+// Prints the outcome of every input in the order of the inputs: a line waits
+// for the inputs before it. Conversions go to standard output; failures to
+// standard error. When the reader of standard output goes away
+// (`| head -1`), the batch goes on and nothing more is printed there.
 class Reporter
 {
 public:
-    Reporter(int total)
-        : m_total(total)
+    explicit Reporter(const BatchRun &batch)
+        : m_batch(batch)
         , m_interactive(isatty(fileno(stdout)))
     {
     }
 
-    void converted(const QString &input, const QString &output)
+    // Prints every line whose turn has come.
+    void fileDone()
     {
-        ++m_converted;
-        line(QStringLiteral("%1 -> %2").arg(input, output));
-    }
-
-    // A further image of a photo: a line of its own, not counted.
-    void imageConverted(const QString &input, const QString &output)
-    {
-        line(QStringLiteral("%1 -> %2").arg(input, output));
-    }
-
-    void failed(const QString &input, const QString &reason)
-    {
-        ++m_failed;
-        line(QStringLiteral("%1: not converted: %2").arg(input, reason));
+        const QVector<BatchRun::FileResult> &results = m_batch.results();
+        bool printed = false;
+        while (m_next < results.size() && results.at(m_next).outcome != BatchRun::Outcome::Pending) {
+            const BatchRun::FileResult &result = results.at(m_next++);
+            if (!printed)
+                clearProgress();
+            printed = true;
+            switch (result.outcome) {
+            case BatchRun::Outcome::Converted:
+                print(QStringLiteral("%1 -> %2\n").arg(result.input, result.output));
+                // A photo's further images: a line each, not counted.
+                for (const QString &other : result.otherOutputs)
+                    print(QStringLiteral("%1 -> %2\n").arg(result.input, other));
+                break;
+            case BatchRun::Outcome::Skipped:
+                print(QStringLiteral("%1: skipped: %2 is already there\n").arg(result.input, result.output));
+                break;
+            default:
+                writeText(stderr, QStringLiteral("%1: not converted: %2\n").arg(result.input, result.reason));
+                break;
+            }
+            for (const QString &warning : result.warnings)
+                writeText(stderr, QStringLiteral("%1: %2\n").arg(result.input, warning));
+        }
+        if (printed)
+            progress();
     }
 
     void progress()
     {
         if (m_interactive)
-            print(QStringLiteral("\r\033[K[%1/%2] converting...").arg(m_converted + m_failed).arg(m_total));
+            print(QStringLiteral("\r\033[K[%1/%2] converting...").arg(m_batch.processedCount()).arg(m_batch.total()));
     }
 
     void summary()
     {
         clearProgress();
-        print(QStringLiteral("%1 of %2 files converted, %3 failed.\n").arg(m_converted).arg(m_total).arg(m_failed));
+        QString text = QStringLiteral("%1 of %2 files converted, %3 failed")
+                           .arg(m_batch.convertedCount())
+                           .arg(m_batch.total())
+                           .arg(m_batch.failedCount());
+        if (m_batch.skippedCount() > 0)
+            text += QStringLiteral(", %1 skipped").arg(m_batch.skippedCount());
+        print(text + QStringLiteral(".\n"));
     }
-
-    bool allConverted() const { return m_converted == m_total; }
 
 private:
     void clearProgress()
     {
         if (m_interactive)
             print(QStringLiteral("\r\033[K"));
-    }
-
-    void line(const QString &text)
-    {
-        clearProgress();
-        print(text + QLatin1Char('\n'));
-        progress();
     }
 
     void print(const QString &text)
@@ -99,9 +108,8 @@ private:
             m_outputGone = true;
     }
 
-    int m_total;
-    int m_converted = 0;
-    int m_failed = 0;
+    const BatchRun &m_batch;
+    int m_next = 0;
     bool m_interactive;
     bool m_outputGone = false;
 };
@@ -137,7 +145,7 @@ int main(int argc, char *argv[])
         "Each FILE becomes a JPEG named like it, with \".HEIC\" and \".heic\" replaced by \".jpg\"\n"
         "(and any other HEIF suffix at its end, such as \".heif\" or \".HIF\", too), in the folder\n"
         "FOLDER/Quorvix (FOLDER itself when its path contains \"/Quorvix\"; without -o, the\n"
-        "folder Quorvix on the desktop). FOLDER must exist; the Quorvix folder in it is created\n"
+        "folder Quorvix on the desktop). FOLDER and the Quorvix folder in it are created\n"
         "when missing, and must be a real folder of the user's own, not a symbolic link.\n"
         "A folder given as FILE adds the HEIF photos in it (.heic, .heif, .hif, any case); with -r\n"
         "also those in its subfolders, whose JPEGs go into the same subfolders inside the output\n"
@@ -149,11 +157,14 @@ int main(int argc, char *argv[])
         "With --all-images, a photo holding several images (a collection, a burst, a stereo pair)\n"
         "gives one JPEG for each: NAME.jpg for its primary image, NAME-2.jpg, NAME-3.jpg, ...\n"
         "Names are given in the order of the files: two inputs with the same name get \"name.jpg\"\n"
-        "and \"name (2).jpg\", ... A file that is already in the folder is replaced, a symbolic link\n"
-        "there is replaced by the JPEG itself; an input is never overwritten.\n"
+        "and \"name (2).jpg\", ... A file that is already in the folder (a name that differs only in\n"
+        "case counts as the same) is kept and the JPEG takes the next free name; --existing\n"
+        "replace replaces it (a symbolic link there is replaced by the JPEG itself), --existing\n"
+        "skip leaves the photo unconverted. An input is never overwritten.\n"
         "\n"
-        "Prints one line per file (the JPEG written, or why it was not converted) and a\n"
-        "summary. Exit status: 0 when every file was converted, 1 otherwise."));
+        "Prints one line per file, in the order of the files: the JPEG written on standard output,\n"
+        "or why it was not converted on standard error; then a summary.\n"
+        "Exit status: 0 when every file was converted or skipped, 1 otherwise."));
     parser.addHelpOption();
     parser.addVersionOption();
     QCommandLineOption qualityOption({QStringLiteral("q"), QStringLiteral("quality")},
@@ -173,12 +184,17 @@ int main(int argc, char *argv[])
     QCommandLineOption sdrOption(QStringLiteral("sdr"),
                                  QStringLiteral("Write plain SDR JPEGs of one picture, without the HDR gain map "
                                                 "(for services that refuse multi-picture JPEGs)."));
+    QCommandLineOption existingOption(QStringLiteral("existing"),
+                                      QStringLiteral("When a file of the JPEG's name is already there: keep both "
+                                                     "(default), replace it, or skip the photo."),
+                                      QStringLiteral("keep|replace|skip"), QStringLiteral("keep"));
     parser.addOption(qualityOption);
     parser.addOption(outputOption);
     parser.addOption(recursiveOption);
     parser.addOption(besideOption);
     parser.addOption(sdrOption);
     parser.addOption(allImagesOption);
+    parser.addOption(existingOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("HEIC photos, or folders of them, to convert."),
                                  QStringLiteral("FILE..."));
     parser.process(app);
@@ -187,6 +203,18 @@ int main(int argc, char *argv[])
     const int quality = parser.value(qualityOption).toInt(&qualityOk);
     if (!qualityOk || quality < 0 || quality > 100) {
         printError(QStringLiteral("the quality must be a number from 0 to 100"));
+        return 1;
+    }
+    const QString existingValue = parser.value(existingOption);
+    OutputLocation::Existing existing;
+    if (existingValue == QLatin1String("keep")) {
+        existing = OutputLocation::Existing::KeepBoth;
+    } else if (existingValue == QLatin1String("replace")) {
+        existing = OutputLocation::Existing::Replace;
+    } else if (existingValue == QLatin1String("skip")) {
+        existing = OutputLocation::Existing::Skip;
+    } else {
+        printError(QStringLiteral("--existing takes keep, replace or skip"));
         return 1;
     }
     const bool beside = parser.isSet(besideOption);
@@ -202,7 +230,7 @@ int main(int argc, char *argv[])
 
     // A named file is converted whatever its name; a folder stands for the
     // HEIF photos in it, each keeping its place in the tree below the folder.
-    std::vector<ConvertQueue::Item> items;
+    QVector<ConvertQueue::Item> items;
     for (const QString &argument : arguments) {
         if (!QFileInfo(argument).isDir()) {
             ConvertQueue::Item item;
@@ -225,54 +253,36 @@ int main(int argc, char *argv[])
             items.push_back(item);
         }
     }
-    if (items.empty())
+    if (items.isEmpty())
         return 1;
+
+    if (parser.isSet(outputOption)) {
+        QString reason;
+        if (!OutputLocation::prepareFolderTree(parser.value(outputOption), &reason)) {
+            printError(reason);
+            return 1;
+        }
+    }
 
     const Heif2jpgFunc decoder = bindDecoder();
     if (!decoder)
         printError(QStringLiteral("the decoder library libTarnwick.so was not found"));
 
-    ConvertQueue &queue = convertQueue();
-    queue.beginBatch();
-    for (ConvertQueue::Item &item : items)
-        queue.push(std::move(item));
-
-    Reporter reporter(int(items.size()));
-    std::vector<std::unique_ptr<ConvertThread>> workers;
-    int running = 0;
-    for (const char *tempFileName : kTempFileNames) {
-        auto worker = std::make_unique<ConvertThread>();
-        QObject::connect(worker.get(), &ConvertThread::signal_FileConverted, &app,
-                         [&](const QString &in, const QString &out) { reporter.converted(in, out); });
-        QObject::connect(worker.get(), &ConvertThread::signal_FileFailed, &app,
-                         [&](const QString &in, const QString &why) { reporter.failed(in, why); });
-        QObject::connect(worker.get(), &ConvertThread::signal_ImageConverted, &app,
-                         [&](const QString &in, const QString &out) { reporter.imageConverted(in, out); });
-        QObject::connect(worker.get(), &ConvertThread::signal_FileWarning, &app,
-                         [](const QString &in, const QString &warning) {
-                             printError(in + QStringLiteral(": ") + warning);
-                         });
-        QObject::connect(worker.get(), &QThread::finished, &app, [&] {
-            if (--running == 0)
-                QCoreApplication::quit();
-        });
-        worker->setDecoder(decoder);
-        worker->setQuality(quality);
-        worker->setSavePath(parser.value(outputOption));
-        worker->setTempFileName(tempFileName);
-        worker->setDecoderFlags(parser.isSet(sdrOption) ? kDecoderFlagSdrOnly : 0);
-        worker->setAllImages(parser.isSet(allImagesOption));
-        worker->setStop(false);
-        workers.push_back(std::move(worker));
-    }
+    BatchRun batch;
+    Reporter reporter(batch);
+    QObject::connect(&batch, &BatchRun::fileDone, &app, [&reporter] { reporter.fileDone(); });
+    QObject::connect(&batch, &BatchRun::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    BatchRun::Settings settings;
+    settings.decoder = decoder;
+    settings.quality = quality;
+    settings.savePath = parser.value(outputOption);
+    settings.existing = existing;
+    settings.decoderFlags = parser.isSet(sdrOption) ? kDecoderFlagSdrOnly : 0;
+    settings.allImages = parser.isSet(allImagesOption);
+    batch.start(items, settings);
     reporter.progress();
-    for (auto &worker : workers) {
-        ++running;
-        worker->start(QThread::InheritPriority);
-    }
     app.exec();
-    workers.clear(); // every worker has finished: destroying them does not wait
 
     reporter.summary();
-    return reporter.allConverted() ? 0 : 1;
+    return batch.failedCount() == 0 && batch.processedCount() == batch.total() ? 0 : 1;
 }

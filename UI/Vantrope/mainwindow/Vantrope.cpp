@@ -1,6 +1,7 @@
 #include "Vantrope.h"
 #include "ui_Vantrope.h"
 
+#include "DialogPlacement.h"
 #include "HeicFileTable.h"
 #include "PhotoInfo.h"
 #include "PreviewHEIC.h"
@@ -27,6 +28,7 @@
 #include <QMenu>
 #include <QMetaType>
 #include <QPixmap>
+#include <QPointer>
 #include <QTextOption>
 #include <QTimer>
 #include <QUrl>
@@ -129,7 +131,7 @@ Vantrope::Vantrope(QWidget *parent)
     connect(ui->pushButton_Close, SIGNAL(clicked()), this, SLOT(slot_Exit()));
     connect(singleStartButton, SIGNAL(clicked()), this, SLOT(slot_SinglePhotoView()));
     connect(batchStartButton, SIGNAL(clicked()), this, SLOT(slot_BatchPhotoView()));
-    connect(ui->pushButton_BackHome, SIGNAL(clicked()), this, SLOT(slot_ToHome()));
+    connect(ui->pushButton_BackHome, &QPushButton::clicked, this, &Vantrope::leaveToHome);
     connect(ui->pushButton_Menu, SIGNAL(clicked()), this, SLOT(slot_AddToolMenu()));
 
     decoder = bindDecoder();
@@ -248,7 +250,7 @@ void Vantrope::showFiles(const QStringList &paths)
         return;
 
     if (fileTablePage && currentPage == fileTablePage) {
-        fileTablePage->addFiles(photos);
+        fileTablePage->handOverFiles(QStringList(photos.cbegin(), photos.cend()));
         return;
     }
 
@@ -379,6 +381,7 @@ void Vantrope::slot_ToPreviewView(QString strFilePath)
         previewPage->setGeometry(ui->widget_Main->rect());
         ui->mainLayout->addWidget(previewPage);
         previewPage->setDecoder(decoder);
+        previewPage->setThumbnailSource(bindThumbnail());
         previewPage->slot_Preview();
         connect(previewPage,
                 SIGNAL(signal_PhotoInfo(const QString &, const QString &, const QString &,
@@ -406,6 +409,21 @@ void Vantrope::slot_addHeicFileToTable(QVector<QString> vStrPath)
     fileTablePage->show();
     setCurrentPage(fileTablePage);
     settleKeyboard(fileTablePage);
+}
+
+void Vantrope::leaveToHome()
+{
+    // A listed batch is the user's work: it is dropped only when confirmed.
+    if (fileTablePage && currentPage == fileTablePage && fileTablePage->photoCount() > 0) {
+        QPointer<TipDialog> ask = new TipDialog(this);
+        ask->setLeaveBatchConfirmMode(fileTablePage->photoCount());
+        const int answer = DialogPlacement::execCentred(ask, this);
+        if (ask)
+            ask->deleteLater();
+        if (answer != QDialog::Accepted)
+            return;
+    }
+    slot_ToHome();
 }
 
 void Vantrope::slot_ToHome()

@@ -84,6 +84,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The Home button: asks before a listed batch is dropped.
+    void leaveToHome();
     void enterPageWithCaption(const QString &strCaption);
     SingalConverterHome *createDropPage();
     void closeCurrentPage();

@@ -3,25 +3,33 @@
 
 #include "desktopopener.h"
 #include "HEICTojpg.h"
+#include "ThumbnailLoader.h"
 #include "OutputLocation.h"
 #include "DialogPlacement.h"
 #include "SingleConverting.h"
 #include "ZoAccessible.h"
+#include "ZoChoiceRow.h"
+#include "ZoElidedLabel.h"
 #include "ZoHoverCaption.h"
 #include "ZoMessageBox.h"
 #include "DroppedPaths.h"
+#include "ExifDate.h"
 #include "DroppedPhoto.h"
 #include "filedialogs.h"
 #include "PhotoFiles.h"
 #include "ZoKeyboard.h"
 #include "ZoStyleSheets.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
+#include <QVBoxLayout>
+
+#include <cerrno>
 
 namespace {
 
@@ -81,6 +89,28 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     ZoAccessible::describe(form->pushButton_Convert, tr("Convert"), tr("Convert this photo to JPEG"));
     ZoHoverCaption::install(this, {form->pushButton_SelectFolder});
 
+    // Under the folder row: where the JPEG goes, and what happens when a
+    // JPEG of its name is there already (in the order of
+    // OutputLocation::Existing). The column starts higher to make room.
+    folderLabel = new ZoElidedLabel(this);
+    folderLabel->setObjectName(QStringLiteral("label_OutputFolder"));
+    folderLabel->setStyleSheet(QStringLiteral("color:#484848;"));
+    folderLabel->setFont(skin.font(38));
+    folderLabel->setFixedWidth(400);
+    const int folderRow = form->verticalLayout_3->indexOf(form->horizontalLayout_5);
+    auto *folderBlock = new QVBoxLayout;
+    folderBlock->setSpacing(8);
+    form->verticalLayout_3->removeItem(form->horizontalLayout_5);
+    folderBlock->addLayout(form->horizontalLayout_5);
+    folderBlock->addWidget(folderLabel);
+    form->verticalLayout_3->insertLayout(folderRow, folderBlock);
+    existingBox = ZoChoiceRow::add(form->verticalLayout_3, folderRow + 1, tr("If a JPEG of that name exists:"),
+                                   {tr("Keep both"), tr("Replace"), tr("Skip")}, skin.font(38), this,
+                                   QStringLiteral("comboBox_Existing"));
+    form->verticalLayout_2->setContentsMargins(24, 110, 0, 90);
+    form->verticalLayout_2->setSpacing(60);
+    showOutputFolder();
+
     connect(form->pushButton_PhotoInfo, SIGNAL(clicked()), this, SLOT(slot_PhotoInfo()));
     connect(form->pushButton_SelectFolder, SIGNAL(clicked()), this, SLOT(slot_SelectSaveFolder()));
     connect(form->Slider_PhotoQuality, SIGNAL(valueChanged(int)), this, SLOT(setChangeQuality(int)));
@@ -106,6 +136,10 @@ PreviewHEIC::~PreviewHEIC()
     for (HEICTojpg *thread : findChildren<HEICTojpg *>(QString(), Qt::FindDirectChildrenOnly)) {
         disconnect(thread, nullptr, this, nullptr);
         thread->wait();
+    }
+    for (ThumbnailLoader *load : findChildren<ThumbnailLoader *>(QString(), Qt::FindDirectChildrenOnly)) {
+        disconnect(load, nullptr, this, nullptr);
+        load->wait();
     }
     delete form;
 }
@@ -136,6 +170,7 @@ void PreviewHEIC::openPhoto(const QString &strFilePath)
     resolution.clear();
     photoState = PhotoState::NotStarted;
     previewDecode = nullptr;
+    thumbnailLoad = nullptr;
     form->label_HEIC->clear();
     slot_Preview();
 }
@@ -168,6 +203,22 @@ void PreviewHEIC::slot_Preview()
         photoState = PhotoState::Loading;
         previewDecode = startDecode(filePath);
         showInBox(tr("Loading…"));
+        if (thumbnailSource) {
+            // The photo's own thumbnail stands in until the full decode is in;
+            // Convert and the resolution wait for that.
+            ThumbnailLoader *load = new ThumbnailLoader(filePath, thumbnailSource, this);
+            thumbnailLoad = load;
+            connect(load, &ThumbnailLoader::thumbnailReady, this, [this, load](const QImage &thumbnail) {
+                if (load == thumbnailLoad && photoState == PhotoState::Loading)
+                    showPreview(QPixmap::fromImage(thumbnail));
+            });
+            connect(load, &QThread::finished, load, &QObject::deleteLater);
+            connect(load, &QObject::destroyed, this, [this, load] {
+                if (load == thumbnailLoad)
+                    thumbnailLoad = nullptr;
+            });
+            load->start(QThread::LowPriority);
+        }
         break;
     case PhotoState::Shown:
         if (convertDecode)
@@ -205,6 +256,14 @@ void PreviewHEIC::slot_SelectSaveFolder()
         return;
     savePath = folder;
     lastFolder = folder;
+    showOutputFolder();
+}
+
+void PreviewHEIC::showOutputFolder()
+{
+    QString folder = savePath;
+    OutputLocation::completeSavePath(folder, OutputLocation::Form::SinglePhoto);
+    folderLabel->setFullText(QDir::toNativeSeparators(QDir::cleanPath(folder)));
 }
 
 void PreviewHEIC::slot_PhotoInfo()
@@ -244,6 +303,10 @@ void PreviewHEIC::slot_GetJpgInfo(QPixmap pix, int nWidth, int nHeight)
     } else {
         photoState = PhotoState::Shown;
         resolution = QString::number(nWidth) + QStringLiteral("*") + QString::number(nHeight);
+        // When the photo was taken, where the camera says so; else the file's date stays.
+        const QDateTime taken = photoTakenTime(thread->metadata());
+        if (taken.isValid())
+            createDate = taken.toLocalTime().toString(QStringLiteral("MM-dd-yyyy"));
         showPreview(pix);
     }
     updateConvertButton();
@@ -284,41 +347,60 @@ QString PreviewHEIC::takeConvertInput()
 void PreviewHEIC::slot_SaveJpg()
 {
     const QString input = takeConvertInput();
+    const auto existing = static_cast<OutputLocation::Existing>(existingBox->currentIndex());
     bool folderReady = false;
-    const QString outputPath = OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady);
-    QString failure;
+    QString existingPath;
+    QString outputPath =
+        OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady, nullptr, existing, &existingPath);
+    showOutputFolder();
+    JpegWriteFailure failure;
     bool written = false;
     if (!folderReady) {
-        failure = tr("the folder could not be created");
-    } else {
+        failure.reason = tr("the folder could not be created");
+    } else if (existingPath.isEmpty()) {
         // Written through a temporary file and renamed into place: an
         // interrupted or failed write never leaves a broken JPEG, and the
-        // input is never the target.
-        written = writeJpegSafely(pixmap, outputPath, quality, pixmapMetadata, &failure);
+        // input is never the target. Unless told to replace, a file that
+        // took the name meanwhile stays, and the next free name is used.
+        const bool replace = existing == OutputLocation::Existing::Replace;
+        for (int attempt = 0; attempt < 3 && !written; ++attempt) {
+            written = writeJpegSafely(pixmap, outputPath, quality, pixmapMetadata, &failure, replace);
+            if (written || replace || failure.errorNumber != EEXIST)
+                break;
+            outputPath = OutputLocation::singlePhotoOutputPath(savePath, input, &folderReady, nullptr, existing,
+                                                               &existingPath);
+            if (!existingPath.isEmpty())
+                break;
+        }
     }
     // The full-size image has served its purpose; a 50 MP photo holds 200 MB.
     pixmap = QPixmap();
     pixmapMetadata = JpegMetadata();
     updateConvertButton();
 
+    if (!existingPath.isEmpty()) {
+        const QFileInfo there(existingPath);
+        ZoMessageBox box(tr("%1 is already there, so the photo was not converted.\nFolder: %2")
+                             .arg(there.fileName(), wrappablePath(there.path())),
+                         tr("Convert"), ZoMessageBox::Ok, this);
+        DialogPlacement::execCentred(&box, this);
+        return;
+    }
     if (!written) {
-        reportConversionFailure(true, outputPath, failure);
+        reportConversionFailure(true, outputPath, failure.reason);
         return;
     }
     // The page keeps the last done dialog only.
     delete convertingDialog;
     convertingDialog = new SingleConverting(this);
+    convertingDialog->setSavedFile(QDir::toNativeSeparators(outputPath));
     connect(convertingDialog, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
     DialogPlacement::execCentred(convertingDialog, this);
 }
 
 void PreviewHEIC::reportConversionFailure(bool bWriting, const QString &strPath, const QString &strReason)
 {
-    // The writer's reason repeats the path; the message names it once.
     QString why = strReason;
-    const QString pathPrefix = QStringLiteral("cannot write ") + strPath + QStringLiteral(": ");
-    if (why.startsWith(pathPrefix))
-        why = why.mid(pathPrefix.size());
     if (why.isEmpty())
         why = tr("unknown");
 

@@ -50,6 +50,9 @@ public:
 
     // A null decoder leaves the current one unchanged.
     void setDecoder(Heif2jpgFunc decoder);
+    // Where the photo's own thumbnail comes from, shown while the full
+    // decode runs; null (the default) shows "Loading…" until it is done.
+    void setThumbnailSource(ThumbnailFunc thumbnail) { thumbnailSource = thumbnail; }
 
     // Shows the photo at strFilePath instead of the current one and starts its
     // preview decode. Safe while decodes are in flight.
@@ -86,6 +89,8 @@ private:
     void showInBox(const QString &strText);
     void showPreview(const QPixmap &pix);
     void updateConvertButton();
+    // Shows the folder the output location rule makes of savePath.
+    void showOutputFolder();
     // The photo the running (or just ended) conversion reads: the one shown
     // when Convert was clicked. The record of it is used up.
     QString takeConvertInput();
@@ -103,9 +108,14 @@ private:
     QString resolution;
     int32_t quality = 100;
     Heif2jpgFunc decoder = nullptr;
+    ThumbnailFunc thumbnailSource = nullptr;
+    // The thumbnail load of the photo shown; a result of any other is stale.
+    class ThumbnailLoader *thumbnailLoad = nullptr;
     QPixmap pixmap;
     SingleConverting *convertingDialog = nullptr;
     QString lastFolder;
+    class ZoElidedLabel *folderLabel = nullptr;
+    class QComboBox *existingBox = nullptr;
 
     // EXIF and ICC of the decode whose pixmap is held, written with it.
     JpegMetadata pixmapMetadata;

@@ -2,6 +2,7 @@
 #include "ui_SingleConverting.h"
 
 #include "ZoAccessible.h"
+#include "ZoElidedLabel.h"
 
 #include "ZoHoverCaption.h"
 
@@ -11,8 +12,16 @@
 SingleConverting::SingleConverting(QWidget *parent)
     : ZoStyleDialog(parent)
     , form(new Ui::SingleConverting)
+    , savedLabel(nullptr)
 {
     form->setupUi(this);
+
+    savedLabel = new ZoElidedLabel(this);
+    savedLabel->setObjectName(QStringLiteral("label_SavedAs"));
+    savedLabel->setStyleSheet(QStringLiteral("color:#787878"));
+    savedLabel->setFont(skin.font(34));
+    savedLabel->hide();
+    form->verticalLayout_3->insertWidget(form->verticalLayout_3->indexOf(form->label_States) + 1, savedLabel);
 
     form->widget_Title->setDragTarget(this, QPoint(5, 5), false);
 
@@ -39,6 +48,12 @@ SingleConverting::SingleConverting(QWidget *parent)
 SingleConverting::~SingleConverting()
 {
     delete form;
+}
+
+void SingleConverting::setSavedFile(const QString &path)
+{
+    savedLabel->setFullText(tr("Saved as: %1").arg(path));
+    savedLabel->show();
 }
 
 void SingleConverting::slot_SetProgressValue(int nValue)

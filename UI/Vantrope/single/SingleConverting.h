@@ -21,6 +21,10 @@ public:
     explicit SingleConverting(QWidget *parent = nullptr);
     ~SingleConverting() override;
 
+    // Shows where the JPEG was written ("Saved as: ..."), shortened in the
+    // middle when long, whole in the tooltip.
+    void setSavedFile(const QString &path);
+
 signals:
     void signal_OpenFolder();
 
@@ -32,5 +36,6 @@ public slots:
 
 private:
     Ui::SingleConverting *form;
+    class ZoElidedLabel *savedLabel;
     ZoSkin skin;
 };

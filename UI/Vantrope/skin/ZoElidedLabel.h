@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+
+// A one-line label for a long text such as a folder path: what does not fit
+// is cut out of the middle ("/home/me/…/Pictures/Quorvix"), so that both the
+// start and the end show, and the tooltip holds the whole text. The text is
+// kept whole (fullText) and elided again whenever the label's width changes.
+class ZoElidedLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ZoElidedLabel(QWidget *parent = nullptr);
+
+    void setFullText(const QString &text);
+    QString fullText() const { return m_fullText; }
+
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void elide();
+
+    QString m_fullText;
+};

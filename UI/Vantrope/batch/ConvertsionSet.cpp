@@ -3,6 +3,7 @@
 
 #include "ZoAccessible.h"
 #include "ZoChoiceRow.h"
+#include "ZoKeyboard.h"
 #include "ZoElidedLabel.h"
 #include "ZoHoverCaption.h"
 #include "ZoStyleSheets.h"
@@ -27,7 +28,7 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
     folderLabel = new ZoElidedLabel(this);
     folderLabel->setObjectName(QStringLiteral("label_OutputFolder"));
     folderLabel->setStyleSheet(QStringLiteral("color:#484848"));
-    folderLabel->setFont(skin.font(34));
+    folderLabel->setFont(skin.font(ZoSkin::BodyFont));
     const int folderRow = ui->verticalLayout_3->indexOf(ui->horizontalLayout_3);
     auto *folderBlock = new QVBoxLayout;
     folderBlock->setSpacing(6);
@@ -37,7 +38,7 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
     ui->verticalLayout_3->insertLayout(folderRow, folderBlock);
     // In the order of OutputLocation::Existing.
     existingBox = ZoChoiceRow::add(ui->verticalLayout_3, folderRow + 1, tr("If a JPEG of that name exists:"),
-                                   {tr("Keep both"), tr("Replace"), tr("Skip")}, skin.font(34), this,
+                                   {tr("Keep both"), tr("Replace"), tr("Skip")}, skin.font(ZoSkin::BodyFont), this,
                                    QStringLiteral("comboBox_Existing"));
     setMinimumHeight(380);
     resize(width(), 380);
@@ -66,6 +67,9 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
     ZoHoverCaption::install(this, {ui->pushButton_OpenFolder});
     // Return anywhere in the dialog converts.
     ui->pushButton_Convert->setDefault(true);
+    // Reading order; the title bar's close button stays last.
+    ZoKeyboard::setTabChain({ui->Slider, ui->pushButton_OpenFolder, existingBox, ui->checkBox_AllImages,
+                             ui->pushButton_Convert});
 
     connect(ui->pushButton_OpenFolder, SIGNAL(clicked()), this, SLOT(slot_OpenFolder()));
     connect(ui->pushButton_Convert, SIGNAL(clicked()), this, SLOT(slot_Convert()));

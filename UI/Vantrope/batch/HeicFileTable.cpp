@@ -561,25 +561,6 @@ void HeicFileTable::slot_StartConvert()
     batchTotal = items.size();
     batchState = BatchState::Running;
 
-    convertQueue().beginBatch();
-    for (int index : qAsConst(checkedRows))
-        convertQueue().push(fileList.at(index).filePath());
-
-    for (ConvertThread *worker : workers)
-        worker->setDecoder(decoder);
-    for (ConvertThread *worker : workers)
-        worker->setQuality(quality);
-    for (ConvertThread *worker : workers)
-        worker->setSavePath(savePath);
-    for (ConvertThread *worker : workers)
-        worker->setAllImages(allImages);
-    for (int k = 0; k < 4; ++k)
-        workers[k]->setTempFileName(workerTempFileNames[k]);
-    for (ConvertThread *worker : workers)
-        worker->setStop(false);
-    activeWorkers = 4;
-    for (ConvertThread *worker : workers)
-        worker->start(QThread::InheritPriority);
     settleConvertButton();
 
     QPointer<BatchConvertProgress> dialog = new BatchConvertProgress(this);

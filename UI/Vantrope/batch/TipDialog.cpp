@@ -103,13 +103,13 @@ void TipDialog::setLeaveBatchConfirmMode(int photoCount)
 {
     setStatusImage("/Label/tips_confirm.png");
     ui->label_StatesText->setText(tr("Leave the batch?"));
-    ui->label_StatesText->setFont(skin.font(38));
+    ui->label_StatesText->setFont(skin.font(ZoSkin::LabelFont));
     ui->label_StatesText->setStyleSheet("color:#484848");
     ui->label_SuccessText->setText(
         photoCount == 1 ? tr("The photo in the list will be removed from it; the file stays on disk.")
                         : tr("The %1 photos in the list will be removed from it; the files stay on disk.")
                               .arg(photoCount));
-    ui->label_SuccessText->setFont(skin.font(34));
+    ui->label_SuccessText->setFont(skin.font(ZoSkin::BodyFont));
     ui->label_SuccessText->setStyleSheet("color:#787878");
     // Two lines: the one-line height of the other modes would cut it off.
     ui->label_SuccessText->setWordWrap(true);

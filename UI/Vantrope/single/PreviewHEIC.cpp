@@ -95,7 +95,7 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     folderLabel = new ZoElidedLabel(this);
     folderLabel->setObjectName(QStringLiteral("label_OutputFolder"));
     folderLabel->setStyleSheet(QStringLiteral("color:#484848;"));
-    folderLabel->setFont(skin.font(38));
+    folderLabel->setFont(skin.font(ZoSkin::LabelFont));
     folderLabel->setFixedWidth(400);
     const int folderRow = form->verticalLayout_3->indexOf(form->horizontalLayout_5);
     auto *folderBlock = new QVBoxLayout;
@@ -105,7 +105,7 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     folderBlock->addWidget(folderLabel);
     form->verticalLayout_3->insertLayout(folderRow, folderBlock);
     existingBox = ZoChoiceRow::add(form->verticalLayout_3, folderRow + 1, tr("If a JPEG of that name exists:"),
-                                   {tr("Keep both"), tr("Replace"), tr("Skip")}, skin.font(38), this,
+                                   {tr("Keep both"), tr("Replace"), tr("Skip")}, skin.font(ZoSkin::LabelFont), this,
                                    QStringLiteral("comboBox_Existing"));
     form->verticalLayout_2->setContentsMargins(24, 110, 0, 90);
     form->verticalLayout_2->setSpacing(60);
@@ -121,6 +121,9 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     ZoKeyboard::bindShortcut(this, ZoKeyboard::controlReturn(), form->pushButton_Convert);
     ZoKeyboard::bindShortcut(this, ZoKeyboard::controlEnter(), form->pushButton_Convert);
     ZoKeyboard::bindShortcut(this, QKeySequence::Open, [this]() { openPhotoFromDialog(); });
+    // Reading order of the settings column (the choice row is added in code).
+    ZoKeyboard::setTabChain({form->pushButton_PhotoInfo, form->Slider_PhotoQuality, form->pushButton_SelectFolder,
+                             existingBox, form->pushButton_Convert});
 
     // A photo dropped on the page replaces the one shown.
     setAcceptDrops(true);

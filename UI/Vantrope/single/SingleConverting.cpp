@@ -19,7 +19,7 @@ SingleConverting::SingleConverting(QWidget *parent)
     savedLabel = new ZoElidedLabel(this);
     savedLabel->setObjectName(QStringLiteral("label_SavedAs"));
     savedLabel->setStyleSheet(QStringLiteral("color:#787878"));
-    savedLabel->setFont(skin.font(34));
+    savedLabel->setFont(skin.font(ZoSkin::BodyFont));
     savedLabel->hide();
     form->verticalLayout_3->insertWidget(form->verticalLayout_3->indexOf(form->label_States) + 1, savedLabel);
 

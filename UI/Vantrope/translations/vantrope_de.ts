@@ -122,6 +122,18 @@
         <source>Cancelling: finishing the photos in hand...</source>
         <translation>Wird abgebrochen: Die begonnenen Fotos werden fertiggestellt...</translation>
     </message>
+    <message>
+        <source>Saved in: %1</source>
+        <translation>Gespeichert in: %1</translation>
+    </message>
+    <message>
+        <source>1 file was skipped: a JPEG of that name exists.</source>
+        <translation>1 Datei wurde übersprungen: Ein JPEG dieses Namens ist schon vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 files were skipped: a JPEG of that name exists.</source>
+        <translation>%1 Dateien wurden übersprungen: Ein JPEG dieses Namens ist schon vorhanden.</translation>
+    </message>
 </context>
 <context>
     <name>ConvertsionSet</name>
@@ -172,6 +184,26 @@
     <message>
         <source>Save Path</source>
         <translation>Speicherort wählen</translation>
+    </message>
+    <message>
+        <source>Convert every image in a photo</source>
+        <translation>Jedes Bild eines Fotos konvertieren</translation>
+    </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Wenn das JPEG schon existiert:</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
     </message>
 </context>
 <context>
@@ -287,6 +319,14 @@
     <message>
         <source>Add Photos</source>
         <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1: not converted: %2</source>
+        <translation>%1: nicht konvertiert: %2</translation>
+    </message>
+    <message>
+        <source>%1: skipped: %2 is already there</source>
+        <translation>%1: übersprungen: %2 ist schon vorhanden</translation>
     </message>
 </context>
 <context>
@@ -426,6 +466,36 @@ Reason: %3</source>
 Ordner: %2
 Grund: %3</translation>
     </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Wenn das JPEG schon existiert:</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Choose Image</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Bilddateien</translation>
+    </message>
+    <message>
+        <source>%1 is already there, so the photo was not converted.
+Folder: %2</source>
+        <translation>%1 ist schon vorhanden, daher wurde das Foto nicht konvertiert.
+Ordner: %2</translation>
+    </message>
 </context>
 <context>
     <name>SingalConverterHome</name>
@@ -484,6 +554,10 @@ Grund: %3</translation>
         <source>Conversion progress</source>
         <translation>Fortschritt der Konvertierung</translation>
     </message>
+    <message>
+        <source>Saved as: %1</source>
+        <translation>Gespeichert als: %1</translation>
+    </message>
 </context>
 <context>
     <name>TipDialog</name>
@@ -526,6 +600,18 @@ Grund: %3</translation>
     <message>
         <source>Are you sure to quit the program?</source>
         <translation>Möchten Sie das Programm wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Leave the batch?</source>
+        <translation>Stapelkonvertierung verlassen?</translation>
+    </message>
+    <message>
+        <source>The photo in the list will be removed from it; the file stays on disk.</source>
+        <translation>Das Foto wird aus der Liste entfernt; die Datei bleibt auf der Festplatte.</translation>
+    </message>
+    <message>
+        <source>The %1 photos in the list will be removed from it; the files stay on disk.</source>
+        <translation>Die %1 Fotos werden aus der Liste entfernt; die Dateien bleiben auf der Festplatte.</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,18 @@
         <source>Cancelling: finishing the photos in hand...</source>
         <translation>Cancelando: terminando las fotos en curso...</translation>
     </message>
+    <message>
+        <source>Saved in: %1</source>
+        <translation>Guardado en: %1</translation>
+    </message>
+    <message>
+        <source>1 file was skipped: a JPEG of that name exists.</source>
+        <translation>Se omitió 1 archivo: ya existe un JPEG con ese nombre.</translation>
+    </message>
+    <message>
+        <source>%1 files were skipped: a JPEG of that name exists.</source>
+        <translation>Se omitieron %1 archivos: ya existe un JPEG con ese nombre.</translation>
+    </message>
 </context>
 <context>
     <name>ConvertsionSet</name>
@@ -172,6 +184,26 @@
     <message>
         <source>Save Path</source>
         <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Convert every image in a photo</source>
+        <translation>Convertir todas las imágenes de una foto</translation>
+    </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Si el JPEG ya existe:</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Conservar ambos</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Omitir</translation>
     </message>
 </context>
 <context>
@@ -287,6 +319,14 @@
     <message>
         <source>Add Photos</source>
         <translation>Añadir fotos</translation>
+    </message>
+    <message>
+        <source>%1: not converted: %2</source>
+        <translation>%1: no convertido: %2</translation>
+    </message>
+    <message>
+        <source>%1: skipped: %2 is already there</source>
+        <translation>%1: omitido: %2 ya existe</translation>
     </message>
 </context>
 <context>
@@ -426,6 +466,36 @@ Reason: %3</source>
 Carpeta: %2
 Motivo: %3</translation>
     </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Si el JPEG ya existe:</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Conservar ambos</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Choose Image</source>
+        <translation>Elegir imagen</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Archivos de imagen</translation>
+    </message>
+    <message>
+        <source>%1 is already there, so the photo was not converted.
+Folder: %2</source>
+        <translation>%1 ya existe, así que la foto no se convirtió.
+Carpeta: %2</translation>
+    </message>
 </context>
 <context>
     <name>SingalConverterHome</name>
@@ -484,6 +554,10 @@ Motivo: %3</translation>
         <source>Conversion progress</source>
         <translation>Progreso de la conversión</translation>
     </message>
+    <message>
+        <source>Saved as: %1</source>
+        <translation>Guardado como: %1</translation>
+    </message>
 </context>
 <context>
     <name>TipDialog</name>
@@ -526,6 +600,18 @@ Motivo: %3</translation>
     <message>
         <source>Are you sure to quit the program?</source>
         <translation>¿Seguro que desea salir del programa?</translation>
+    </message>
+    <message>
+        <source>Leave the batch?</source>
+        <translation>¿Salir de la conversión por lotes?</translation>
+    </message>
+    <message>
+        <source>The photo in the list will be removed from it; the file stays on disk.</source>
+        <translation>La foto se quitará de la lista; el archivo sigue en el disco.</translation>
+    </message>
+    <message>
+        <source>The %1 photos in the list will be removed from it; the files stay on disk.</source>
+        <translation>Las %1 fotos se quitarán de la lista; los archivos siguen en el disco.</translation>
     </message>
 </context>
 <context>

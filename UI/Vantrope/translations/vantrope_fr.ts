@@ -122,6 +122,18 @@
         <source>Cancelling: finishing the photos in hand...</source>
         <translation>Annulation : fin des photos en cours...</translation>
     </message>
+    <message>
+        <source>Saved in: %1</source>
+        <translation>Enregistré dans : %1</translation>
+    </message>
+    <message>
+        <source>1 file was skipped: a JPEG of that name exists.</source>
+        <translation>1 fichier a été ignoré : un JPEG de ce nom existe déjà.</translation>
+    </message>
+    <message>
+        <source>%1 files were skipped: a JPEG of that name exists.</source>
+        <translation>%1 fichiers ont été ignorés : un JPEG de ce nom existe déjà.</translation>
+    </message>
 </context>
 <context>
     <name>ConvertsionSet</name>
@@ -172,6 +184,26 @@
     <message>
         <source>Save Path</source>
         <translation>Dossier de destination</translation>
+    </message>
+    <message>
+        <source>Convert every image in a photo</source>
+        <translation>Convertir chaque image d'une photo</translation>
+    </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Si le JPEG existe déjà :</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Garder les deux</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
     </message>
 </context>
 <context>
@@ -287,6 +319,14 @@
     <message>
         <source>Add Photos</source>
         <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>%1: not converted: %2</source>
+        <translation>%1 : non converti : %2</translation>
+    </message>
+    <message>
+        <source>%1: skipped: %2 is already there</source>
+        <translation>%1 : ignoré : %2 existe déjà</translation>
     </message>
 </context>
 <context>
@@ -426,6 +466,36 @@ Reason: %3</source>
 Dossier : %2
 Raison : %3</translation>
     </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Si le JPEG existe déjà :</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Garder les deux</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Choose Image</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Fichiers image</translation>
+    </message>
+    <message>
+        <source>%1 is already there, so the photo was not converted.
+Folder: %2</source>
+        <translation>%1 existe déjà, la photo n'a donc pas été convertie.
+Dossier : %2</translation>
+    </message>
 </context>
 <context>
     <name>SingalConverterHome</name>
@@ -484,6 +554,10 @@ Raison : %3</translation>
         <source>Conversion progress</source>
         <translation>Progression de la conversion</translation>
     </message>
+    <message>
+        <source>Saved as: %1</source>
+        <translation>Enregistré sous : %1</translation>
+    </message>
 </context>
 <context>
     <name>TipDialog</name>
@@ -526,6 +600,18 @@ Raison : %3</translation>
     <message>
         <source>Are you sure to quit the program?</source>
         <translation>Voulez-vous vraiment quitter le programme ?</translation>
+    </message>
+    <message>
+        <source>Leave the batch?</source>
+        <translation>Quitter la conversion par lot ?</translation>
+    </message>
+    <message>
+        <source>The photo in the list will be removed from it; the file stays on disk.</source>
+        <translation>La photo sera retirée de la liste ; le fichier reste sur le disque.</translation>
+    </message>
+    <message>
+        <source>The %1 photos in the list will be removed from it; the files stay on disk.</source>
+        <translation>Les %1 photos seront retirées de la liste ; les fichiers restent sur le disque.</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,18 @@
         <source>Cancelling: finishing the photos in hand...</source>
         <translation>Annullamento: completamento delle foto in corso...</translation>
     </message>
+    <message>
+        <source>Saved in: %1</source>
+        <translation>Salvato in: %1</translation>
+    </message>
+    <message>
+        <source>1 file was skipped: a JPEG of that name exists.</source>
+        <translation>1 file è stato saltato: esiste già un JPEG con quel nome.</translation>
+    </message>
+    <message>
+        <source>%1 files were skipped: a JPEG of that name exists.</source>
+        <translation>%1 file sono stati saltati: esiste già un JPEG con quel nome.</translation>
+    </message>
 </context>
 <context>
     <name>ConvertsionSet</name>
@@ -172,6 +184,26 @@
     <message>
         <source>Save Path</source>
         <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Convert every image in a photo</source>
+        <translation>Converti ogni immagine di una foto</translation>
+    </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Se il JPEG esiste già:</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Mantieni entrambi</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
     </message>
 </context>
 <context>
@@ -287,6 +319,14 @@
     <message>
         <source>Add Photos</source>
         <translation>Aggiungi foto</translation>
+    </message>
+    <message>
+        <source>%1: not converted: %2</source>
+        <translation>%1: non convertito: %2</translation>
+    </message>
+    <message>
+        <source>%1: skipped: %2 is already there</source>
+        <translation>%1: saltato: %2 esiste già</translation>
     </message>
 </context>
 <context>
@@ -426,6 +466,36 @@ Reason: %3</source>
 Cartella: %2
 Motivo: %3</translation>
     </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Se il JPEG esiste già:</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Mantieni entrambi</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
+    </message>
+    <message>
+        <source>Choose Image</source>
+        <translation>Scegli immagine</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>File immagine</translation>
+    </message>
+    <message>
+        <source>%1 is already there, so the photo was not converted.
+Folder: %2</source>
+        <translation>%1 esiste già, quindi la foto non è stata convertita.
+Cartella: %2</translation>
+    </message>
 </context>
 <context>
     <name>SingalConverterHome</name>
@@ -484,6 +554,10 @@ Motivo: %3</translation>
         <source>Conversion progress</source>
         <translation>Avanzamento della conversione</translation>
     </message>
+    <message>
+        <source>Saved as: %1</source>
+        <translation>Salvato come: %1</translation>
+    </message>
 </context>
 <context>
     <name>TipDialog</name>
@@ -526,6 +600,18 @@ Motivo: %3</translation>
     <message>
         <source>Are you sure to quit the program?</source>
         <translation>Vuoi davvero uscire dal programma?</translation>
+    </message>
+    <message>
+        <source>Leave the batch?</source>
+        <translation>Uscire dalla conversione in blocco?</translation>
+    </message>
+    <message>
+        <source>The photo in the list will be removed from it; the file stays on disk.</source>
+        <translation>La foto verrà rimossa dall'elenco; il file resta sul disco.</translation>
+    </message>
+    <message>
+        <source>The %1 photos in the list will be removed from it; the files stay on disk.</source>
+        <translation>Le %1 foto verranno rimosse dall'elenco; i file restano sul disco.</translation>
     </message>
 </context>
 <context>

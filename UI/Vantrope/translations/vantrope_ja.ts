@@ -122,6 +122,18 @@
         <source>Cancelling: finishing the photos in hand...</source>
         <translation>キャンセル中：処理中の写真を仕上げています...</translation>
     </message>
+    <message>
+        <source>Saved in: %1</source>
+        <translation>保存先：%1</translation>
+    </message>
+    <message>
+        <source>1 file was skipped: a JPEG of that name exists.</source>
+        <translation>1 個のファイルをスキップしました：同じ名前の JPEG があります。</translation>
+    </message>
+    <message>
+        <source>%1 files were skipped: a JPEG of that name exists.</source>
+        <translation>%1 個のファイルをスキップしました：同じ名前の JPEG があります。</translation>
+    </message>
 </context>
 <context>
     <name>ConvertsionSet</name>
@@ -172,6 +184,26 @@
     <message>
         <source>Save Path</source>
         <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Convert every image in a photo</source>
+        <translation>写真内のすべての画像を変換</translation>
+    </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>同じ名前の JPEG がある場合：</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>両方を残す</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換える</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
     </message>
 </context>
 <context>
@@ -287,6 +319,14 @@
     <message>
         <source>Add Photos</source>
         <translation>写真を追加</translation>
+    </message>
+    <message>
+        <source>%1: not converted: %2</source>
+        <translation>%1：変換されませんでした：%2</translation>
+    </message>
+    <message>
+        <source>%1: skipped: %2 is already there</source>
+        <translation>%1：スキップ：%2 は既にあります</translation>
     </message>
 </context>
 <context>
@@ -426,6 +466,36 @@ Reason: %3</source>
 フォルダー：%2
 理由：%3</translation>
     </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>同じ名前の JPEG がある場合：</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>両方を残す</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換える</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>Choose Image</source>
+        <translation>画像を選択</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>%1 is already there, so the photo was not converted.
+Folder: %2</source>
+        <translation>%1 は既にあるため、写真は変換されませんでした。
+フォルダー：%2</translation>
+    </message>
 </context>
 <context>
     <name>SingalConverterHome</name>
@@ -484,6 +554,10 @@ Reason: %3</source>
         <source>Conversion progress</source>
         <translation>変換の進行状況</translation>
     </message>
+    <message>
+        <source>Saved as: %1</source>
+        <translation>保存しました：%1</translation>
+    </message>
 </context>
 <context>
     <name>TipDialog</name>
@@ -526,6 +600,18 @@ Reason: %3</source>
     <message>
         <source>Are you sure to quit the program?</source>
         <translation>プログラムを終了しますか？</translation>
+    </message>
+    <message>
+        <source>Leave the batch?</source>
+        <translation>一括変換を終了しますか？</translation>
+    </message>
+    <message>
+        <source>The photo in the list will be removed from it; the file stays on disk.</source>
+        <translation>写真はリストから削除されます。ファイルはディスクに残ります。</translation>
+    </message>
+    <message>
+        <source>The %1 photos in the list will be removed from it; the files stay on disk.</source>
+        <translation>リストから %1 枚の写真が削除されます。ファイルはディスクに残ります。</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,18 @@
         <source>Cancelling: finishing the photos in hand...</source>
         <translation>Cancelando: concluindo as fotos em andamento...</translation>
     </message>
+    <message>
+        <source>Saved in: %1</source>
+        <translation>Salvo em: %1</translation>
+    </message>
+    <message>
+        <source>1 file was skipped: a JPEG of that name exists.</source>
+        <translation>1 arquivo foi ignorado: já existe um JPEG com esse nome.</translation>
+    </message>
+    <message>
+        <source>%1 files were skipped: a JPEG of that name exists.</source>
+        <translation>%1 arquivos foram ignorados: já existe um JPEG com esse nome.</translation>
+    </message>
 </context>
 <context>
     <name>ConvertsionSet</name>
@@ -172,6 +184,26 @@
     <message>
         <source>Save Path</source>
         <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Convert every image in a photo</source>
+        <translation>Converter todas as imagens de uma foto</translation>
+    </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Se o JPEG já existir:</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Manter ambos</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorar</translation>
     </message>
 </context>
 <context>
@@ -287,6 +319,14 @@
     <message>
         <source>Add Photos</source>
         <translation>Adicionar fotos</translation>
+    </message>
+    <message>
+        <source>%1: not converted: %2</source>
+        <translation>%1: não convertido: %2</translation>
+    </message>
+    <message>
+        <source>%1: skipped: %2 is already there</source>
+        <translation>%1: ignorado: %2 já existe</translation>
     </message>
 </context>
 <context>
@@ -426,6 +466,36 @@ Reason: %3</source>
 Pasta: %2
 Motivo: %3</translation>
     </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>Se o JPEG já existir:</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Manter ambos</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Choose Image</source>
+        <translation>Escolher imagem</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Arquivos de imagem</translation>
+    </message>
+    <message>
+        <source>%1 is already there, so the photo was not converted.
+Folder: %2</source>
+        <translation>%1 já existe, então a foto não foi convertida.
+Pasta: %2</translation>
+    </message>
 </context>
 <context>
     <name>SingalConverterHome</name>
@@ -484,6 +554,10 @@ Motivo: %3</translation>
         <source>Conversion progress</source>
         <translation>Progresso da conversão</translation>
     </message>
+    <message>
+        <source>Saved as: %1</source>
+        <translation>Salvo como: %1</translation>
+    </message>
 </context>
 <context>
     <name>TipDialog</name>
@@ -526,6 +600,18 @@ Motivo: %3</translation>
     <message>
         <source>Are you sure to quit the program?</source>
         <translation>Tem certeza de que deseja sair do programa?</translation>
+    </message>
+    <message>
+        <source>Leave the batch?</source>
+        <translation>Sair da conversão em lote?</translation>
+    </message>
+    <message>
+        <source>The photo in the list will be removed from it; the file stays on disk.</source>
+        <translation>A foto será removida da lista; o arquivo continua no disco.</translation>
+    </message>
+    <message>
+        <source>The %1 photos in the list will be removed from it; the files stay on disk.</source>
+        <translation>As %1 fotos serão removidas da lista; os arquivos continuam no disco.</translation>
     </message>
 </context>
 <context>

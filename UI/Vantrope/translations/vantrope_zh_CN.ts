@@ -122,6 +122,18 @@
         <source>Cancelling: finishing the photos in hand...</source>
         <translation>正在取消：正在完成处理中的照片...</translation>
     </message>
+    <message>
+        <source>Saved in: %1</source>
+        <translation>已保存到：%1</translation>
+    </message>
+    <message>
+        <source>1 file was skipped: a JPEG of that name exists.</source>
+        <translation>已跳过 1 个文件：已存在同名 JPEG。</translation>
+    </message>
+    <message>
+        <source>%1 files were skipped: a JPEG of that name exists.</source>
+        <translation>已跳过 %1 个文件：已存在同名 JPEG。</translation>
+    </message>
 </context>
 <context>
     <name>ConvertsionSet</name>
@@ -172,6 +184,26 @@
     <message>
         <source>Save Path</source>
         <translation>保存路径</translation>
+    </message>
+    <message>
+        <source>Convert every image in a photo</source>
+        <translation>转换照片中的每一张图像</translation>
+    </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>如果已存在同名 JPEG：</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>两者都保留</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>跳过</translation>
     </message>
 </context>
 <context>
@@ -287,6 +319,14 @@
     <message>
         <source>Add Photos</source>
         <translation>添加照片</translation>
+    </message>
+    <message>
+        <source>%1: not converted: %2</source>
+        <translation>%1：未转换：%2</translation>
+    </message>
+    <message>
+        <source>%1: skipped: %2 is already there</source>
+        <translation>%1：已跳过：%2 已存在</translation>
     </message>
 </context>
 <context>
@@ -426,6 +466,36 @@ Reason: %3</source>
 文件夹：%2
 原因：%3</translation>
     </message>
+    <message>
+        <source>If a JPEG of that name exists:</source>
+        <translation>如果已存在同名 JPEG：</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>两者都保留</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>跳过</translation>
+    </message>
+    <message>
+        <source>Choose Image</source>
+        <translation>选择图片</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>图片文件</translation>
+    </message>
+    <message>
+        <source>%1 is already there, so the photo was not converted.
+Folder: %2</source>
+        <translation>%1 已存在，因此未转换该照片。
+文件夹：%2</translation>
+    </message>
 </context>
 <context>
     <name>SingalConverterHome</name>
@@ -484,6 +554,10 @@ Reason: %3</source>
         <source>Conversion progress</source>
         <translation>转换进度</translation>
     </message>
+    <message>
+        <source>Saved as: %1</source>
+        <translation>已保存为：%1</translation>
+    </message>
 </context>
 <context>
     <name>TipDialog</name>
@@ -526,6 +600,18 @@ Reason: %3</source>
     <message>
         <source>Are you sure to quit the program?</source>
         <translation>确定要退出程序吗？</translation>
+    </message>
+    <message>
+        <source>Leave the batch?</source>
+        <translation>要离开批量转换吗？</translation>
+    </message>
+    <message>
+        <source>The photo in the list will be removed from it; the file stays on disk.</source>
+        <translation>该照片将从列表中移除；文件仍保留在磁盘上。</translation>
+    </message>
+    <message>
+        <source>The %1 photos in the list will be removed from it; the files stay on disk.</source>
+        <translation>列表中的 %1 张照片将被移除；文件仍保留在磁盘上。</translation>
     </message>
 </context>
 <context>

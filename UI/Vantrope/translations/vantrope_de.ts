@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>1 file was skipped: a JPEG of that name exists.</source>
-        <translation>1 Datei wurde übersprungen: Ein JPEG dieses Namens ist schon vorhanden.</translation>
+        <translation>1 Datei übersprungen: JPEG-Name schon vergeben.</translation>
     </message>
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
-        <translation>%1 Dateien wurden übersprungen: Ein JPEG dieses Namens ist schon vorhanden.</translation>
+        <translation>%1 Dateien übersprungen: JPEG-Name schon vergeben.</translation>
     </message>
 </context>
 <context>

@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>1 file was skipped: a JPEG of that name exists.</source>
-        <translation>Se omitió 1 archivo: ya existe un JPEG con ese nombre.</translation>
+        <translation>1 archivo omitido: ya hay un JPEG con ese nombre.</translation>
     </message>
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
-        <translation>Se omitieron %1 archivos: ya existe un JPEG con ese nombre.</translation>
+        <translation>%1 archivos omitidos: ya hay un JPEG con ese nombre.</translation>
     </message>
 </context>
 <context>

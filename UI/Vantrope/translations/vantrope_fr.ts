@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>1 file was skipped: a JPEG of that name exists.</source>
-        <translation>1 fichier a été ignoré : un JPEG de ce nom existe déjà.</translation>
+        <translation>1 fichier ignoré : un JPEG de ce nom existe.</translation>
     </message>
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
-        <translation>%1 fichiers ont été ignorés : un JPEG de ce nom existe déjà.</translation>
+        <translation>%1 fichiers ignorés : un JPEG de ce nom existe.</translation>
     </message>
 </context>
 <context>

@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>1 file was skipped: a JPEG of that name exists.</source>
-        <translation>1 file è stato saltato: esiste già un JPEG con quel nome.</translation>
+        <translation>1 file saltato: c'è già un JPEG con quel nome.</translation>
     </message>
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
-        <translation>%1 file sono stati saltati: esiste già un JPEG con quel nome.</translation>
+        <translation>%1 file saltati: c'è già un JPEG con quel nome.</translation>
     </message>
 </context>
 <context>

@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>1 file was skipped: a JPEG of that name exists.</source>
-        <translation>1 arquivo foi ignorado: já existe um JPEG com esse nome.</translation>
+        <translation>1 arquivo ignorado: já há um JPEG com esse nome.</translation>
     </message>
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
-        <translation>%1 arquivos foram ignorados: já existe um JPEG com esse nome.</translation>
+        <translation>%1 arquivos ignorados: já há um JPEG com esse nome.</translation>
     </message>
 </context>
 <context>

@@ -179,11 +179,14 @@ void closeFd(int &fd)
     fd = -1;
 }
 
-bool writeAll(int fd, const unsigned char *data, size_t length)
+// Moves length bytes between data and the start of the memfd with io
+// (pread or pwrite), carrying on after short transfers and EINTR.
+template <typename Io, typename Bytes>
+bool transferAll(Io io, int fd, Bytes *data, size_t length)
 {
     size_t done = 0;
     while (done < length) {
-        const ssize_t n = ::pwrite(fd, data + done, length - done, off_t(done));
+        const ssize_t n = io(fd, data + done, length - done, off_t(done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -193,18 +196,14 @@ bool writeAll(int fd, const unsigned char *data, size_t length)
     return true;
 }
 
+bool writeAll(int fd, const unsigned char *data, size_t length)
+{
+    return transferAll(::pwrite, fd, data, length);
+}
+
 bool readAll(int fd, unsigned char *data, size_t length)
 {
-    size_t done = 0;
-    while (done < length) {
-        const ssize_t n = ::pread(fd, data + done, length - done, off_t(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += size_t(n);
-    }
-    return true;
+    return transferAll(::pread, fd, data, length);
 }
 
 bool truncateTo(int fd, int64_t length)

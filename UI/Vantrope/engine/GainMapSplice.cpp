@@ -1,5 +1,7 @@
 #include "GainMapSplice.h"
 
+#include "JpegMetadata.h"
+
 #include <cstring>
 
 namespace {
@@ -9,7 +11,10 @@ const char kIsoId[] = "urn:iso:std:iso:ts:21496:-1";    // with its zero: 28 byt
 const char kMpfId[] = "MPF";                            // with its zero: 4 bytes
 const char kLeftOutNote[] = "Tarnwick: gain map left out: ";
 
-enum : unsigned char { SOI = 0xD8, EOI = 0xD9, SOS = 0xDA, APP1 = 0xE1, APP2 = 0xE2, COM = 0xFE };
+using JpegSegments::APP1;
+using JpegSegments::APP2;
+using JpegSegments::SOI;
+const unsigned char COM = 0xFE; // comment segment
 
 bool startsWith(const QByteArray &segment, const char *id, int idSize)
 {
@@ -87,30 +92,23 @@ GainMapParts extractGainMap(const char *jpeg, int length)
 {
     GainMapParts parts;
     const auto *p = reinterpret_cast<const unsigned char *>(jpeg);
-    if (!jpeg || length < 4 || p[0] != 0xFF || p[1] != SOI)
+    if (!jpeg)
         return parts;
     QList<QByteArray> segments;
     int mpfAt = -1; // of the MPF segment in the stream
-    int pos = 2;
-    while (pos + 4 <= length && p[pos] == 0xFF) {
-        const unsigned char marker = p[pos + 1];
-        if (marker == SOS || marker == EOI)
-            break;
-        const int size = 2 + (p[pos + 2] << 8 | p[pos + 3]);
-        if (size < 4 || size > length - pos)
-            break;
-        const QByteArray segment(jpeg + pos, size);
+    const int pos = JpegSegments::walkHeader(p, length, [&](unsigned char marker, int offset, int size) {
+        const QByteArray segment(jpeg + offset, size);
         if (marker == COM && startsWith(segment, kLeftOutNote, int(sizeof kLeftOutNote) - 1))
             parts.leftOut = QString::fromUtf8(segment.mid(4 + int(sizeof kLeftOutNote) - 1));
         if ((marker == APP1 && isXmp(segment) && segment.contains("hdrgm:Version"))
             || (marker == APP2 && isIso(segment))) {
             segments.append(segment);
         } else if (marker == APP2 && isMpf(segment) && mpfAt < 0) {
-            mpfAt = pos;
+            mpfAt = offset;
             segments.append(segment);
         }
-        pos += size;
-    }
+        return true;
+    });
     if (mpfAt < 0)
         return parts;
     const QByteArray &mpf = segments.last();

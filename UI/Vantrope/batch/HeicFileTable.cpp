@@ -650,12 +650,13 @@ void HeicFileTable::showCancelledNotice()
     const int converted = successCount;
     successCount = 0;
     failedCount = 0;
-    markProblemRows();
+    const QStringList problems = markProblemRows();
 
     if (!stopTip) {
         stopTip = new TipDialog(this);
         stopTip->setCancelledMode();
         stopTip->setConvertedCount(converted);
+        stopTip->setProblems(batchRun->failedCount(), batchRun->skippedCount(), problems);
         connect(stopTip, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
     }
     settleConvertButton();

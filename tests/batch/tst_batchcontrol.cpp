@@ -151,6 +151,7 @@ private slots:
     void existingJpegsAndTheReport();
     void cancelAfterTwo_data();
     void cancelAfterTwo();
+    void cancelledNoticeListsTheFailures();
     void escapeAndNoLetsTheBatchComplete();
     void settingsDialogShowsQualityInForce();
     void nothingCheckedStartsNothing();
@@ -265,7 +266,7 @@ void TestBatchControl::everyImageBoxConvertsTheOtherImages()
     child<ZoStyleButton>(&page.table, "pushButton_Convert")->click();
     QVERIFY(*answered);
     QVERIFY(offAtFirst);
-    QCOMPARE(message, QString("1 file have been successfully converted!"));
+    QCOMPARE(message, QString("1 file has been successfully converted!"));
     QCOMPARE(photos.outputs(), QStringList({"trip-2.jpg", "trip-3.jpg", "trip.jpg"}));
     QCOMPARE(QImage(photos.outDir() + "/trip-3.jpg").width(), collection.width + 32);
 }
@@ -388,7 +389,7 @@ void TestBatchControl::failedFilesStillComplete_data()
     QTest::addColumn<QString>("failedMessage");
     QTest::newRow("one bad of five") << 4 << 1 << "4 files have been successfully converted!"
                                      << "1 file could not be converted.";
-    QTest::newRow("one good") << 1 << 2 << "1 file have been successfully converted!"
+    QTest::newRow("one good") << 1 << 2 << "1 file has been successfully converted!"
                               << "2 files could not be converted.";
     QTest::newRow("all bad") << 0 << 3 << "0 files have been successfully converted!"
                              << "3 files could not be converted.";
@@ -505,6 +506,56 @@ void TestBatchControl::existingJpegsAndTheReport()
     auto *table = child<QTableWidget>(&page.table, "tableWidget");
     QCOMPARE(table->item(2, 1)->toolTip(), lines.last());
     QCOMPARE(table->item(1, 1)->toolTip(), photos.dir.path() + "/IMG_1.HEIC");
+}
+
+void TestBatchControl::cancelledNoticeListsTheFailures()
+{
+    // The unreadable photo goes first and fails; four good ones are then held
+    // in the workers' hands and two stay queued when the batch is cancelled.
+    Photos photos;
+    Page page;
+    GateOpener openAtEnd;
+    page.table.addFiles(photos.make(6, 1));
+    page.table.setDecoder(gatedDecoder);
+    page.table.slot_SavePath(photos.dir.path());
+    page.clickRow(6);
+    page.checkAll(6);
+    resetGate(1);
+
+    QString converted, counts, report;
+    bool listShown = false;
+    auto done = whenModal<BatchConvertProgress>([&](BatchConvertProgress *progress) {
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(progress, "label_Progress"), QString("1/7"), 60000);
+        QVERIFY(entered.tryAcquire(5, 30000)); // the failed one, 4 held
+        whenModal<TipDialog>([&](TipDialog *confirm) {
+            whenModal<TipDialog>([&](TipDialog *notice) {
+                converted = labelText(notice, "label_SuccessText");
+                counts = labelText(notice, "label_NotConverted");
+                auto *list = child<QPlainTextEdit>(notice, "plainTextEdit_Problems");
+                listShown = list->isVisible() && list->isReadOnly()
+                            && (list->textInteractionFlags() & Qt::TextSelectableByMouse);
+                report = list->toPlainText();
+                TestSupport::saveToGallery(notice, "batch-cancelled-with-failures");
+                click(notice, "pushButton_OK");
+            }, 60000, confirm);
+            click(confirm, "pushButton_Yes");
+            gate.release(openGate);
+        });
+        click(progress, "pushButton_Cancel");
+    });
+    page.table.slot_StartConvert();
+    QVERIFY(*done);
+    QCOMPARE(converted, QString("4 files have been successfully converted."));
+    QCOMPARE(counts, QString("1 file could not be converted."));
+    QVERIFY(listShown);
+    QVERIFY2(report.startsWith(photos.dir.path() + "/IMG_bad0.HEIC: not converted: "), qPrintable(report));
+    QCOMPARE(report.count('\n'), 0);
+
+    // The failed row carries its reason; the rows never started are not marked.
+    auto *table = child<QTableWidget>(&page.table, "tableWidget");
+    QCOMPARE(table->item(6, 1)->toolTip(), report);
+    for (int row = 0; row < 6; ++row)
+        QCOMPARE(table->item(row, 1)->toolTip(), photos.dir.path() + QString("/IMG_%1.HEIC").arg(row));
 }
 
 void TestBatchControl::cancelAfterTwo_data()

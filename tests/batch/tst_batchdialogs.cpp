@@ -179,9 +179,9 @@ void TestBatchDialogs::tipModes_data()
     QTest::newRow("cancelled, 2") << "cancelled" << 2 << "Conversion Cancelled!"
                                   << "2 files have been successfully converted." << "Open Folder" << "OK"
                                   << "signal_OpenFolder" << false;
-    QTest::newRow("cancelled, 1 keeps the plural") << "cancelled" << 1 << "Conversion Cancelled!"
-                                                   << "1 files have been successfully converted."
-                                                   << "Open Folder" << "OK" << "signal_OpenFolder" << false;
+    QTest::newRow("cancelled, 1") << "cancelled" << 1 << "Conversion Cancelled!"
+                                  << "1 file has been successfully converted." << "Open Folder" << "OK"
+                                  << "signal_OpenFolder" << false;
     QTest::newRow("clear confirmation") << "clear" << 0 << "Are you sure to trash all the files here?" << ""
                                         << "Yes" << "No" << "signal_ClearTable" << false;
     QTest::newRow("quit confirmation") << "quit" << 0 << "Are you sure to quit the program?" << "" << "Yes"
@@ -417,9 +417,9 @@ void TestBatchDialogs::progressCompletionMessage_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("failedMessage"); // empty: hidden
 
-    QTest::newRow("one") << 1 << 0 << "1 file have been successfully converted!" << "";
+    QTest::newRow("one") << 1 << 0 << "1 file has been successfully converted!" << "";
     QTest::newRow("seven") << 7 << 0 << "7 files have been successfully converted!" << "";
-    QTest::newRow("zero keeps the label") << 0 << 0 << "Converting " << "";
+    QTest::newRow("none (all skipped)") << 0 << 0 << "0 files have been successfully converted!" << "";
     QTest::newRow("some failed") << 4 << 1 << "4 files have been successfully converted!"
                                  << "1 file could not be converted.";
     QTest::newRow("all failed") << 0 << 3 << "0 files have been successfully converted!"

@@ -146,8 +146,8 @@ void TestHeicFileTable::startsEmpty()
     Page page;
     QCOMPARE(page.table.size(), QSize(1000, 579));
     QCOMPARE(page.grid()->rowCount(), 0);
-    QCOMPARE(page.label("label_FileCount"), QString("Files"));
-    QCOMPARE(page.label("label_FileSize"), QString("MB"));
+    QCOMPARE(page.label("label_FileCount"), QString("0 File(s), "));
+    QCOMPARE(page.label("label_FileSize"), QString("0 MB"));
     QVERIFY(!page.enabled("pushButton_Convert"));
     QVERIFY(page.enabled("pushButton_Add"));
     QVERIFY(page.selectAll()->isEnabled());
@@ -512,7 +512,7 @@ void TestHeicFileTable::addButtonFileDialog()
     QCOMPARE(caption, QString("Choose Images"));
     QCOMPARE(filters, QStringList({"Image Files (*.heic *.heif *.hif *.HEIC *.HEIF *.HIF)"}));
     QCOMPARE(page.grid()->rowCount(), 0);
-    QCOMPARE(page.label("label_FileCount"), QString("Files"));
+    QCOMPARE(page.label("label_FileCount"), QString("0 File(s), "));
     QVERIFY(!page.enabled("pushButton_Convert"));
 
     auto chosen = whenModal<QFileDialog>([&](QFileDialog *dialog) {

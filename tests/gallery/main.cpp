@@ -270,6 +270,17 @@ void renderDialogs()
         tip.setQuitConfirmMode();
         save(&tip, "tip-quit-plain-frame");
     }
+    const QStringList problems = {
+        "/media/card/DCIM/100APPLE/IMG_0007.HEIC: skipped: /home/me/Pictures/Holiday 2026/"
+        "Quorvix/IMG_0007.jpg is already there",
+        "/media/card/DCIM/100APPLE/IMG_0011.HEIC: not converted: not a HEIF or JPEG file (decoder error -3)"};
+    {
+        TipDialog tip;
+        tip.setCancelledMode();
+        tip.setConvertedCount(1);
+        tip.setProblems(1, 1, problems);
+        save(&tip, "tip-cancelled-with-failures");
+    }
     {
         ConvertsionSet settings;
         save(&settings, "batch-settings");
@@ -286,12 +297,7 @@ void renderDialogs()
         BatchConvertProgress progress;
         progress.setProgress(100, "5/5");
         progress.showSuccess(3, 1);
-        progress.showReport("/home/me/Pictures/Holiday 2026/Quorvix",
-                            {"/media/card/DCIM/100APPLE/IMG_0007.HEIC: skipped: /home/me/Pictures/Holiday 2026/"
-                             "Quorvix/IMG_0007.jpg is already there",
-                             "/media/card/DCIM/100APPLE/IMG_0011.HEIC: not converted: not a HEIF or JPEG file "
-                             "(decoder error -3)"},
-                            1);
+        progress.showReport("/home/me/Pictures/Holiday 2026/Quorvix", problems, 1);
         save(&progress, "batch-progress-completed-with-failures");
     }
     {

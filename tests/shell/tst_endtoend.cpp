@@ -163,6 +163,7 @@ void TestEndToEnd::init()
                                        QFileDialog::Options) { return folder; };
     FileDialogs::setHooks(hooks);
     window.reset(new Vantrope);
+    window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.data()));
 }
 

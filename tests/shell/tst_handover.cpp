@@ -69,6 +69,7 @@ void TestHandOver::initTestCase()
     channel.reset(new InstanceChannel("Vantrope"));
     QVERIFY(channel->listen());
     window.reset(new Vantrope);
+    window->show();
     connect(channel.data(), &InstanceChannel::filesReceived, window.data(), &Vantrope::slot_OpenFiles);
     QVERIFY(QTest::qWaitForWindowExposed(window.data()));
 }

@@ -155,6 +155,7 @@ void TestKeyboard::init()
     outputs.reset(new QTemporaryDir);
     QVERIFY(outputs->isValid());
     window.reset(new Vantrope);
+    window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.data()));
 }
 

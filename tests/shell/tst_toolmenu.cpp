@@ -98,6 +98,7 @@ void TestToolMenu::init()
         return true;
     });
     window.reset(new Vantrope);
+    window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.data()));
 }
 

@@ -30,6 +30,7 @@ private slots:
     void cleanup();
 
     void homeViewIsFixedAndCentred();
+    void shownOnceByItsCreator();
     void hoveringTileSwapsImage_data();
     void hoveringTileSwapsImage();
     void quitConfirmation_data();
@@ -88,6 +89,7 @@ void TestWindow::initTestCase()
 void TestWindow::init()
 {
     window.reset(new Vantrope);
+    window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.data()));
 }
 
@@ -114,6 +116,31 @@ void TestWindow::homeViewIsFixedAndCentred()
     QVERIFY(!button("pushButton_BackHome")->isVisible());
     QCOMPARE(window->findChild<QLabel *>("label_Company")->text(), QString("Quorvix"));
     TestSupport::saveToGallery(window.data(), "shell-home");
+}
+
+void TestWindow::shownOnceByItsCreator()
+{
+    // Built hidden and centred; its creator shows it. Files handed over to
+    // the running window come in without showing it again.
+    struct ShowCounter : QObject
+    {
+        int shows = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            shows += event->type() == QEvent::Show;
+            return false;
+        }
+    } counter;
+    Vantrope fresh;
+    QVERIFY(!fresh.isVisible());
+    fresh.installEventFilter(&counter);
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    fresh.slot_OpenFiles({photoPath("IMG_1.HEIC")});
+    flushDeferredDeletes();
+    QVERIFY(fresh.findChild<PreviewHEIC *>());
+    QVERIFY(fresh.findChild<PreviewHEIC *>()->isVisible());
+    QCOMPARE(counter.shows, 1);
 }
 
 void TestWindow::hoveringTileSwapsImage_data()
@@ -423,7 +450,11 @@ QString TestWindow::photoInfoValues(PreviewHEIC *preview)
         TestSupport::saveToGallery(dialog, "shell-photo-info");
         dialog->findChild<QPushButton *>("pushButton_Ok")->click();
     });
-    preview->findChild<QPushButton *>("pushButton_PhotoInfo")->click();
+    // Photo Info opens once the preview decode has ended.
+    auto *info = preview->findChild<QPushButton *>("pushButton_PhotoInfo");
+    if (!QTest::qWaitFor([info] { return info->isEnabled(); }, 30000))
+        return "still loading";
+    info->click();
     if (!*answered)
         return "no dialog";
     return values;

@@ -3,6 +3,7 @@
 #include "PhotoInfo.h"
 #include "PreviewHEIC.h"
 #include "SingleConverting.h"
+#include "ThumbnailLoader.h"
 #include "ZoMessageBox.h"
 #include "desktopopener.h"
 #include "filedialogs.h"
@@ -25,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -41,7 +43,9 @@ namespace {
 // A stand-in for the decoder library. Its input files start with
 // "FAKE <width> <height> <delay ms>" (or "FAKE broken") and it answers with a
 // flat JPEG of that size, so the page can be driven with any photo size fast.
+// A delay of -1 holds the decode until fakeGateOpen is set (30 s at most).
 std::atomic<int> fakeCallsStarted{0};
+std::atomic<bool> fakeGateOpen{true};
 std::atomic<int> fakeCallsFinished{0};
 std::atomic<int> fakeLastQuality{-1};
 
@@ -55,7 +59,10 @@ int32_t fakeDecoder(const unsigned char *input, int32_t inputLength, int32_t qua
     int width = 0, height = 0, delayMs = 0;
     int32_t result = 0;
     if (std::sscanf(header, "FAKE %d %d %d", &width, &height, &delayMs) == 3) {
-        QThread::msleep(ulong(delayMs));
+        if (delayMs >= 0)
+            QThread::msleep(ulong(delayMs));
+        for (QDeadlineTimer held(30000); delayMs < 0 && !fakeGateOpen && !held.hasExpired();)
+            QThread::msleep(5);
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(QColor(70, 140, 210));
         QByteArray jpeg;
@@ -224,6 +231,9 @@ private slots:
     void droppedPhotoReplacesShownOne();
     void inputInTargetFolderIsKept();
     void thumbnailShowsFirstThenTheFullDecode();
+    void lateThumbnailNeverCoversThePhoto();
+    void photoInfoWaitsForTheFullDecode_data();
+    void photoInfoWaitsForTheFullDecode();
     void createdDateIsWhenThePhotoWasTaken();
     void existingJpeg_data();
     void existingJpeg();
@@ -252,6 +262,7 @@ void TestPreviewHEIC::init()
 
 void TestPreviewHEIC::cleanup()
 {
+    fakeGateOpen = true;
     DesktopOpener::setOpener({});
     FileDialogs::setHooks({});
 }
@@ -713,24 +724,108 @@ int32_t redThumbnail(const unsigned char *, int32_t, int32_t, unsigned char *out
 
 void TestPreviewHEIC::thumbnailShowsFirstThenTheFullDecode()
 {
-    QVERIFY(writeFakePhoto(path("slow.HEIC"), 640, 480, 1500));
+    QVERIFY(writeFakePhoto(path("slow.HEIC"), 640, 480, -1));
+    fakeGateOpen = false;
     PreviewHEIC page(path("slow.HEIC"));
     page.setDecoder(fakeDecoder);
     page.setThumbnailSource(redThumbnail);
     page.slot_Preview();
     QLabel *box = previewBox(&page);
+    // The thumbnail, scaled into the box; Convert waits for the full decode.
     QTRY_VERIFY(!box->pixmap(Qt::ReturnByValue).isNull());
-    // The thumbnail, scaled into the box; Convert and the resolution wait.
-    if (!page.findChildren<HEICTojpg *>().isEmpty() && !convertButton(&page)->isEnabled()) {
-        const QColor shown = box->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5);
-        QVERIFY(shown.red() > 240 && shown.green() < 16 && shown.blue() < 16);
-        QCOMPARE(photoInfo(&page).value(3), QString());
-    }
+    const QColor shown = box->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5);
+    QVERIFY(shown.red() > 240 && shown.green() < 16 && shown.blue() < 16);
+    QVERIFY(!convertButton(&page)->isEnabled());
+    fakeGateOpen = true;
     QVERIFY(waitForDecodes(&page));
     QTRY_VERIFY(convertButton(&page)->isEnabled());
     const QColor full = box->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5);
     QVERIFY(qAbs(full.red() - 70) < 8 && qAbs(full.blue() - 210) < 8);
-    QCOMPARE(photoInfo(&page).value(3), QString("640*480"));
+}
+
+// A thumbnail source held until told: a red thumbnail after the release.
+QSemaphore thumbnailGate;
+int32_t heldRedThumbnail(const unsigned char *input, int32_t length, int32_t quality, unsigned char *output,
+                         int32_t capacity)
+{
+    thumbnailGate.tryAcquire(1, 30000);
+    return redThumbnail(input, length, quality, output, capacity);
+}
+
+void TestPreviewHEIC::lateThumbnailNeverCoversThePhoto()
+{
+    QVERIFY(writeFakePhoto(path("quick.HEIC"), 640, 480));
+    PreviewHEIC page(path("quick.HEIC"));
+    page.setDecoder(fakeDecoder);
+    page.setThumbnailSource(heldRedThumbnail);
+    page.slot_Preview();
+    QVERIFY(waitForDecodes(&page));
+    QTRY_VERIFY(convertButton(&page)->isEnabled());
+    QPointer<ThumbnailLoader> load = page.findChild<ThumbnailLoader *>();
+    thumbnailGate.release();
+    if (load)
+        QVERIFY(load->wait(30000));
+    QCoreApplication::processEvents();
+    const QColor shown = previewBox(&page)->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5);
+    QVERIFY(qAbs(shown.red() - 70) < 8 && qAbs(shown.blue() - 210) < 8);
+}
+
+void TestPreviewHEIC::photoInfoWaitsForTheFullDecode_data()
+{
+    QTest::addColumn<QByteArray>("photo"); // held at the gate until opened
+    QTest::addColumn<QString>("resolution");
+    QTest::newRow("decodes") << QByteArray("FAKE 640 480 -1") << "640*480";
+    QTest::newRow("does not decode") << QByteArray("FAKE 0 0 -1") << "Unknown (not decoded)";
+}
+
+void TestPreviewHEIC::photoInfoWaitsForTheFullDecode()
+{
+    QFETCH(QByteArray, photo);
+    QFETCH(QString, resolution);
+    for (const char *name : {"first.HEIC", "second.HEIC"}) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(photo + QByteArray(4096 - photo.size(), '\0'));
+    }
+    fakeGateOpen = false;
+    PreviewHEIC page(path("first.HEIC"));
+    page.setDecoder(fakeDecoder);
+    page.setThumbnailSource(redThumbnail);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    page.slot_Preview();
+    auto *info = page.findChild<QPushButton *>("pushButton_PhotoInfo");
+    auto *slider = page.findChild<QSlider *>("Slider_PhotoQuality");
+
+    // While only the thumbnail is shown, Photo Info tells nothing (its
+    // resolution would be the thumbnail's); the focus stands in on the
+    // next control and comes back once the decode has ended.
+    QTRY_VERIFY(!previewBox(&page)->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(!info->isEnabled());
+    QVERIFY(photoInfo(&page).isEmpty());
+    fakeGateOpen = true;
+    QVERIFY(waitForDecodes(&page));
+    QTRY_VERIFY(info->isEnabled());
+    QCOMPARE(photoInfo(&page).value(3), resolution);
+    QCOMPARE(page.focusWidget(), info);
+
+    // Another photo opened from Photo Info: the same wait. Had the user
+    // moved the slider meanwhile, the focus stays there.
+    for (bool sliderUsed : {false, true}) {
+        info->setFocus();
+        fakeGateOpen = false;
+        page.openPhoto(path(sliderUsed ? "first.HEIC" : "second.HEIC"));
+        QVERIFY(!info->isEnabled());
+        QVERIFY(photoInfo(&page).isEmpty());
+        QCOMPARE(page.focusWidget(), slider);
+        if (sliderUsed)
+            slider->setValue(80);
+        fakeGateOpen = true;
+        QVERIFY(waitForDecodes(&page));
+        QTRY_VERIFY(info->isEnabled());
+        QCOMPARE(photoInfo(&page).value(0), QString(sliderUsed ? "first.HEIC" : "second.HEIC"));
+        QCOMPARE(page.focusWidget(), sliderUsed ? static_cast<QWidget *>(slider) : info);
+    }
 }
 
 void TestPreviewHEIC::createdDateIsWhenThePhotoWasTaken()

@@ -3,6 +3,7 @@
 // texts (the file dialog's buttons) follow.
 
 #include "AppTranslations.h"
+#include "BatchReport.h"
 #include "TipDialog.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,8 @@ private slots:
     void qtTextsFollow();
     void englishNeedsNoCatalogue();
     void translationsKeepTheirShape();
+    void countsTakeTheLanguagesPluralForms_data();
+    void countsTakeTheLanguagesPluralForms();
 };
 
 void tst_Translations::cleanup()
@@ -139,16 +142,22 @@ void tst_Translations::translationsKeepTheirShape()
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         QXmlStreamReader xml(&file);
         QString source;
+        bool numerus = false;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
-            if (xml.name() == QLatin1String("source")) {
+            if (xml.name() == QLatin1String("message")) {
+                numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            } else if (xml.name() == QLatin1String("source")) {
                 source = xml.readElementText();
-            } else if (xml.name() == QLatin1String("translation")) {
+            } else if ((xml.name() == QLatin1String("translation") && !numerus)
+                       || xml.name() == QLatin1String("numerusform")) {
+                // A %n text's plural forms each keep the shape of the source.
                 const QString translation = xml.readElementText();
                 const QString where = language + QStringLiteral(": \"") + source + QStringLiteral("\" -> \"")
                                       + translation + QLatin1Char('"');
                 QVERIFY2(markers(translation) == markers(source), qPrintable(where));
+                QVERIFY2(!numerus || translation.contains(QLatin1String("%n")), qPrintable(where));
                 QVERIFY2(translation.startsWith(QLatin1Char(' ')) == source.startsWith(QLatin1Char(' ')),
                          qPrintable(where));
                 if (source.endsWith(QLatin1Char(' ')))
@@ -164,6 +173,29 @@ void tst_Translations::translationsKeepTheirShape()
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     }
     QVERIFY(checked > 0);
+}
+
+void tst_Translations::countsTakeTheLanguagesPluralForms_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("en 1") << "en" << 1 << "1 file has been successfully converted!";
+    QTest::newRow("en 0") << "en" << 0 << "0 files have been successfully converted!";
+    QTest::newRow("de 1") << "de" << 1 << "1 Datei wurde erfolgreich konvertiert!";
+    QTest::newRow("de 5") << "de" << 5 << "5 Dateien wurden erfolgreich konvertiert!";
+    QTest::newRow("fr 0 is singular") << "fr" << 0 << "0 fichier a été converti avec succès !";
+    QTest::newRow("fr 2") << "fr" << 2 << "2 fichiers ont été convertis avec succès !";
+    QTest::newRow("ja 3") << "ja" << 3 << "3 個のファイルを変換しました。";
+}
+
+void tst_Translations::countsTakeTheLanguagesPluralForms()
+{
+    QFETCH(QString, language);
+    QFETCH(int, count);
+    QFETCH(QString, text);
+    AppTranslations::install(QLocale(language));
+    QCOMPARE(BatchReport::convertedCount(count, true), text);
 }
 
 QTEST_MAIN(tst_Translations)

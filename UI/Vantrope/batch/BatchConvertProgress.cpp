@@ -1,6 +1,7 @@
 #include "BatchConvertProgress.h"
 #include "ui_BatchConvertProgress.h"
 
+#include "BatchReport.h"
 #include "DialogPlacement.h"
 #include "TipDialog.h"
 #include "ZoAccessible.h"
@@ -55,15 +56,7 @@ BatchConvertProgress::BatchConvertProgress(QWidget *parent)
     folderLabel->setStyleSheet(QStringLiteral("color:#787878"));
     folderLabel->setFont(font);
     folderLabel->hide();
-    problemList = new QPlainTextEdit(this);
-    problemList->setObjectName(QStringLiteral("plainTextEdit_Problems"));
-    problemList->setReadOnly(true);
-    problemList->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    problemList->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    problemList->setFont(font);
-    problemList->setStyleSheet(QStringLiteral(
-        "QPlainTextEdit{color:#484848;background:#f6f6f6;border:1px solid #eeeeee;}"));
-    problemList->hide();
+    problemList = BatchReport::createProblemList(this, font);
     const int notConverted = ui->verticalLayout_3->indexOf(ui->label_NotConverted);
     ui->verticalLayout_3->insertWidget(notConverted + 1, folderLabel);
     ui->verticalLayout_3->insertWidget(notConverted + 2, problemList);
@@ -100,19 +93,11 @@ void BatchConvertProgress::showSuccess(int count, int failedCount)
     if (cancelHadFocus)
         ui->pushButton_OK->setFocus(Qt::OtherFocusReason);
 
-    // With failures the message is shown for any count, 0 included: a batch
-    // in which every file failed still ends with a statement of the outcome.
-    if (count >= 2 || (failedCount > 0 && count == 0))
-        ui->label_Converting->setText(QString::number(count) + tr(" files have been successfully converted!"));
-    else if (count == 1)
-        ui->label_Converting->setText(QString::number(count) + tr(" file have been successfully converted!"));
-
-    if (failedCount > 0) {
-        ui->label_NotConverted->setText(failedCount == 1
-                                            ? tr("1 file could not be converted.")
-                                            : QString::number(failedCount) + tr(" files could not be converted."));
-        ui->label_NotConverted->show();
-    }
+    // Stated for any count, 0 included: a batch in which every photo failed
+    // or was skipped still ends with a statement of the outcome.
+    ui->label_Converting->setText(BatchReport::convertedCount(count, true));
+    failed = failedCount;
+    showProblemCounts(0);
 
     ui->label_Progress->hide();
     ui->label_files->hide();
@@ -122,20 +107,20 @@ void BatchConvertProgress::showReport(const QString &folder, const QStringList &
 {
     folderLabel->setFullText(tr("Saved in: %1").arg(QDir::toNativeSeparators(QDir::cleanPath(folder))));
     folderLabel->show();
-    if (skippedCount > 0) {
-        const QString skipped = skippedCount == 1
-                                    ? tr("1 file was skipped: a JPEG of that name exists.")
-                                    : tr("%1 files were skipped: a JPEG of that name exists.").arg(skippedCount);
-        const QString shown = ui->label_NotConverted->isHidden() ? QString() : ui->label_NotConverted->text();
-        ui->label_NotConverted->setText(shown.isEmpty() ? skipped : shown + QLatin1Char('\n') + skipped);
-        ui->label_NotConverted->show();
-    }
+    showProblemCounts(skippedCount);
     if (problems.isEmpty())
         return;
     problemList->setPlainText(problems.join(QLatin1Char('\n')));
     problemList->show();
     // Room for the list; the dialog is fixed in size otherwise.
     setFixedSize(width(), 360);
+}
+
+void BatchConvertProgress::showProblemCounts(int skippedCount)
+{
+    const QString counts = BatchReport::problemCounts(failed, skippedCount);
+    ui->label_NotConverted->setText(counts);
+    ui->label_NotConverted->setVisible(!counts.isEmpty());
 }
 
 void BatchConvertProgress::showCancelling()

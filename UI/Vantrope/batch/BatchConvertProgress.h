@@ -54,11 +54,14 @@ public:
     void reject() override;
 
 private:
+    void showProblemCounts(int skippedCount);
+
     Ui::BatchConvertProgress *ui;
     ZoSkin skin;
     TipDialog *cancelTip;
     ZoElidedLabel *folderLabel;
     QPlainTextEdit *problemList;
     bool completed;
+    int failed = 0;
     bool cancelling;
 };

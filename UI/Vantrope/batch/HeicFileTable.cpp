@@ -81,6 +81,8 @@ HeicFileTable::HeicFileTable(QWidget *parent)
 
     ui->label_FileSize->setFont(skin.font(ZoSkin::BodyFont));
     ui->label_FileCount->setFont(skin.font(ZoSkin::BodyFont));
+    // The list starts empty and says so, as after Clear.
+    showEmptySummary();
     ui->tableWidget->setFont(skin.font(ZoSkin::BodyFont));
 
     // Applied after the styled table's own settings, which these override.
@@ -247,6 +249,12 @@ void HeicFileTable::updateSummary(double totalBytes)
     ui->label_FileSize->setText(sizeText(totalBytes));
 }
 
+void HeicFileTable::showEmptySummary()
+{
+    ui->label_FileCount->setText(QStringLiteral("0") + tr(" File(s), "));
+    ui->label_FileSize->setText("0 MB");
+}
+
 void HeicFileTable::refreshTable()
 {
     // Every row gets a new, unchecked box: the old boxes and their checks go.
@@ -310,8 +318,7 @@ void HeicFileTable::slot_ClearTable()
         clearTip->deleteLater();
         clearTip = nullptr;
     }
-    ui->label_FileCount->setText(QStringLiteral("0") + tr(" File(s), "));
-    ui->label_FileSize->setText("0 MB");
+    showEmptySummary();
     ui->pushButton_Convert->setEnabled(false);
     // The next list starts with nothing ticked, and so does the box over it.
     selectAllBox->setCheckState(Qt::Unchecked);
@@ -650,12 +657,13 @@ void HeicFileTable::showCancelledNotice()
     const int converted = successCount;
     successCount = 0;
     failedCount = 0;
-    markProblemRows();
+    const QStringList problems = markProblemRows();
 
     if (!stopTip) {
         stopTip = new TipDialog(this);
         stopTip->setCancelledMode();
         stopTip->setConvertedCount(converted);
+        stopTip->setProblems(batchRun->failedCount(), batchRun->skippedCount(), problems);
         connect(stopTip, SIGNAL(signal_OpenFolder()), this, SLOT(slot_OpenFolder()));
     }
     settleConvertButton();

@@ -132,6 +132,8 @@ private:
     void refreshTable();
     void buildRow(int row, const QFileInfo &info);
     void updateSummary(double totalBytes);
+    // "0 File(s), " and "0 MB": the summary of a list cleared or not yet filled.
+    void showEmptySummary();
     QString rowBoxStyleSheet() const;
 
     Ui::HeicFileTable *ui;

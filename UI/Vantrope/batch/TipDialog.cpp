@@ -1,11 +1,14 @@
 #include "TipDialog.h"
 #include "ui_TipDialog.h"
 
+#include "BatchReport.h"
 #include "ZoHoverCaption.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 TipDialog::TipDialog(QWidget *parent)
     : ZoStyleDialog(parent)
@@ -39,8 +42,9 @@ TipDialog::~TipDialog()
 void TipDialog::showEvent(QShowEvent *event)
 {
     QStringList lines;
-    for (const QLabel *label : {ui->label_StatesText, ui->label_SuccessText}) {
-        if (!label->isHidden() && !label->text().isEmpty())
+    for (const QLabel *label : {ui->label_StatesText, ui->label_SuccessText,
+                                findChild<QLabel *>(QStringLiteral("label_NotConverted"))}) {
+        if (label && !label->isHidden() && !label->text().isEmpty())
             lines << label->text();
     }
     setAccessibleDescription(lines.join(QLatin1Char(' ')));
@@ -70,8 +74,7 @@ void TipDialog::setCancelledMode()
     ui->label_StatesText->setText(tr("Conversion Cancelled!"));
     ui->label_StatesText->setFont(skin.font(ZoSkin::LabelFont));
     ui->label_StatesText->setStyleSheet("color:#484848");
-    ui->label_SuccessText->setText(QString::number(convertedCount)
-                                   + tr(" files have been successfully converted."));
+    ui->label_SuccessText->setText(BatchReport::convertedCount(convertedCount, false));
     ui->label_SuccessText->setFont(skin.font(ZoSkin::BodyFont));
     ui->label_SuccessText->setStyleSheet("color:#787878");
     ui->pushButton_OK->setText(tr("No"));
@@ -83,8 +86,30 @@ void TipDialog::setCancelledMode()
 void TipDialog::setConvertedCount(int count)
 {
     convertedCount = count;
-    ui->label_SuccessText->setText(QString::number(count) + tr(" files have been successfully converted."));
+    ui->label_SuccessText->setText(BatchReport::convertedCount(count, false));
     ui->pushButton_OK->setText(tr("OK"));
+}
+
+void TipDialog::setProblems(int failedCount, int skippedCount, const QStringList &problems)
+{
+    const QString counts = BatchReport::problemCounts(failedCount, skippedCount);
+    if (counts.isEmpty() && problems.isEmpty())
+        return;
+    // Under the notice's texts, the width of the dialog less its margins.
+    auto *countsLabel = new QLabel(counts, this);
+    countsLabel->setObjectName(QStringLiteral("label_NotConverted"));
+    countsLabel->setFont(skin.font(ZoSkin::BodyFont));
+    countsLabel->setStyleSheet(QStringLiteral("color:#d93a3a"));
+    QPlainTextEdit *list = BatchReport::createProblemList(this, skin.font(ZoSkin::BodyFont));
+    list->setPlainText(problems.join(QLatin1Char('\n')));
+    list->setVisible(!problems.isEmpty());
+    auto *block = new QVBoxLayout;
+    block->setContentsMargins(30, 12, 30, 0);
+    block->setSpacing(6);
+    block->addWidget(countsLabel);
+    block->addWidget(list);
+    ui->verticalLayout_2->insertLayout(ui->verticalLayout_2->indexOf(ui->horizontalLayout) + 1, block);
+    setFixedSize(width(), 360);
 }
 
 void TipDialog::setClearConfirmMode()

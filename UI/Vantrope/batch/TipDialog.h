@@ -3,6 +3,8 @@
 #include "ZoSkin.h"
 #include "ZoStyleDialog.h"
 
+#include <QStringList>
+
 namespace Ui {
 class TipDialog;
 }
@@ -29,6 +31,10 @@ public:
     // signal_OpenFolder(). Call setConvertedCount right after it.
     void setCancelledMode();
     void setConvertedCount(int count);
+    // Under the count: how many photos failed or were skipped before the
+    // cancel, and the list of them with their reasons, as the completion
+    // view shows them. Nothing is added when there are none.
+    void setProblems(int failedCount, int skippedCount, const QStringList &problems);
     // "Are you sure to trash all the files here?"; Yes emits signal_ClearTable().
     void setClearConfirmMode();
     // "Leave the batch?" over what that does to the photoCount photos listed;

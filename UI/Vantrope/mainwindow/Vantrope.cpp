@@ -45,6 +45,32 @@ enum MenuNumber {
     MenuTwitter = 8
 };
 
+// The tool menu's link entries in menu order: the entry's text, the slot its
+// action triggers, and the address it opens when the menu table has none.
+struct LinkEntry
+{
+    int number;
+    const char *text; // translated in the Vantrope context
+    void (Vantrope::*slot)();
+    const char *defaultAddress;
+    bool separatorAfter;
+};
+
+const LinkEntry linkEntries[] = {
+    {MenuTutorial, QT_TRANSLATE_NOOP("Vantrope", "Tutorial"), &Vantrope::slot_TutorialURL,
+     "https://www.quorvix.com/vantrope/user-guide.html", false},
+    {MenuFrequentlyAskedQuestions, QT_TRANSLATE_NOOP("Vantrope", "Frequently Asked Questions"),
+     &Vantrope::slot_Frequently_Asked_QuestionsURL, "https://www.quorvix.com/support/faq.html", false},
+    {MenuWriteProductReview, QT_TRANSLATE_NOOP("Vantrope", "Write a Product Review"),
+     &Vantrope::slot_WriteProductReviewURL, "https://www.quorvix.com/vantrope/review.html", false},
+    {MenuContactUs, QT_TRANSLATE_NOOP("Vantrope", "Contact Us"), &Vantrope::slot_ContactUsURL,
+     "https://www.quorvix.com/support/contact.html", true},
+    {MenuFacebook, QT_TRANSLATE_NOOP("Vantrope", "View Facebook Fan Page"), &Vantrope::slot_FacebookURL,
+     "https://www.facebook.com/quorvix", false},
+    {MenuTwitter, QT_TRANSLATE_NOOP("Vantrope", "Follow Us on Twitter"), &Vantrope::slot_FollowUS,
+     "https://twitter.com/quorvix", true},
+};
+
 } // namespace
 
 Vantrope::Vantrope(QWidget *parent)
@@ -119,10 +145,10 @@ Vantrope::Vantrope(QWidget *parent)
     ui->label_SignalPhoto->installEventFilter(this);
     ui->label_BatchPhoto->installEventFilter(this);
 
+    // Centred; whoever creates the window shows it, once.
     QDesktopWidget *desktop = QApplication::desktop();
     move((desktop->width() - width()) / 2, (desktop->height() - height()) / 2);
     settleKeyboard(singleStartButton);
-    show();
 
     // File lists reach slot_addHeicFileToTable through a string-based
     // connection, which needs the type known by name.
@@ -214,9 +240,9 @@ void Vantrope::slot_OpenFiles(QStringList vStrPath)
 
 void Vantrope::bringToFront()
 {
+    // The window is on show from the start; only a minimized one comes back.
     if (isMinimized())
         showNormal();
-    show();
     raise();
     activateWindow();
 }
@@ -294,11 +320,16 @@ void Vantrope::enterPageWithCaption(const QString &strCaption)
     captionLabel->show();
 }
 
+void Vantrope::placePage(QWidget *page)
+{
+    page->setGeometry(ui->widget_Main->rect());
+    ui->mainLayout->addWidget(page);
+}
+
 SingalConverterHome *Vantrope::createDropPage()
 {
     auto *page = new SingalConverterHome(this);
-    page->setGeometry(ui->widget_Main->rect());
-    ui->mainLayout->addWidget(page, 0, Qt::Alignment());
+    placePage(page);
     return page;
 }
 
@@ -307,28 +338,24 @@ void Vantrope::closeCurrentPage()
     if (!currentPage)
         return;
     // Deferred: the drop page is closed from inside its own signal emission.
-    if (currentPage == dropPage) {
-        dropPage->hide();
-        dropPage->deleteLater();
+    currentPage->hide();
+    currentPage->deleteLater();
+    if (currentPage == dropPage)
         dropPage = nullptr;
-        currentPage = nullptr;
-    } else if (currentPage == previewPage) {
-        previewPage->hide();
-        previewPage->deleteLater();
+    else if (currentPage == previewPage)
         previewPage = nullptr;
-        currentPage = nullptr;
-    } else if (currentPage == fileTablePage) {
-        fileTablePage->hide();
-        fileTablePage->deleteLater();
+    else if (currentPage == fileTablePage)
         fileTablePage = nullptr;
-        currentPage = nullptr;
-    }
+    currentPage = nullptr;
 }
 
-void Vantrope::setCurrentPage(QWidget *page)
+void Vantrope::showPage(QWidget *page)
 {
-    if (page)
-        currentPage = page;
+    if (currentPage != page)
+        closeCurrentPage();
+    page->show();
+    currentPage = page;
+    settleKeyboard(page);
 }
 
 void Vantrope::settleKeyboard(QWidget *shown)
@@ -349,13 +376,11 @@ void Vantrope::slot_SinglePhotoView()
         dropPage = createDropPage();
         dropPage->setMultiFileMode(false);
         enterPageWithCaption(tr("Conver Single Photo"));
-        setCurrentPage(dropPage);
         ui->pushButton_BackHome->setStyleSheet("text-align: right; color: #3598fe;margin-top:5px");
         connect(dropPage, SIGNAL(signal_ToPreviewView(QString)), this,
                 SLOT(slot_ToPreviewView(QString)));
     }
-    dropPage->show();
-    settleKeyboard(dropPage);
+    showPage(dropPage);
 }
 
 void Vantrope::slot_BatchPhotoView()
@@ -366,20 +391,17 @@ void Vantrope::slot_BatchPhotoView()
         enterPageWithCaption(tr("Convert Photos in Batch"));
         dropPage->setSelectTipText(tr("Select Files"));
         dropPage->setDropTipText(tr("Or you can directly drop the HEIC files here."));
-        setCurrentPage(dropPage);
         connect(dropPage, SIGNAL(signal_addHeicFile(QVector<QString>)), this,
                 SLOT(slot_addHeicFileToTable(QVector<QString>)));
     }
-    dropPage->show();
-    settleKeyboard(dropPage);
+    showPage(dropPage);
 }
 
 void Vantrope::slot_ToPreviewView(QString strFilePath)
 {
     if (!previewPage) {
         previewPage = new PreviewHEIC(strFilePath, this);
-        previewPage->setGeometry(ui->widget_Main->rect());
-        ui->mainLayout->addWidget(previewPage);
+        placePage(previewPage);
         previewPage->setDecoder(decoder);
         previewPage->setThumbnailSource(bindThumbnail());
         previewPage->slot_Preview();
@@ -390,25 +412,18 @@ void Vantrope::slot_ToPreviewView(QString strFilePath)
                 SLOT(slot_PhotoInfo(const QString &, const QString &, const QString &,
                                     const QString &)));
     }
-    closeCurrentPage();
-    previewPage->show();
-    setCurrentPage(previewPage);
-    settleKeyboard(previewPage);
+    showPage(previewPage);
 }
 
 void Vantrope::slot_addHeicFileToTable(QVector<QString> vStrPath)
 {
     if (!fileTablePage) {
         fileTablePage = new HeicFileTable(this);
-        fileTablePage->setGeometry(ui->widget_Main->rect());
-        ui->mainLayout->addWidget(fileTablePage);
+        placePage(fileTablePage);
         fileTablePage->addFiles(QVector<QString>(vStrPath));
         fileTablePage->setDecoder(decoder);
     }
-    closeCurrentPage();
-    fileTablePage->show();
-    setCurrentPage(fileTablePage);
-    settleKeyboard(fileTablePage);
+    showPage(fileTablePage);
 }
 
 void Vantrope::leaveToHome()
@@ -457,22 +472,11 @@ void Vantrope::slot_PhotoInfo(const QString &strName, const QString &strCreateDa
 
 QString Vantrope::defaultLinkAddress(int nMenuNumber)
 {
-    switch (nMenuNumber) {
-    case MenuTutorial:
-        return QStringLiteral("https://www.quorvix.com/vantrope/user-guide.html");
-    case MenuFrequentlyAskedQuestions:
-        return QStringLiteral("https://www.quorvix.com/support/faq.html");
-    case MenuWriteProductReview:
-        return QStringLiteral("https://www.quorvix.com/vantrope/review.html");
-    case MenuContactUs:
-        return QStringLiteral("https://www.quorvix.com/support/contact.html");
-    case MenuFacebook:
-        return QStringLiteral("https://www.facebook.com/quorvix");
-    case MenuTwitter:
-        return QStringLiteral("https://twitter.com/quorvix");
-    default:
-        return QString();
+    for (const LinkEntry &link : linkEntries) {
+        if (link.number == nMenuNumber)
+            return QString::fromLatin1(link.defaultAddress);
     }
+    return QString();
 }
 
 void Vantrope::slot_AddToolMenu()
@@ -483,43 +487,26 @@ void Vantrope::slot_AddToolMenu()
         // window: give it the skin's font and a flat look in the same blue.
         toolMenu->setFont(skin.font(ZoSkin::MenuFont));
         toolMenu->setStyleSheet(ZoStyleSheets::popupMenu());
-        tutorialAction = new QAction(tr("Tutorial"), toolMenu);
-        faqAction = new QAction(tr("Frequently Asked Questions"), toolMenu);
-        reviewAction = new QAction(tr("Write a Product Review"), toolMenu);
-        contactAction = new QAction(tr("Contact Us"), toolMenu);
-        facebookAction = new QAction(tr("View Facebook Fan Page"), toolMenu);
-        twitterAction = new QAction(tr("Follow Us on Twitter"), toolMenu);
-        aboutAction = new QAction(tr("About"), toolMenu);
-        exitAction = new QAction(tr("Exit"), toolMenu);
-
-        const struct {
-            int number;
-            QAction *action;
-        } links[] = {
-            {MenuTutorial, tutorialAction},  {MenuFrequentlyAskedQuestions, faqAction},
-            {MenuWriteProductReview, reviewAction}, {MenuContactUs, contactAction},
-            {MenuFacebook, facebookAction},  {MenuTwitter, twitterAction},
-        };
-        for (const auto &link : links) {
+        // Every link's action exists; the menu holds those the table shows.
+        for (const LinkEntry &link : linkEntries) {
+            auto *action = new QAction(tr(link.text), toolMenu);
+            linkActions.append(action);
+            connect(action, &QAction::triggered, this, link.slot);
             int state = 0;
             MenuTable::stateAndAddress(link.number, &state);
             if (state != 1)
                 continue;
-            toolMenu->addAction(link.action);
-            if (link.number == MenuContactUs || link.number == MenuTwitter)
+            toolMenu->addAction(action);
+            if (link.separatorAfter)
                 toolMenu->addSeparator();
         }
+        aboutAction = new QAction(tr("About"), toolMenu);
+        exitAction = new QAction(tr("Exit"), toolMenu);
         toolMenu->addAction(aboutAction);
         toolMenu->addAction(exitAction);
 
         ui->pushButton_Menu->setMenu(toolMenu);
 
-        connect(tutorialAction, SIGNAL(triggered()), this, SLOT(slot_TutorialURL()));
-        connect(faqAction, SIGNAL(triggered()), this, SLOT(slot_Frequently_Asked_QuestionsURL()));
-        connect(reviewAction, SIGNAL(triggered()), this, SLOT(slot_WriteProductReviewURL()));
-        connect(contactAction, SIGNAL(triggered()), this, SLOT(slot_ContactUsURL()));
-        connect(facebookAction, SIGNAL(triggered()), this, SLOT(slot_FacebookURL()));
-        connect(twitterAction, SIGNAL(triggered()), this, SLOT(slot_FollowUS()));
         connect(aboutAction, SIGNAL(triggered()), this, SLOT(slot_About()));
         connect(exitAction, SIGNAL(triggered()), this, SLOT(slot_Exit()));
     }

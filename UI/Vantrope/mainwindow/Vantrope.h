@@ -30,8 +30,10 @@ class ZoStyleButton;
 // (two tiles with a "Start" button each) or exactly one page: the drop page
 // in single-photo or multi-file mode, the preview page or the batch table.
 //
-// A page is created when it is entered and released with deleteLater when it
-// is left, so going home discards a file list or a decoded photo. The
+// The window is built centred and hidden; its creator shows it, once (a
+// hand-over of files only brings it forward). A page is created when it is
+// entered, put on show by showPage and released with deleteLater when it is
+// left, so going home discards a file list or a decoded photo. The
 // decoder entry is bound once, as the last step of construction, and handed
 // to every page that converts.
 class Vantrope : public QMainWindow
@@ -88,8 +90,13 @@ private:
     void leaveToHome();
     void enterPageWithCaption(const QString &strCaption);
     SingalConverterHome *createDropPage();
+    // Puts a new page into the content area, sized to it.
+    void placePage(QWidget *page);
+    // Releases the page on show (deferred), if any.
     void closeCurrentPage();
-    void setCurrentPage(QWidget *page);
+    // Puts page on show in place of the current one, which is released, and
+    // gives it the keyboard.
+    void showPage(QWidget *page);
     // After a page change: the title bar's buttons come last in Tab order,
     // and the focus goes to the first control of what is on show.
     void settleKeyboard(QWidget *shown);
@@ -121,14 +128,10 @@ private:
     PhotoInfo *photoInfoDialog = nullptr;
     HeicFileTable *fileTablePage = nullptr;
 
-    // Tool menu, built on the first click of the menu button.
+    // Tool menu, built on the first click of the menu button: one action per
+    // link entry (in menu order, also those the table hides), About, Exit.
     QMenu *toolMenu = nullptr;
-    QAction *tutorialAction = nullptr;
-    QAction *faqAction = nullptr;
-    QAction *reviewAction = nullptr;
-    QAction *contactAction = nullptr;
-    QAction *facebookAction = nullptr;
-    QAction *twitterAction = nullptr;
+    QList<QAction *> linkActions;
     QAction *aboutAction = nullptr;
     QAction *exitAction = nullptr;
 };

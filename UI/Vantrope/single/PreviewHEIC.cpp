@@ -27,6 +27,8 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
+#include <QPushButton>
+#include <QSlider>
 #include <QVBoxLayout>
 
 #include <cerrno>
@@ -114,6 +116,8 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     connect(form->pushButton_PhotoInfo, SIGNAL(clicked()), this, SLOT(slot_PhotoInfo()));
     connect(form->pushButton_SelectFolder, SIGNAL(clicked()), this, SLOT(slot_SelectSaveFolder()));
     connect(form->Slider_PhotoQuality, SIGNAL(valueChanged(int)), this, SLOT(setChangeQuality(int)));
+    // Using the control that holds the focus in Photo Info's place keeps it there.
+    connect(form->Slider_PhotoQuality, &QSlider::valueChanged, this, [this] { photoInfoTakesFocusBack = false; });
     connect(form->pushButton_Convert, SIGNAL(clicked()), this, SLOT(slot_Preview()));
 
     // Ctrl+Return converts (while Convert is enabled); Ctrl+O opens another
@@ -130,6 +134,7 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
 
     readFileInformation();
     updateConvertButton();
+    updatePhotoInfoButton();
 }
 
 PreviewHEIC::~PreviewHEIC()
@@ -234,6 +239,7 @@ void PreviewHEIC::slot_Preview()
         return;
     }
     updateConvertButton();
+    updatePhotoInfoButton();
 }
 
 void PreviewHEIC::updateConvertButton()
@@ -242,6 +248,27 @@ void PreviewHEIC::updateConvertButton()
     form->pushButton_Convert->setEnabled(canConvert);
     form->pushButton_Convert->setText(convertDecode ? tr("Converting…") : tr("Convert"));
     form->pushButton_Convert->setCursor(canConvert ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void PreviewHEIC::updatePhotoInfoButton()
+{
+    QPushButton *info = form->pushButton_PhotoInfo;
+    const bool ready = photoInfoReady();
+    if (ready == info->isEnabled())
+        return;
+    QWidget *focused = window()->focusWidget();
+    if (!ready) {
+        // Disabling moves the focus on to the next control of the chain.
+        photoInfoTakesFocusBack = focused == info || !focused || !isAncestorOf(focused);
+        info->setEnabled(false);
+        info->setCursor(Qt::ArrowCursor);
+        return;
+    }
+    info->setEnabled(true);
+    info->setCursor(Qt::PointingHandCursor);
+    if (photoInfoTakesFocusBack && (!focused || focused == form->Slider_PhotoQuality))
+        info->setFocus(Qt::OtherFocusReason);
+    photoInfoTakesFocusBack = false;
 }
 
 void PreviewHEIC::setChangeQuality(int nValue)
@@ -271,6 +298,8 @@ void PreviewHEIC::showOutputFolder()
 
 void PreviewHEIC::slot_PhotoInfo()
 {
+    if (!photoInfoReady())
+        return;
     emit signal_PhotoInfo(fileName, createDate, fileSize, resolution);
 }
 
@@ -313,6 +342,7 @@ void PreviewHEIC::slot_GetJpgInfo(QPixmap pix, int nWidth, int nHeight)
         showPreview(pix);
     }
     updateConvertButton();
+    updatePhotoInfoButton();
 }
 
 void PreviewHEIC::showInBox(const QString &strText)

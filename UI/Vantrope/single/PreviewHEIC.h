@@ -31,6 +31,9 @@ class SingleConverting;
 //
 // Convert is enabled only while a decoded photo is shown and no conversion is
 // running (decode and write), so one click gives one file and one dialog.
+// Photo Info is disabled while the preview decode runs and enabled once it
+// has ended (shown or failed): the resolution and the date taken come from
+// it, never from the thumbnail that may stand in meanwhile.
 //
 // openPhoto (also reached by dropping a photo on the page) replaces the shown
 // photo at any time: a preview decode of the old photo still in flight is
@@ -89,6 +92,8 @@ private:
     void showInBox(const QString &strText);
     void showPreview(const QPixmap &pix);
     void updateConvertButton();
+    void updatePhotoInfoButton();
+    bool photoInfoReady() const { return photoState != PhotoState::Loading; }
     // Shows the folder the output location rule makes of savePath.
     void showOutputFolder();
     // The photo the running (or just ended) conversion reads: the one shown
@@ -121,6 +126,10 @@ private:
     JpegMetadata pixmapMetadata;
 
     PhotoState photoState = PhotoState::NotStarted;
+    // Photo Info held the focus (or the page was just being entered) when
+    // it was disabled for a load; the focus comes back to it when the load
+    // ends, unless the user has moved on from the control that stood in.
+    bool photoInfoTakesFocusBack = false;
     // The decodes whose results are still awaited: the preview of the photo
     // shown, and the conversion (of the photo that was shown when Convert was
     // clicked). A result from any other thread belongs to a replaced photo.

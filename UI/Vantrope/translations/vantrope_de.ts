@@ -103,14 +103,6 @@
         <translation>Fortschritt der Konvertierung</translation>
     </message>
     <message>
-        <source> files have been successfully converted!</source>
-        <translation> Dateien wurden erfolgreich konvertiert!</translation>
-    </message>
-    <message>
-        <source> file have been successfully converted!</source>
-        <translation> Datei wurde erfolgreich konvertiert!</translation>
-    </message>
-    <message>
         <source>1 file could not be converted.</source>
         <translation>1 Datei konnte nicht konvertiert werden.</translation>
     </message>
@@ -133,6 +125,28 @@
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
         <translation>%1 Dateien übersprungen: JPEG-Name schon vergeben.</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted!</source>
+        <translation>1 Datei wurde erfolgreich konvertiert!</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted.</source>
+        <translation>1 Datei wurde erfolgreich konvertiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted!</source>
+        <translation>
+            <numerusform>%n Datei wurde erfolgreich konvertiert!</numerusform>
+            <numerusform>%n Dateien wurden erfolgreich konvertiert!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted.</source>
+        <translation>
+            <numerusform>%n Datei wurde erfolgreich konvertiert.</numerusform>
+            <numerusform>%n Dateien wurden erfolgreich konvertiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -584,10 +598,6 @@ Ordner: %2</translation>
     <message>
         <source>Conversion Cancelled!</source>
         <translation>Konvertierung abgebrochen!</translation>
-    </message>
-    <message>
-        <source> files have been successfully converted.</source>
-        <translation> Dateien wurden erfolgreich konvertiert.</translation>
     </message>
     <message>
         <source>Open Folder</source>

@@ -103,14 +103,6 @@
         <translation>Progreso de la conversión</translation>
     </message>
     <message>
-        <source> files have been successfully converted!</source>
-        <translation> archivos se han convertido correctamente.</translation>
-    </message>
-    <message>
-        <source> file have been successfully converted!</source>
-        <translation> archivo se ha convertido correctamente.</translation>
-    </message>
-    <message>
         <source>1 file could not be converted.</source>
         <translation>1 archivo no se pudo convertir.</translation>
     </message>
@@ -133,6 +125,28 @@
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
         <translation>%1 archivos omitidos: ya hay un JPEG con ese nombre.</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted!</source>
+        <translation>¡1 archivo se ha convertido correctamente!</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted.</source>
+        <translation>1 archivo se ha convertido correctamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted!</source>
+        <translation>
+            <numerusform>¡%n archivo se ha convertido correctamente!</numerusform>
+            <numerusform>¡%n archivos se han convertido correctamente!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted.</source>
+        <translation>
+            <numerusform>%n archivo se ha convertido correctamente.</numerusform>
+            <numerusform>%n archivos se han convertido correctamente.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -584,10 +598,6 @@ Carpeta: %2</translation>
     <message>
         <source>Conversion Cancelled!</source>
         <translation>¡Conversión cancelada!</translation>
-    </message>
-    <message>
-        <source> files have been successfully converted.</source>
-        <translation> archivos se han convertido correctamente.</translation>
     </message>
     <message>
         <source>Open Folder</source>

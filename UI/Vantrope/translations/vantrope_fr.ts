@@ -103,14 +103,6 @@
         <translation>Progression de la conversion</translation>
     </message>
     <message>
-        <source> files have been successfully converted!</source>
-        <translation> fichiers ont été convertis avec succès !</translation>
-    </message>
-    <message>
-        <source> file have been successfully converted!</source>
-        <translation> fichier a été converti avec succès !</translation>
-    </message>
-    <message>
         <source>1 file could not be converted.</source>
         <translation>1 fichier n’a pas pu être converti.</translation>
     </message>
@@ -133,6 +125,28 @@
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
         <translation>%1 fichiers ignorés : un JPEG de ce nom existe.</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted!</source>
+        <translation>1 fichier a été converti avec succès !</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted.</source>
+        <translation>1 fichier a été converti avec succès.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted!</source>
+        <translation>
+            <numerusform>%n fichier a été converti avec succès !</numerusform>
+            <numerusform>%n fichiers ont été convertis avec succès !</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted.</source>
+        <translation>
+            <numerusform>%n fichier a été converti avec succès.</numerusform>
+            <numerusform>%n fichiers ont été convertis avec succès.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -187,7 +201,7 @@
     </message>
     <message>
         <source>Convert every image in a photo</source>
-        <translation>Convertir chaque image d'une photo</translation>
+        <translation>Convertir chaque image d&apos;une photo</translation>
     </message>
     <message>
         <source>If a JPEG of that name exists:</source>
@@ -493,7 +507,7 @@ Raison : %3</translation>
     <message>
         <source>%1 is already there, so the photo was not converted.
 Folder: %2</source>
-        <translation>%1 existe déjà, la photo n'a donc pas été convertie.
+        <translation>%1 existe déjà, la photo n&apos;a donc pas été convertie.
 Dossier : %2</translation>
     </message>
 </context>
@@ -584,10 +598,6 @@ Dossier : %2</translation>
     <message>
         <source>Conversion Cancelled!</source>
         <translation>Conversion annulée !</translation>
-    </message>
-    <message>
-        <source> files have been successfully converted.</source>
-        <translation> fichiers ont été convertis avec succès.</translation>
     </message>
     <message>
         <source>Open Folder</source>

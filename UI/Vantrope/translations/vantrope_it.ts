@@ -103,14 +103,6 @@
         <translation>Avanzamento della conversione</translation>
     </message>
     <message>
-        <source> files have been successfully converted!</source>
-        <translation> file sono stati convertiti correttamente!</translation>
-    </message>
-    <message>
-        <source> file have been successfully converted!</source>
-        <translation> file è stato convertito correttamente!</translation>
-    </message>
-    <message>
         <source>1 file could not be converted.</source>
         <translation>1 file non è stato convertito.</translation>
     </message>
@@ -128,11 +120,33 @@
     </message>
     <message>
         <source>1 file was skipped: a JPEG of that name exists.</source>
-        <translation>1 file saltato: c'è già un JPEG con quel nome.</translation>
+        <translation>1 file saltato: c&apos;è già un JPEG con quel nome.</translation>
     </message>
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
-        <translation>%1 file saltati: c'è già un JPEG con quel nome.</translation>
+        <translation>%1 file saltati: c&apos;è già un JPEG con quel nome.</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted!</source>
+        <translation>1 file è stato convertito correttamente!</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted.</source>
+        <translation>1 file è stato convertito correttamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted!</source>
+        <translation>
+            <numerusform>%n file è stato convertito correttamente!</numerusform>
+            <numerusform>%n file sono stati convertiti correttamente!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted.</source>
+        <translation>
+            <numerusform>%n file è stato convertito correttamente.</numerusform>
+            <numerusform>%n file sono stati convertiti correttamente.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -586,10 +600,6 @@ Cartella: %2</translation>
         <translation>Conversione annullata!</translation>
     </message>
     <message>
-        <source> files have been successfully converted.</source>
-        <translation> file sono stati convertiti correttamente.</translation>
-    </message>
-    <message>
         <source>Open Folder</source>
         <translation>Apri cartella</translation>
     </message>
@@ -607,11 +617,11 @@ Cartella: %2</translation>
     </message>
     <message>
         <source>The photo in the list will be removed from it; the file stays on disk.</source>
-        <translation>La foto verrà rimossa dall'elenco; il file resta sul disco.</translation>
+        <translation>La foto verrà rimossa dall&apos;elenco; il file resta sul disco.</translation>
     </message>
     <message>
         <source>The %1 photos in the list will be removed from it; the files stay on disk.</source>
-        <translation>Le %1 foto verranno rimosse dall'elenco; i file restano sul disco.</translation>
+        <translation>Le %1 foto verranno rimosse dall&apos;elenco; i file restano sul disco.</translation>
     </message>
 </context>
 <context>

@@ -103,14 +103,6 @@
         <translation>変換の進行状況</translation>
     </message>
     <message>
-        <source> files have been successfully converted!</source>
-        <translation> 個のファイルを変換しました。</translation>
-    </message>
-    <message>
-        <source> file have been successfully converted!</source>
-        <translation> 個のファイルを変換しました。</translation>
-    </message>
-    <message>
         <source>1 file could not be converted.</source>
         <translation>1 個のファイルを変換できませんでした。</translation>
     </message>
@@ -133,6 +125,26 @@
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
         <translation>%1 個のファイルをスキップしました：同じ名前の JPEG があります。</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted!</source>
+        <translation>1 個のファイルを変換しました。</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted.</source>
+        <translation>1 個のファイルを変換しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted!</source>
+        <translation>
+            <numerusform>%n 個のファイルを変換しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted.</source>
+        <translation>
+            <numerusform>%n 個のファイルを変換しました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -584,10 +596,6 @@ Folder: %2</source>
     <message>
         <source>Conversion Cancelled!</source>
         <translation>変換をキャンセルしました</translation>
-    </message>
-    <message>
-        <source> files have been successfully converted.</source>
-        <translation> 個のファイルを変換しました。</translation>
     </message>
     <message>
         <source>Open Folder</source>

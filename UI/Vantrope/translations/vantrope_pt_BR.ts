@@ -103,14 +103,6 @@
         <translation>Progresso da conversão</translation>
     </message>
     <message>
-        <source> files have been successfully converted!</source>
-        <translation> arquivos foram convertidos com sucesso!</translation>
-    </message>
-    <message>
-        <source> file have been successfully converted!</source>
-        <translation> arquivo foi convertido com sucesso!</translation>
-    </message>
-    <message>
         <source>1 file could not be converted.</source>
         <translation>1 arquivo não pôde ser convertido.</translation>
     </message>
@@ -133,6 +125,28 @@
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
         <translation>%1 arquivos ignorados: já há um JPEG com esse nome.</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted!</source>
+        <translation>1 arquivo foi convertido com sucesso!</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted.</source>
+        <translation>1 arquivo foi convertido com sucesso.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted!</source>
+        <translation>
+            <numerusform>%n arquivo foi convertido com sucesso!</numerusform>
+            <numerusform>%n arquivos foram convertidos com sucesso!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted.</source>
+        <translation>
+            <numerusform>%n arquivo foi convertido com sucesso.</numerusform>
+            <numerusform>%n arquivos foram convertidos com sucesso.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -584,10 +598,6 @@ Pasta: %2</translation>
     <message>
         <source>Conversion Cancelled!</source>
         <translation>Conversão cancelada!</translation>
-    </message>
-    <message>
-        <source> files have been successfully converted.</source>
-        <translation> arquivos foram convertidos com sucesso.</translation>
     </message>
     <message>
         <source>Open Folder</source>

@@ -103,14 +103,6 @@
         <translation>转换进度</translation>
     </message>
     <message>
-        <source> files have been successfully converted!</source>
-        <translation> 个文件已成功转换！</translation>
-    </message>
-    <message>
-        <source> file have been successfully converted!</source>
-        <translation> 个文件已成功转换！</translation>
-    </message>
-    <message>
         <source>1 file could not be converted.</source>
         <translation>1 个文件无法转换。</translation>
     </message>
@@ -133,6 +125,26 @@
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
         <translation>已跳过 %1 个文件：已存在同名 JPEG。</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted!</source>
+        <translation>1 个文件已成功转换！</translation>
+    </message>
+    <message>
+        <source>1 file has been successfully converted.</source>
+        <translation>1 个文件已成功转换。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted!</source>
+        <translation>
+            <numerusform>%n 个文件已成功转换！</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files have been successfully converted.</source>
+        <translation>
+            <numerusform>%n 个文件已成功转换。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -584,10 +596,6 @@ Folder: %2</source>
     <message>
         <source>Conversion Cancelled!</source>
         <translation>转换已取消！</translation>
-    </message>
-    <message>
-        <source> files have been successfully converted.</source>
-        <translation> 个文件已成功转换。</translation>
     </message>
     <message>
         <source>Open Folder</source>

@@ -2,6 +2,7 @@
 
 #include "Tarnwick.h"
 #include "helperprotocol.h"
+#include "helpertemplate.h"
 #include "pixelbudget.h"
 #include "request.h"
 #include "sandbox.h"
@@ -204,23 +205,24 @@ int32_t serve(const Message &call)
     return runRequest(call.request, input.data(), call.inputLength, output.data(), call.outputCapacity);
 }
 
-} // namespace
-
-int helperMain()
+// Loads every library and plugin a helper uses and reads what glibc would
+// otherwise open later: done before the lock-down, in a helper or in the
+// template its copies are forked from.
+void loadEverything()
 {
-    // The thread that started it ends: so does the helper.
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0);
-    if (::fcntl(kChannelFd, F_GETFD) < 0 || ::fcntl(kInputFd, F_GETFD) < 0 || ::fcntl(kOutputFd, F_GETFD) < 0) {
-        std::fprintf(stderr, "tarnwick-decoder: started by libTarnwick only\n");
-        return 2;
-    }
     tuneAllocator();
-    // Every library and plugin is loaded before the lock-down.
     initialiseDecoders();
     // glibc reads the time zone file on the first time conversion of the
     // process (Little CMS stamps its profiles): read it now, while files
     // may still be opened.
     ::tzset();
+}
+
+// A helper whose channel is at kChannelFd, kInputFd and kOutputFd and whose
+// libraries are loaded: locks down, says so, then serves the library's calls
+// until the channel closes.
+int lockDownAndServe()
+{
     const int64_t baseline = dataSegmentBytes();
     const LockDown state = lockDown(codecLogWanted(), filterWanted());
 
@@ -248,6 +250,28 @@ int helperMain()
         if (!sendMessage(kChannelFd, result))
             return 0;
     }
+}
+
+bool hasDescriptor(int fd)
+{
+    return ::fcntl(fd, F_GETFD) >= 0;
+}
+
+} // namespace
+
+int helperMain(int argc, char **argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], kTemplateArgument) == 0)
+        return templateMain(loadEverything, lockDownAndServe);
+    // The thread that started it ends: so does the helper.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0);
+    if (argc != 1 || !hasDescriptor(kChannelFd) || !hasDescriptor(kInputFd) || !hasDescriptor(kOutputFd)) {
+        std::fprintf(stderr, "tarnwick-decoder: started by libTarnwick only\n");
+        return 2;
+    }
+    // Every library and plugin is loaded before the lock-down.
+    loadEverything();
+    return lockDownAndServe();
 }
 
 } // namespace tarnwick

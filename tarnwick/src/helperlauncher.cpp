@@ -7,6 +7,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <vector>
@@ -31,6 +32,9 @@ using Clock = std::chrono::steady_clock;
 // takes milliseconds, but a machine under load may take its time.
 constexpr std::chrono::seconds kTemplateStart{30};
 constexpr std::chrono::seconds kTemplateAnswer{30};
+// A template whose socket has closed ends in this time (it kills and reaps
+// the helpers it still has), or is killed.
+constexpr std::chrono::seconds kTemplateEnd{2};
 
 // Descriptors a started process's are copied from, above the numbers they
 // get there.
@@ -157,19 +161,38 @@ bool receiveBefore(int fd, Clock::time_point deadline, Message *message, int *de
 class HelperTemplate {
 public:
     HelperTemplate(pid_t pid, int socket, std::vector<std::string> environment)
-        : m_pid(pid), m_owner(::getpid()), m_socket(socket), m_environment(std::move(environment))
+        : m_pid(pid), m_owner(::getpid()), m_pidfd(::pidfd_open(pid, 0)), m_socket(socket),
+          m_environment(std::move(environment))
     {
     }
     HelperTemplate(const HelperTemplate &) = delete;
     HelperTemplate &operator=(const HelperTemplate &) = delete;
-    // Every helper it forked is reaped by now (each holds its template).
     ~HelperTemplate()
     {
+        end();
+        closeFd(m_pidfd);
+    }
+
+    // Closes its socket, lets it end (it reaps what helpers it still has) and
+    // reaps it, so that its CPU time and its helpers' count to this process's
+    // children. Done when its last helper has gone, or when the process
+    // exits.
+    void end()
+    {
+        const std::lock_guard<std::mutex> oneAtATime(m_lock);
         closeFd(m_socket);
-        if (m_owner == ::getpid()) {
-            ::kill(m_pid, SIGKILL);
-            reapChild(m_pid);
+        m_gone = true;
+        if (m_owner != ::getpid() || m_reaped)
+            return;
+        pollfd exited{m_pidfd, POLLIN, 0};
+        const int waitMs = int(std::chrono::milliseconds(kTemplateEnd).count());
+        int n = 0;
+        while (m_pidfd >= 0 && (n = ::poll(&exited, 1, waitMs)) < 0 && errno == EINTR) {
         }
+        if (m_pidfd < 0 || n <= 0)
+            ::kill(m_pid, SIGKILL);
+        reapChild(m_pid);
+        m_reaped = true;
     }
 
     // Starts a template and waits until it has loaded everything; null when
@@ -269,7 +292,9 @@ private:
     // The process that started it: a fork of that process must neither use
     // nor reap it.
     const pid_t m_owner;
+    int m_pidfd;
     int m_socket;
+    bool m_reaped = false;
     const std::vector<std::string> m_environment;
     std::mutex m_lock;
     std::atomic<bool> m_gone{false};
@@ -285,14 +310,37 @@ struct Templates {
     std::shared_ptr<HelperTemplate> latest;
     // Those whose helpers still live (each helper holds its template).
     std::vector<std::weak_ptr<HelperTemplate>> live;
-    // A template started here and could not fork helpers: every helper of
-    // this process starts on its own.
+    // A template started here and could not fork helpers, or the process
+    // is exiting: every helper of this process starts on its own.
     bool unusable = false;
 };
 
+Templates &templates();
+
+// The templates are reaped when the process exits (after the exiting
+// thread's own helper has gone).
+void endTemplatesAtExit()
+{
+    Templates &t = templates();
+    std::vector<std::shared_ptr<HelperTemplate>> ending;
+    {
+        const std::lock_guard<std::mutex> oneAtATime(t.lock);
+        t.unusable = true;
+        for (const std::weak_ptr<HelperTemplate> &w : t.live) {
+            if (std::shared_ptr<HelperTemplate> live = w.lock())
+                ending.push_back(std::move(live));
+        }
+    }
+    for (const std::shared_ptr<HelperTemplate> &e : ending)
+        e->end();
+}
+
 Templates &templates()
 {
-    static Templates *t = new Templates;
+    static Templates *t = [] {
+        std::atexit(endTemplatesAtExit);
+        return new Templates;
+    }();
     return *t;
 }
 

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -61,6 +62,33 @@ void closeAll(int *fds, int count)
     }
 }
 
+// The helpers forked and not yet reaped.
+std::vector<pid_t> g_children;
+
+void forget(pid_t pid)
+{
+    for (auto it = g_children.begin(); it != g_children.end(); ++it) {
+        if (*it == pid) {
+            g_children.erase(it);
+            return;
+        }
+    }
+}
+
+// The library has gone: the helpers still there are killed and reaped, so
+// that their CPU time counts to the template's, which the library's process
+// reaps.
+void endChildren()
+{
+    for (pid_t pid : g_children)
+        ::kill(pid, SIGKILL);
+    for (pid_t pid : g_children) {
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    g_children.clear();
+}
+
 bool answer(const Message &message, int descriptor = -1)
 {
     return descriptor >= 0 ? sendMessageWithDescriptors(kChannelFd, message, &descriptor, 1)
@@ -108,6 +136,7 @@ bool spawnHelper(int received[kSpawnedDescriptors], int (*lockDownAndServe)())
         return answer(spawned);
     }
     spawned.a = pid;
+    g_children.push_back(pid);
     // The pid cannot be another process's yet: the child is not reaped.
     const int pidfd = ::pidfd_open(pid, 0);
     const bool sent = answer(spawned, pidfd);
@@ -131,6 +160,8 @@ bool reapHelper(pid_t pid)
     }
     reaped.a = r < 0 ? -errno : r;
     reaped.b = status;
+    if (r == pid)
+        forget(pid);
     return answer(reaped);
 }
 
@@ -161,8 +192,10 @@ int templateMain(void (*loadEverything)(), int (*lockDownAndServe)())
         Message request;
         int received[kSpawnedDescriptors] = {-1, -1, -1};
         int count = 0;
-        if (!receiveMessageWithDescriptors(kChannelFd, &request, received, kSpawnedDescriptors, &count))
+        if (!receiveMessageWithDescriptors(kChannelFd, &request, received, kSpawnedDescriptors, &count)) {
+            endChildren();
             return 0;
+        }
         bool answered = false;
         if (request.type == MessageType::Spawn && count == kSpawnedDescriptors)
             answered = spawnHelper(received, lockDownAndServe);
@@ -170,10 +203,13 @@ int templateMain(void (*loadEverything)(), int (*lockDownAndServe)())
             answered = reapHelper(pid_t(request.a));
         else {
             closeAll(received, count);
+            endChildren();
             return 2;
         }
-        if (!answered)
+        if (!answered) {
+            endChildren();
             return 0;
+        }
     }
 }
 

@@ -212,6 +212,7 @@ private slots:
     void withoutTheFilterTheHelperStillRunsApart();
     void codecMessagesAskedForPassTheFilter();
     void helpersAreForkedFromOneTemplateAndLockedDown();
+    void outputRoomGrowingAndShrinkingGivesTheSameJpeg();
     void templateKilledCostsNoLaterCall();
 };
 
@@ -551,6 +552,35 @@ void TestDecoderHelper::helpersAreForkedFromOneTemplateAndLockedDown()
     }
     if (!listed)
         QSKIP("the helpers' descriptors cannot be listed without the right to trace them");
+}
+
+// The helper keeps its memfds mapped from call to call and maps more when a
+// call needs more: room far beyond the first mapping, then less again, then
+// more than the library keeps between calls, each give the same JPEG.
+void TestDecoderHelper::outputRoomGrowingAndShrinkingGivesTheSameJpeg()
+{
+    HeicFixture::Options o;
+    o.width = 640;
+    o.height = 480;
+    const Bytes larger = HeicFixture::encode(o);
+    const std::vector<int32_t> capacities{40 << 20, 1 << 20, 70 << 20, 2 << 20};
+    Call first, big, last;
+    std::vector<Call> roomy;
+    // A fresh thread: a fresh helper, whose first mapping is this photo's.
+    std::thread([&] {
+        first = convert(photo());
+        for (int32_t capacity : capacities)
+            roomy.push_back(convert(photo(), capacity));
+        big = convert(larger);
+        last = convert(photo());
+    }).join();
+    QVERIFY(isJpeg(first.jpeg));
+    for (const Call &c : roomy) {
+        QCOMPARE(c.jpeg, first.jpeg);
+        QVERIFY(!c.writtenAnyway);
+    }
+    QVERIFY(isJpeg(big.jpeg));
+    QCOMPARE(last.jpeg, first.jpeg);
 }
 
 // The template killed from outside: the helper it forked goes with it, and

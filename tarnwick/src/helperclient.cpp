@@ -209,13 +209,19 @@ private:
     enum class Wait { Message, TimedOut, Gone };
 
     int32_t start();
-    void stop();
+    // Ends the helper. One that failed (died, broke the protocol, ran out of
+    // time) retires its template, so that the helpers after it have an
+    // address layout of their own: a photo that crashes a helper learns
+    // nothing of the next one's.
+    enum class Ending { Done, Failed };
+    void stop(Ending ending = Ending::Done);
     bool idleAndAlive() const;
     Wait receive(Clock::time_point deadline, Message *message);
     void limitData(uint64_t bytes);
     int32_t fail(int32_t code)
     {
-        stop();
+        const bool died = code == TARNWICK_ERR_DECODER_CRASHED || code == TARNWICK_ERR_TIMEOUT;
+        stop(died ? Ending::Failed : Ending::Done);
         return code;
     }
 
@@ -267,13 +273,13 @@ int32_t Helper::start()
     return 0;
 }
 
-void Helper::stop()
+void Helper::stop(Ending ending)
 {
     closeFd(m_channel);
     closeFd(m_input);
     closeFd(m_output);
     if (m_process.pid > 0 && m_owner == ::getpid())
-        endHelper(&m_process);
+        endHelper(&m_process, ending == Ending::Failed);
     else
         forgetHelper(&m_process);
 }

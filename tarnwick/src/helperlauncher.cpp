@@ -221,7 +221,7 @@ public:
     // this template, which is still there.
     bool serves(const std::vector<std::string> &environment)
     {
-        if (m_owner != ::getpid() || environment != m_environment)
+        if (m_owner != ::getpid() || m_retired || environment != m_environment)
             return false;
         const std::lock_guard<std::mutex> oneAtATime(m_lock);
         // Between requests the template says nothing: anything to read
@@ -235,6 +235,8 @@ public:
         return !m_gone;
     }
     bool gone() const { return m_gone; }
+    // Forks no more helpers; lives on while those it forked do.
+    void retire() { m_retired = true; }
 
     // Forks a helper on the three descriptors. Returns 0, or an errno
     // (ECONNRESET: the template has gone).
@@ -298,6 +300,7 @@ private:
     const std::vector<std::string> m_environment;
     std::mutex m_lock;
     std::atomic<bool> m_gone{false};
+    std::atomic<bool> m_retired{false};
 };
 
 namespace {
@@ -405,8 +408,10 @@ int launchHelper(const std::string &path, int channel, int input, int output, La
     return launchOnItsOwn(path, environment, fds, helper);
 }
 
-void endHelper(LaunchedHelper *helper)
+void endHelper(LaunchedHelper *helper, bool failed)
 {
+    if (failed && helper->from)
+        helper->from->retire();
     if (helper->pid > 0) {
         // An idle helper would end by itself once its channel closes; one
         // that is stuck would not. Either way it is gone before it is

@@ -36,8 +36,11 @@ struct LaunchedHelper {
 int launchHelper(const std::string &path, int channel, int input, int output, LaunchedHelper *helper);
 
 // Kills the helper, whatever it is doing, and reaps it. Call only in the
-// process that launched it.
-void endHelper(LaunchedHelper *helper);
+// process that launched it. A helper that `failed` (died on a photo, broke
+// the protocol, ran out of time) retires its template: the helpers started
+// after it are forked from a fresh one, with a fresh address layout, so that
+// photos cannot probe one layout helper after helper.
+void endHelper(LaunchedHelper *helper, bool failed);
 
 // Forgets a helper launched by another process (this one is a fork of it):
 // neither killed nor reaped from here.

@@ -214,6 +214,7 @@ private slots:
     void helpersAreForkedFromOneTemplateAndLockedDown();
     void outputRoomGrowingAndShrinkingGivesTheSameJpeg();
     void templateKilledCostsNoLaterCall();
+    void helperThatDiedIsFollowedByAFreshTemplate();
 };
 
 void TestDecoderHelper::initTestCase()
@@ -500,11 +501,11 @@ void TestDecoderHelper::codecMessagesAskedForPassTheFilter()
 void TestDecoderHelper::helpersAreForkedFromOneTemplateAndLockedDown()
 {
     QVERIFY(isJpeg(convert(photo()).jpeg));
-    std::vector<pid_t> seen;
+    const std::vector<pid_t> before = helpers();
     std::atomic<bool> release{false};
     std::atomic<int> ready{0};
     std::vector<std::thread> threads;
-    for (int t = 0; t < 2; ++t) {
+    for (int t = 0; t < 3; ++t) {
         threads.emplace_back([&] {
             if (isJpeg(convert(photo()).jpeg))
                 ++ready;
@@ -512,10 +513,14 @@ void TestDecoderHelper::helpersAreForkedFromOneTemplateAndLockedDown()
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
         });
     }
-    while (ready.load() < 2)
+    while (ready.load() < 3)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     const std::vector<Process> made = templates();
-    const std::vector<pid_t> running = helpers();
+    std::vector<pid_t> running;
+    for (pid_t pid : helpers()) {
+        if (std::find(before.begin(), before.end(), pid) == before.end())
+            running.push_back(pid);
+    }
     QMap<pid_t, QMap<QByteArray, QByteArray>> statuses;
     QMap<pid_t, QStringList> descriptors;
     for (pid_t pid : running) {
@@ -527,7 +532,7 @@ void TestDecoderHelper::helpersAreForkedFromOneTemplateAndLockedDown()
     for (std::thread &t : threads)
         t.join();
 
-    // This thread's and the two others', all children of one template.
+    // The three threads' helpers, all children of one template.
     QCOMPARE(running.size(), size_t(3));
     const int parent = statuses[running[0]].value("PPid").toInt();
     QVERIFY(std::any_of(made.begin(), made.end(), [&](const Process &p) { return p.pid == parent; }));
@@ -536,7 +541,7 @@ void TestDecoderHelper::helpersAreForkedFromOneTemplateAndLockedDown()
         QCOMPARE(status.value("PPid").toInt(), parent);
         QCOMPARE(status.value("NoNewPrivs"), QByteArray("1"));
     }
-    QCOMPARE(helpers().size(), size_t(1));
+    QCOMPARE(helpers(), before);
     if (!seccompAvailable())
         QSKIP("seccomp filters are not available here (kernel or container): the helpers run unfiltered");
     for (pid_t pid : running)
@@ -616,6 +621,25 @@ void TestDecoderHelper::templateKilledCostsNoLaterCall()
     QCOMPARE(now.size(), size_t(1));
     const pid_t parent = pid_t(statusOf(now[0]).value("PPid").toInt());
     QVERIFY(parent != killed && parent != getpid());
+}
+
+// A helper that died on a photo retires its template: the next helper comes
+// from a new one (a fresh exec, a fresh address layout), and the retired one
+// is reaped once its last helper has gone.
+void TestDecoderHelper::helperThatDiedIsFollowedByAFreshTemplate()
+{
+    QVERIFY(isJpeg(convert(photo()).jpeg));
+    const std::vector<pid_t> mine = helpers();
+    QCOMPARE(mine.size(), size_t(1));
+    const pid_t retired = pid_t(statusOf(mine[0]).value("PPid").toInt());
+    QCOMPARE(convert(fault("segv")).result, int32_t(TARNWICK_ERR_DECODER_CRASHED));
+    QVERIFY(isJpeg(convert(photo()).jpeg));
+    const std::vector<pid_t> now = helpers();
+    QCOMPARE(now.size(), size_t(1));
+    const pid_t parent = pid_t(statusOf(now[0]).value("PPid").toInt());
+    QVERIFY(parent != retired && parent != getpid());
+    for (const Process &p : templates())
+        QVERIFY(p.pid != retired);
 }
 
 QTEST_GUILESS_MAIN(TestDecoderHelper)

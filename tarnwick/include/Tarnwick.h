@@ -124,6 +124,17 @@
  * once on stderr. The helper's stderr is closed unless TARNWICK_CODEC_LOG is
  * set.
  *
+ * The first helper of a process also starts the helpers' template (the same
+ * executable, run as "tarnwick-decoder --template"): it loads the codec
+ * libraries once, runs no thread and never sees a photo, and every later
+ * helper is a fork of it that locks itself down as above, so that a thread's
+ * first call costs milliseconds rather than the libraries' loading. The
+ * template is a child of the calling process and reaps the helpers it forks;
+ * it ends, taking its helpers with it, when the calling process ends (and is
+ * reaped by it at exit), and the next helper start after its death starts a
+ * new one. A helper that crashed, was killed or ran out of time retires its
+ * template, so that the next helper has an address layout of its own.
+ *
  * Environment, read once at the first call:
  *  - TARNWICK_IN_PROCESS=1: decode in the calling process, as before there
  *    were helpers (for the fuzzer, debuggers and benchmarks); a photo that
@@ -133,7 +144,9 @@
  *  - TARNWICK_HELPER_TIMEOUT: the wall-clock limit's base in seconds
  *    (default 20; one more second is allowed for every 4 MiB the photo's
  *    decoding reserves).
- * The helper gets the caller's environment, with glibc.malloc.hugetlb=1
+ * A helper gets the caller's environment of its start (a helper started
+ * under another environment than the template's gets a template of its
+ * own), with glibc.malloc.hugetlb=1
  * added to GLIBC_TUNABLES where the kernel gives transparent huge pages on
  * request and the caller's GLIBC_TUNABLES does not say otherwise.
  *

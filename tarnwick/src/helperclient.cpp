@@ -1,6 +1,7 @@
 #include "helperclient.h"
 
 #include "Tarnwick.h"
+#include "helperlauncher.h"
 #include "helperprotocol.h"
 #include "pixelbudget.h"
 #include "settings.h"
@@ -14,20 +15,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-extern char **environ;
 
 namespace tarnwick {
 namespace {
@@ -52,9 +47,6 @@ constexpr double kStartSeconds = 30;
 // What the input and output memfds may keep between calls: a 12 MP photo
 // and its JPEG.
 constexpr int64_t kKeptMemfdBytes = int64_t(64) << 20;
-
-// Descriptors the helper's are copied from, above the numbers they get there.
-constexpr int kSpawnFdFloor = 10;
 
 struct ClientConfig {
     std::string helperPath;
@@ -106,42 +98,6 @@ void sayOnce(std::atomic<bool> &flag, const std::string &text)
 std::atomic<bool> g_toldUnfiltered{false};
 std::atomic<bool> g_toldNoStart{false};
 std::atomic<bool> g_toldNoLimit{false};
-
-bool kernelGivesHugePagesOnRequest()
-{
-    static const bool madvise = [] {
-        std::FILE *f = std::fopen("/sys/kernel/mm/transparent_hugepage/enabled", "re");
-        if (!f)
-            return false;
-        char mode[128] = {};
-        const bool read = std::fgets(mode, sizeof mode, f) != nullptr;
-        std::fclose(f);
-        return read && std::strstr(mode, "[madvise]") != nullptr;
-    }();
-    return madvise;
-}
-
-// The caller's environment, with glibc's large blocks in transparent huge
-// pages where the kernel gives them on request and the user did not decide
-// otherwise: a decoder touches hundreds of megabytes of fresh memory per
-// photo, and on virtual machines each 4 KiB fault is dear.
-std::vector<std::string> helperEnvironment()
-{
-    static const char kTunables[] = "GLIBC_TUNABLES=";
-    std::vector<std::string> env;
-    std::string tunables;
-    for (char **e = environ; e && *e; ++e) {
-        if (std::strncmp(*e, kTunables, sizeof kTunables - 1) == 0)
-            tunables = *e + sizeof kTunables - 1;
-        else
-            env.emplace_back(*e);
-    }
-    if (kernelGivesHugePagesOnRequest() && tunables.find("glibc.malloc.hugetlb") == std::string::npos)
-        tunables += std::string(tunables.empty() ? "" : ":") + "glibc.malloc.hugetlb=1";
-    if (!tunables.empty())
-        env.push_back(kTunables + tunables);
-    return env;
-}
 
 uint64_t saturatingAdd(uint64_t a, uint64_t b)
 {
@@ -253,19 +209,25 @@ private:
     enum class Wait { Message, TimedOut, Gone };
 
     int32_t start();
-    void stop();
+    // Ends the helper. One that failed (died, broke the protocol, ran out of
+    // time) retires its template, so that the helpers after it have an
+    // address layout of their own: a photo that crashes a helper learns
+    // nothing of the next one's.
+    enum class Ending { Done, Failed };
+    void stop(Ending ending = Ending::Done);
     bool idleAndAlive() const;
     Wait receive(Clock::time_point deadline, Message *message);
     void limitData(uint64_t bytes);
     int32_t fail(int32_t code)
     {
-        stop();
+        const bool died = code == TARNWICK_ERR_DECODER_CRASHED || code == TARNWICK_ERR_TIMEOUT;
+        stop(died ? Ending::Failed : Ending::Done);
         return code;
     }
 
-    pid_t m_pid = -1;
+    LaunchedHelper m_process;
     // The process that started the helper: a child forked from it inherits
-    // this thread's Helper, but not the helper as its own child.
+    // this thread's Helper, but not the helper.
     pid_t m_owner = -1;
     int m_channel = -1;
     int m_input = -1;
@@ -283,53 +245,16 @@ int32_t Helper::start()
     int theirChannel = pair[1];
     m_input = memfd_create("tarnwick-input", MFD_CLOEXEC);
     m_output = memfd_create("tarnwick-output", MFD_CLOEXEC);
-    // The helper's copies, numbered so that placing them at 3, 4 and 5 can
-    // overwrite none of them.
-    int theirs[3] = {fcntl(theirChannel, F_DUPFD_CLOEXEC, kSpawnFdFloor),
-                     m_input >= 0 ? fcntl(m_input, F_DUPFD_CLOEXEC, kSpawnFdFloor) : -1,
-                     m_output >= 0 ? fcntl(m_output, F_DUPFD_CLOEXEC, kSpawnFdFloor) : -1};
-    closeFd(theirChannel);
-    auto closeTheirs = [&] {
-        for (int &fd : theirs)
-            closeFd(fd);
-    };
-    if (theirs[0] < 0 || theirs[1] < 0 || theirs[2] < 0) {
-        closeTheirs();
+    if (m_input < 0 || m_output < 0) {
+        closeFd(theirChannel);
         return fail(TARNWICK_ERR_NO_MEMORY);
     }
-
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawnattr_init(&attributes);
-    posix_spawn_file_actions_adddup2(&actions, theirs[0], kChannelFd);
-    posix_spawn_file_actions_adddup2(&actions, theirs[1], kInputFd);
-    posix_spawn_file_actions_adddup2(&actions, theirs[2], kOutputFd);
-    // The helper starts with every signal at its default and none blocked,
-    // whatever the calling program set up.
-    sigset_t none, all;
-    sigemptyset(&none);
-    sigfillset(&all);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setsigdefault(&attributes, &all);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-
-    const std::vector<std::string> environment = helperEnvironment();
-    std::vector<char *> envp;
-    for (const std::string &e : environment)
-        envp.push_back(const_cast<char *>(e.c_str()));
-    envp.push_back(nullptr);
-    char *argv[] = {const_cast<char *>(path.c_str()), nullptr};
-    pid_t pid = -1;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, &attributes, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
-    closeTheirs();
-    if (spawned != 0) {
-        sayOnce(g_toldNoStart, "cannot start the decoder helper " + path + ": " + std::strerror(spawned));
+    const int launched = launchHelper(path, theirChannel, m_input, m_output, &m_process);
+    closeFd(theirChannel);
+    if (launched != 0) {
+        sayOnce(g_toldNoStart, "cannot start the decoder helper " + path + ": " + std::strerror(launched));
         return fail(TARNWICK_ERR_INTERNAL);
     }
-    m_pid = pid;
     m_owner = ::getpid();
 
     Message ready;
@@ -348,20 +273,15 @@ int32_t Helper::start()
     return 0;
 }
 
-void Helper::stop()
+void Helper::stop(Ending ending)
 {
     closeFd(m_channel);
     closeFd(m_input);
     closeFd(m_output);
-    if (m_pid > 0 && m_owner == ::getpid()) {
-        // An idle helper would end by itself once its channel closes; one
-        // that is stuck would not. Either way it is gone before waitpid.
-        ::kill(m_pid, SIGKILL);
-        int status = 0;
-        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-        }
-    }
-    m_pid = -1;
+    if (m_process.pid > 0 && m_owner == ::getpid())
+        endHelper(&m_process, ending == Ending::Failed);
+    else
+        forgetHelper(&m_process);
 }
 
 // An idle helper says nothing: anything to read (its death's end of stream
@@ -399,12 +319,12 @@ Helper::Wait Helper::receive(Clock::time_point deadline, Message *message)
 void Helper::limitData(uint64_t bytes)
 {
     rlimit limit{};
-    if (::prlimit(m_pid, RLIMIT_DATA, nullptr, &limit) != 0) {
+    if (::prlimit(m_process.pid, RLIMIT_DATA, nullptr, &limit) != 0) {
         sayOnce(g_toldNoLimit, std::string("cannot limit the decoder helper's memory: ") + std::strerror(errno));
         return;
     }
     limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? rlim_t(bytes) : std::min<rlim_t>(bytes, limit.rlim_max);
-    if (::prlimit(m_pid, RLIMIT_DATA, &limit, nullptr) != 0)
+    if (::prlimit(m_process.pid, RLIMIT_DATA, &limit, nullptr) != 0)
         sayOnce(g_toldNoLimit, std::string("cannot limit the decoder helper's memory: ") + std::strerror(errno));
 }
 
@@ -420,9 +340,9 @@ int32_t Helper::call(const Request &request, const unsigned char *input, int32_t
     // look alive for a moment; it never accepts the call, and the call goes
     // to a fresh one.
     for (int attempt = 0;; ++attempt) {
-        if (m_pid > 0 && (m_owner != ::getpid() || !idleAndAlive()))
+        if (m_process.pid > 0 && (m_owner != ::getpid() || !idleAndAlive()))
             stop();
-        if (m_pid <= 0) {
+        if (m_process.pid <= 0) {
             if (const int32_t started = start(); started != 0)
                 return started;
         }
@@ -431,7 +351,7 @@ int32_t Helper::call(const Request &request, const unsigned char *input, int32_t
             return fail(TARNWICK_ERR_NO_MEMORY);
         // What the helper holds now (its heap keeps freed memory for reuse,
         // and the JPEG a retry may ask for), and room for this photo.
-        const uint64_t holds = std::max(m_dataBaseline, dataSegmentOf(m_pid));
+        const uint64_t holds = std::max(m_dataBaseline, dataSegmentOf(m_process.pid));
         callBaseline = saturatingAdd(saturatingAdd(holds, kDataSlack),
                                      saturatingMul(uint64_t(inputLength), kInputFactor));
         limitData(callBaseline);

@@ -1,5 +1,6 @@
 // The library's side of the decoder helper: one tarnwick-decoder process per
-// calling thread, started on the thread's first call and reused by its later
+// calling thread, started on the thread's first call (forked from the
+// process's template of helpers, helperlauncher.h) and reused by its later
 // calls, stopped and reaped when the thread ends.
 //
 // A helper that dies during a call (a crash, a signal from outside, its

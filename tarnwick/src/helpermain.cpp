@@ -1,7 +1,7 @@
 // tarnwick-decoder: the process libTarnwick decodes photos in (helperclient.h).
 #include "helperserver.h"
 
-int main()
+int main(int argc, char **argv)
 {
-    return tarnwick::helperMain();
+    return tarnwick::helperMain(argc, argv);
 }

@@ -2,6 +2,7 @@
 
 #include "Tarnwick.h"
 #include "helperprotocol.h"
+#include "helpertemplate.h"
 #include "pixelbudget.h"
 #include "request.h"
 #include "sandbox.h"
@@ -163,64 +164,80 @@ bool filterWanted()
     return true;
 }
 
-class Mapping {
+// A memfd mapped from one call to the next, so that the pages it keeps are
+// not faulted in again for every photo (a JPEG written into a fresh mapping
+// costs a fault per 4 KiB page). The mapping grows, in steps, when a call
+// needs more; its part past the memfd's present end is never touched, since
+// the library sizes the memfd to each call's length.
+class KeptMapping {
 public:
-    Mapping(int fd, int32_t length, int protection)
+    KeptMapping(int fd, int protection) : m_fd(fd), m_protection(protection) {}
+    KeptMapping(const KeptMapping &) = delete;
+    KeptMapping &operator=(const KeptMapping &) = delete;
+
+    // The first `length` bytes of the memfd; null when they cannot be
+    // mapped, or for no bytes.
+    unsigned char *reach(int32_t length)
     {
-        if (length > 0) {
-            void *p = ::mmap(nullptr, size_t(length), protection, MAP_SHARED, fd, 0);
-            if (p != MAP_FAILED) {
-                m_data = static_cast<unsigned char *>(p);
-                m_length = size_t(length);
-            }
+        if (length <= 0)
+            return nullptr;
+        if (size_t(length) > m_length) {
+            if (m_data)
+                ::munmap(m_data, m_length);
+            m_data = nullptr;
+            m_length = 0;
+            const size_t rounded = (size_t(length) + kStep - 1) / kStep * kStep;
+            void *p = ::mmap(nullptr, rounded, m_protection, MAP_SHARED, m_fd, 0);
+            if (p == MAP_FAILED)
+                return nullptr;
+            m_data = static_cast<unsigned char *>(p);
+            m_length = rounded;
         }
+        return m_data;
     }
-    ~Mapping()
-    {
-        if (m_data)
-            ::munmap(m_data, m_length);
-    }
-    Mapping(const Mapping &) = delete;
-    Mapping &operator=(const Mapping &) = delete;
-    unsigned char *data() const { return m_data; }
 
 private:
+    static constexpr size_t kStep = size_t(16) << 20;
+    const int m_fd;
+    const int m_protection;
     unsigned char *m_data = nullptr;
     size_t m_length = 0;
 };
 
 int32_t serve(const Message &call)
 {
-    const Mapping input(kInputFd, call.inputLength, PROT_READ);
-    const Mapping output(kOutputFd, call.outputCapacity, PROT_READ | PROT_WRITE);
-    if ((call.inputLength > 0 && !input.data()) || (call.outputCapacity > 0 && !output.data()))
+    static KeptMapping inputMapping(kInputFd, PROT_READ), outputMapping(kOutputFd, PROT_READ | PROT_WRITE);
+    unsigned char *const input = inputMapping.reach(call.inputLength);
+    unsigned char *const output = outputMapping.reach(call.outputCapacity);
+    if ((call.inputLength > 0 && !input) || (call.outputCapacity > 0 && !output))
         return TARNWICK_ERR_NO_MEMORY;
     setCallsInCaller(int(std::min<int64_t>(std::max<int64_t>(call.a, 1), 1 << 20)));
 #ifdef TARNWICK_FAULTS
     int32_t faulted = 0;
-    if (commitRequestedFault(input.data(), call.inputLength, kChannelFd, &faulted))
+    if (commitRequestedFault(input, call.inputLength, kChannelFd, &faulted))
         return faulted;
 #endif
-    return runRequest(call.request, input.data(), call.inputLength, output.data(), call.outputCapacity);
+    return runRequest(call.request, input, call.inputLength, output, call.outputCapacity);
 }
 
-} // namespace
-
-int helperMain()
+// Loads every library and plugin a helper uses and reads what glibc would
+// otherwise open later: done before the lock-down, in a helper or in the
+// template its copies are forked from.
+void loadEverything()
 {
-    // The thread that started it ends: so does the helper.
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0);
-    if (::fcntl(kChannelFd, F_GETFD) < 0 || ::fcntl(kInputFd, F_GETFD) < 0 || ::fcntl(kOutputFd, F_GETFD) < 0) {
-        std::fprintf(stderr, "tarnwick-decoder: started by libTarnwick only\n");
-        return 2;
-    }
     tuneAllocator();
-    // Every library and plugin is loaded before the lock-down.
     initialiseDecoders();
     // glibc reads the time zone file on the first time conversion of the
     // process (Little CMS stamps its profiles): read it now, while files
     // may still be opened.
     ::tzset();
+}
+
+// A helper whose channel is at kChannelFd, kInputFd and kOutputFd and whose
+// libraries are loaded: locks down, says so, then serves the library's calls
+// until the channel closes.
+int lockDownAndServe()
+{
     const int64_t baseline = dataSegmentBytes();
     const LockDown state = lockDown(codecLogWanted(), filterWanted());
 
@@ -248,6 +265,28 @@ int helperMain()
         if (!sendMessage(kChannelFd, result))
             return 0;
     }
+}
+
+bool hasDescriptor(int fd)
+{
+    return ::fcntl(fd, F_GETFD) >= 0;
+}
+
+} // namespace
+
+int helperMain(int argc, char **argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], kTemplateArgument) == 0)
+        return templateMain(loadEverything, lockDownAndServe);
+    // The thread that started it ends: so does the helper.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0);
+    if (argc != 1 || !hasDescriptor(kChannelFd) || !hasDescriptor(kInputFd) || !hasDescriptor(kOutputFd)) {
+        std::fprintf(stderr, "tarnwick-decoder: started by libTarnwick only\n");
+        return 2;
+    }
+    // Every library and plugin is loaded before the lock-down.
+    loadEverything();
+    return lockDownAndServe();
 }
 
 } // namespace tarnwick

@@ -20,17 +20,8 @@ namespace {
 
 void closeAllBut(bool keepStderr)
 {
-    const int firstOther = kOutputFd + 1;
     static_assert(kChannelFd == 3 && kInputFd == 4 && kOutputFd == 5, "the channel's descriptors follow stderr");
-    if (::close_range(unsigned(firstOther), ~0U, 0) != 0) {
-        // Kernels before 5.9.
-        rlimit files{};
-        const int last = ::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY
-                             ? int(std::min<rlim_t>(files.rlim_cur, 1 << 20))
-                             : 1 << 16;
-        for (int fd = firstOther; fd < last; ++fd)
-            ::close(fd);
-    }
+    closeDescriptorsFrom(kOutputFd + 1);
     ::close(STDIN_FILENO);
     ::close(STDOUT_FILENO);
     if (!keepStderr)
@@ -92,6 +83,19 @@ bool installFilter(bool keepStderr)
 }
 
 } // namespace
+
+void closeDescriptorsFrom(int first)
+{
+    if (::close_range(unsigned(first), ~0U, 0) == 0)
+        return;
+    // Kernels before 5.9.
+    rlimit files{};
+    const int last = ::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY
+                         ? int(std::min<rlim_t>(files.rlim_cur, 1 << 20))
+                         : 1 << 16;
+    for (int fd = first; fd < last; ++fd)
+        ::close(fd);
+}
 
 LockDown lockDown(bool keepStderr, bool withFilter)
 {

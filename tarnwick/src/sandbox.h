@@ -23,4 +23,7 @@ struct LockDown {
 // everything but the filter is done.
 LockDown lockDown(bool keepStderr, bool installFilter = true);
 
+// Closes every descriptor numbered `first` or above.
+void closeDescriptorsFrom(int first);
+
 } // namespace tarnwick

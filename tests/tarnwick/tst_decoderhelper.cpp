@@ -16,6 +16,7 @@
 
 #include <seccomp.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -80,10 +81,17 @@ bool isJpeg(const Bytes &b)
     return b.size() > 4 && b[0] == 0xFF && b[1] == 0xD8 && b[b.size() - 2] == 0xFF && b[b.size() - 1] == 0xD9;
 }
 
-// This process's children (zombies included) whose name is the helper's.
-std::vector<pid_t> helpers()
+struct Process {
+    pid_t pid = 0;
+    pid_t parent = 0;
+    char state = '?';
+    QByteArray name;
+};
+
+// Every process's pid, parent, state and name, from /proc.
+std::vector<Process> processes()
 {
-    std::vector<pid_t> out;
+    std::vector<Process> out;
     const QDir proc(QStringLiteral("/proc"));
     for (const QString &entry : proc.entryList(QDir::Dirs)) {
         bool number = false;
@@ -98,10 +106,55 @@ std::vector<pid_t> helpers()
         if (open < 0 || close < open)
             continue;
         const QList<QByteArray> rest = line.mid(close + 2).split(' ');
-        if (rest.size() > 1 && rest[1].toInt() == int(getpid()) && line.mid(open + 1, close - open - 1).startsWith("tarnwick-dec"))
-            out.push_back(pid);
+        if (rest.size() > 1)
+            out.push_back({pid, pid_t(rest[1].toInt()), rest[0].isEmpty() ? '?' : rest[0][0],
+                           line.mid(open + 1, close - open - 1)});
     }
     return out;
+}
+
+// This process's templates of helpers (zombies included).
+std::vector<Process> templates()
+{
+    std::vector<Process> out;
+    for (const Process &p : processes()) {
+        if (p.parent == getpid() && p.name == "tarnwick-templ")
+            out.push_back(p);
+    }
+    return out;
+}
+
+// This process's helpers (zombies included): its children whose name is the
+// helper's, and its templates' children.
+std::vector<pid_t> helpers()
+{
+    const std::vector<Process> all = processes();
+    std::vector<pid_t> parents{getpid()};
+    for (const Process &p : all) {
+        if (p.parent == getpid() && p.name == "tarnwick-templ")
+            parents.push_back(p.pid);
+    }
+    std::vector<pid_t> out;
+    for (const Process &p : all) {
+        if (std::find(parents.begin(), parents.end(), p.parent) != parents.end() && p.name.startsWith("tarnwick-dec"))
+            out.push_back(p.pid);
+    }
+    return out;
+}
+
+// The values of /proc/PID/status lines "Name:\tvalue".
+QMap<QByteArray, QByteArray> statusOf(pid_t pid)
+{
+    QMap<QByteArray, QByteArray> fields;
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            const int colon = line.indexOf(':');
+            if (colon > 0)
+                fields.insert(line.left(colon), line.mid(colon + 1).trimmed());
+        }
+    }
+    return fields;
 }
 
 // The CPU time a process has used, in clock ticks.
@@ -158,6 +211,10 @@ private slots:
     void memoryBudgetIsSharedByAllHelpers();
     void withoutTheFilterTheHelperStillRunsApart();
     void codecMessagesAskedForPassTheFilter();
+    void helpersAreForkedFromOneTemplateAndLockedDown();
+    void outputRoomGrowingAndShrinkingGivesTheSameJpeg();
+    void templateKilledCostsNoLaterCall();
+    void helperThatDiedIsFollowedByAFreshTemplate();
 };
 
 void TestDecoderHelper::initTestCase()
@@ -436,6 +493,153 @@ void TestDecoderHelper::codecMessagesAskedForPassTheFilter()
     std::fclose(capture);
     qunsetenv("TARNWICK_CODEC_LOG");
     QCOMPARE(logged, quiet);
+}
+
+// The threads' helpers are forked from one template process, each locked
+// down on its own: no new privileges, the filter in force, nothing open but
+// its channel.
+void TestDecoderHelper::helpersAreForkedFromOneTemplateAndLockedDown()
+{
+    QVERIFY(isJpeg(convert(photo()).jpeg));
+    const std::vector<pid_t> before = helpers();
+    std::atomic<bool> release{false};
+    std::atomic<int> ready{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 3; ++t) {
+        threads.emplace_back([&] {
+            if (isJpeg(convert(photo()).jpeg))
+                ++ready;
+            while (!release)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        });
+    }
+    while (ready.load() < 3)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const std::vector<Process> made = templates();
+    std::vector<pid_t> running;
+    for (pid_t pid : helpers()) {
+        if (std::find(before.begin(), before.end(), pid) == before.end())
+            running.push_back(pid);
+    }
+    QMap<pid_t, QMap<QByteArray, QByteArray>> statuses;
+    QMap<pid_t, QStringList> descriptors;
+    for (pid_t pid : running) {
+        statuses.insert(pid, statusOf(pid));
+        descriptors.insert(pid, QDir(QStringLiteral("/proc/%1/fd").arg(pid))
+                                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System));
+    }
+    release = true;
+    for (std::thread &t : threads)
+        t.join();
+
+    // The three threads' helpers, all children of one template.
+    QCOMPARE(running.size(), size_t(3));
+    const int parent = statuses[running[0]].value("PPid").toInt();
+    QVERIFY(std::any_of(made.begin(), made.end(), [&](const Process &p) { return p.pid == parent; }));
+    for (pid_t pid : running) {
+        const QMap<QByteArray, QByteArray> &status = statuses[pid];
+        QCOMPARE(status.value("PPid").toInt(), parent);
+        QCOMPARE(status.value("NoNewPrivs"), QByteArray("1"));
+    }
+    QCOMPARE(helpers(), before);
+    if (!seccompAvailable())
+        QSKIP("seccomp filters are not available here (kernel or container): the helpers run unfiltered");
+    for (pid_t pid : running)
+        QCOMPARE(statuses[pid].value("Seccomp"), QByteArray("2"));
+    // Listing a locked-down process's descriptors takes the right to trace
+    // it (root has it).
+    bool listed = false;
+    for (pid_t pid : running) {
+        if (descriptors[pid].isEmpty())
+            continue;
+        listed = true;
+        QCOMPARE(descriptors[pid], (QStringList{"3", "4", "5"}));
+    }
+    if (!listed)
+        QSKIP("the helpers' descriptors cannot be listed without the right to trace them");
+}
+
+// The helper keeps its memfds mapped from call to call and maps more when a
+// call needs more: room far beyond the first mapping, then less again, then
+// more than the library keeps between calls, each give the same JPEG.
+void TestDecoderHelper::outputRoomGrowingAndShrinkingGivesTheSameJpeg()
+{
+    HeicFixture::Options o;
+    o.width = 640;
+    o.height = 480;
+    const Bytes larger = HeicFixture::encode(o);
+    const std::vector<int32_t> capacities{40 << 20, 1 << 20, 70 << 20, 2 << 20};
+    Call first, big, last;
+    std::vector<Call> roomy;
+    // A fresh thread: a fresh helper, whose first mapping is this photo's.
+    std::thread([&] {
+        first = convert(photo());
+        for (int32_t capacity : capacities)
+            roomy.push_back(convert(photo(), capacity));
+        big = convert(larger);
+        last = convert(photo());
+    }).join();
+    QVERIFY(isJpeg(first.jpeg));
+    for (const Call &c : roomy) {
+        QCOMPARE(c.jpeg, first.jpeg);
+        QVERIFY(!c.writtenAnyway);
+    }
+    QVERIFY(isJpeg(big.jpeg));
+    QCOMPARE(last.jpeg, first.jpeg);
+}
+
+// The template killed from outside: the helper it forked goes with it, and
+// the next calls (that thread's and a new thread's) convert with helpers of
+// a new template; the old one is reaped, no zombie is left.
+void TestDecoderHelper::templateKilledCostsNoLaterCall()
+{
+    QVERIFY(isJpeg(convert(photo()).jpeg));
+    const std::vector<pid_t> mine = helpers();
+    QCOMPARE(mine.size(), size_t(1));
+    const pid_t killed = pid_t(statusOf(mine[0]).value("PPid").toInt());
+    const std::vector<Process> before = templates();
+    QVERIFY(std::any_of(before.begin(), before.end(), [&](const Process &p) { return p.pid == killed; }));
+    QCOMPARE(kill(killed, SIGKILL), 0);
+    // The template's helper ends with it.
+    for (int i = 0; i < 500 && !helpers().empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    QVERIFY(helpers().empty());
+
+    const Call again = convert(photo());
+    QVERIFY2(again.result > 0, tarnwick_error_text(again.result));
+    QVERIFY(isJpeg(again.jpeg));
+    Call other;
+    std::thread([&] { other = convert(photo()); }).join();
+    QVERIFY2(other.result > 0, tarnwick_error_text(other.result));
+
+    // The killed template is reaped; the new one forked this thread's helper.
+    for (const Process &p : templates()) {
+        QVERIFY(p.pid != killed);
+        QVERIFY(p.state != 'Z');
+    }
+    const std::vector<pid_t> now = helpers();
+    QCOMPARE(now.size(), size_t(1));
+    const pid_t parent = pid_t(statusOf(now[0]).value("PPid").toInt());
+    QVERIFY(parent != killed && parent != getpid());
+}
+
+// A helper that died on a photo retires its template: the next helper comes
+// from a new one (a fresh exec, a fresh address layout), and the retired one
+// is reaped once its last helper has gone.
+void TestDecoderHelper::helperThatDiedIsFollowedByAFreshTemplate()
+{
+    QVERIFY(isJpeg(convert(photo()).jpeg));
+    const std::vector<pid_t> mine = helpers();
+    QCOMPARE(mine.size(), size_t(1));
+    const pid_t retired = pid_t(statusOf(mine[0]).value("PPid").toInt());
+    QCOMPARE(convert(fault("segv")).result, int32_t(TARNWICK_ERR_DECODER_CRASHED));
+    QVERIFY(isJpeg(convert(photo()).jpeg));
+    const std::vector<pid_t> now = helpers();
+    QCOMPARE(now.size(), size_t(1));
+    const pid_t parent = pid_t(statusOf(now[0]).value("PPid").toInt());
+    QVERIFY(parent != retired && parent != getpid());
+    for (const Process &p : templates())
+        QVERIFY(p.pid != retired);
 }
 
 QTEST_GUILESS_MAIN(TestDecoderHelper)

@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>Convert every image in a photo</source>
-        <translation>Convertir chaque image d'une photo</translation>
+        <translation>Convertir chaque image d&apos;une photo</translation>
     </message>
     <message>
         <source>If a JPEG of that name exists:</source>
@@ -327,6 +327,25 @@
     <message>
         <source>%1: skipped: %2 is already there</source>
         <translation>%1 : ignoré : %2 existe déjà</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTile</name>
+    <message>
+        <source>Single Photo</source>
+        <translation>Photo unique</translation>
+    </message>
+    <message>
+        <source>Preview one photo, check its details and convert it.</source>
+        <translation>Afficher une photo, consulter ses détails et la convertir.</translation>
+    </message>
+    <message>
+        <source>Batch Convert</source>
+        <translation>Conversion par lot</translation>
+    </message>
+    <message>
+        <source>Gather many photos and convert them all at once.</source>
+        <translation>Rassembler plusieurs photos et les convertir toutes en une fois.</translation>
     </message>
 </context>
 <context>
@@ -493,7 +512,7 @@ Raison : %3</translation>
     <message>
         <source>%1 is already there, so the photo was not converted.
 Folder: %2</source>
-        <translation>%1 existe déjà, la photo n'a donc pas été convertie.
+        <translation>%1 existe déjà, la photo n&apos;a donc pas été convertie.
 Dossier : %2</translation>
     </message>
 </context>
@@ -671,14 +690,6 @@ Dossier : %2</translation>
     <message>
         <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
         <translation>Rassembler plusieurs photos HEIC dans une liste et les convertir en JPEG en une fois</translation>
-    </message>
-    <message>
-        <source>Single photo</source>
-        <translation>Photo unique</translation>
-    </message>
-    <message>
-        <source>Photos in batch</source>
-        <translation>Photos par lot</translation>
     </message>
     <message>
         <source>Conver Single Photo</source>

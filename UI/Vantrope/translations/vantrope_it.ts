@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>1 file was skipped: a JPEG of that name exists.</source>
-        <translation>1 file saltato: c'è già un JPEG con quel nome.</translation>
+        <translation>1 file saltato: c&apos;è già un JPEG con quel nome.</translation>
     </message>
     <message>
         <source>%1 files were skipped: a JPEG of that name exists.</source>
-        <translation>%1 file saltati: c'è già un JPEG con quel nome.</translation>
+        <translation>%1 file saltati: c&apos;è già un JPEG con quel nome.</translation>
     </message>
 </context>
 <context>
@@ -327,6 +327,25 @@
     <message>
         <source>%1: skipped: %2 is already there</source>
         <translation>%1: saltato: %2 esiste già</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTile</name>
+    <message>
+        <source>Single Photo</source>
+        <translation>Foto singola</translation>
+    </message>
+    <message>
+        <source>Preview one photo, check its details and convert it.</source>
+        <translation>Visualizza una foto, controllane i dettagli e convertila.</translation>
+    </message>
+    <message>
+        <source>Batch Convert</source>
+        <translation>Conversione in blocco</translation>
+    </message>
+    <message>
+        <source>Gather many photos and convert them all at once.</source>
+        <translation>Raccogli molte foto e convertile tutte in una volta.</translation>
     </message>
 </context>
 <context>
@@ -607,11 +626,11 @@ Cartella: %2</translation>
     </message>
     <message>
         <source>The photo in the list will be removed from it; the file stays on disk.</source>
-        <translation>La foto verrà rimossa dall'elenco; il file resta sul disco.</translation>
+        <translation>La foto verrà rimossa dall&apos;elenco; il file resta sul disco.</translation>
     </message>
     <message>
         <source>The %1 photos in the list will be removed from it; the files stay on disk.</source>
-        <translation>Le %1 foto verranno rimosse dall'elenco; i file restano sul disco.</translation>
+        <translation>Le %1 foto verranno rimosse dall&apos;elenco; i file restano sul disco.</translation>
     </message>
 </context>
 <context>
@@ -671,14 +690,6 @@ Cartella: %2</translation>
     <message>
         <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
         <translation>Raccogli molte foto HEIC in un elenco e convertile in JPEG in una volta</translation>
-    </message>
-    <message>
-        <source>Single photo</source>
-        <translation>Foto singola</translation>
-    </message>
-    <message>
-        <source>Photos in batch</source>
-        <translation>Foto in blocco</translation>
     </message>
     <message>
         <source>Conver Single Photo</source>

@@ -29,10 +29,17 @@ if [ "${1:-}" = "--inside-session" ]; then
     program_log=$1
     shift
     # Keeps the display from resetting: the launcher's AT_SPI_BUS stays.
+    # It must be connected before the launcher starts: xprop prints the
+    # property's state as soon as it is.
     holder=
     if command -v xprop >/dev/null 2>&1; then
-        xprop -root -spy AT_SPI_BUS >/dev/null 2>&1 &
+        held="${XDG_RUNTIME_DIR:-/tmp}/atspi-tree-holder.$$"
+        xprop -root -spy AT_SPI_BUS >"$held" 2>&1 &
         holder=$!
+        for _ in $(seq 50); do
+            [ -s "$held" ] && break
+            sleep 0.05
+        done
     fi
     # Activated through the session bus, so there is exactly one launcher.
     for _ in $(seq 50); do
@@ -84,6 +91,7 @@ PY
     if [ -n "$holder" ]; then
         kill "$holder" 2>/dev/null || true
         wait "$holder" 2>/dev/null || true
+        rm -f "$held"
     fi
     exit $status
 fi

@@ -65,7 +65,7 @@ QFont ZoSkin::font(int style) const
         case 22: weight = 75; pixelSize = 27; antialias = true; break;
         case 23: pixelSize = 8; break;
         case 56: pixelSize = 27; break;
-        case 57: weight = 63; pixelSize = 14; break;
+        case 60: weight = 63; pixelSize = 14; break;
         default: break;
         }
     }

@@ -12,7 +12,7 @@ set -eu
 packages="build-essential cmake pkg-config qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
 libqt5x11extras5-dev libturbojpeg0-dev libjpeg62-turbo-dev xvfb xauth fonts-dejavu-core fonts-open-sans clang libclang-rt-14-dev
 desktop-file-utils appstream dpkg-dev
-qttools5-dev qttools5-dev-tools qttranslations5-l10n fonts-droid-fallback dbus at-spi2-core python3-pyatspi
+qttools5-dev qttools5-dev-tools qttranslations5-l10n fonts-droid-fallback dbus at-spi2-core python3-pyatspi x11-utils
 gcc-multilib g++-multilib libavcodec-dev libavutil-dev libde265-dev liblcms2-dev libseccomp-dev
 weston qtwayland5"
 backports="libheif-dev libheif1 libheif-plugin-ffmpegdec libheif-plugin-libde265 libheif-plugin-x265 libheif-examples libheif-plugin-jpegdec libheif-plugin-jpegenc"

@@ -180,8 +180,9 @@ ZoStyleButton *skinButton(QWidget *parent, const QString &set, const QString &te
     const QString b = ZoSkin().skinDir() + "/Button/" + set;
     auto *button = new ZoStyleButton(parent);
     button->setFixedSize(size);
-    button->setImages(b + "_normal.png", b + "_hover.png", b + "_pressing.png",
-                      withDisable ? b + "_disable.png" : QString());
+    if (!set.isEmpty())
+        button->setImages(b + "_normal.png", b + "_hover.png", b + "_pressing.png",
+                          withDisable ? b + "_disable.png" : QString());
     button->setText(text);
     button->setStyleSheet(style);
     return button;
@@ -384,24 +385,44 @@ void renderButtonsInUse()
     for (ZoStyleButton *b : {convert, disabled})
         b->setFont(skin.font(42));
     row({open, ok, convert, disabled});
-    auto *add = skinButton(&panel, "add_icon", "", "", QSize(60, 20));
-    auto *del = skinButton(&panel, "delete_icon", "", "", QSize(76, 20), true);
-    auto *clear = skinButton(&panel, "clear_icon", "", "", QSize(68, 20), true);
-    auto *delOff = skinButton(&panel, "delete_icon", "", "", QSize(76, 20), true);
-    auto *clearOff = skinButton(&panel, "clear_icon", "", "", QSize(68, 20), true);
+    // The tool bar links and Home, as the pages set them up: icon and caption.
+    auto link = [&](const char *icon, const QString &caption, int width) {
+        auto *b = skinButton(&panel, "", caption, "", QSize(width, 20));
+        b->setSkinIcon(QLatin1String(icon), 2);
+        b->setFont(skin.font(ZoSkin::SmallFont));
+        b->setCaptionInks(ZoStyleButton::linkInks());
+        b->setHoverUnderline(true);
+        b->setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignVCenter));
+        b->fitToCaption(width);
+        return b;
+    };
+    auto *add = link("add_icon", "Add", 60);
+    auto *del = link("delete_icon", "Delete", 76);
+    auto *clear = link("clear_icon", "Clear", 68);
+    auto *delOff = link("delete_icon", "Delete", 76);
+    auto *clearOff = link("clear_icon", "Clear", 68);
+    auto *addHover = link("add_icon", "Add", 60);
     delOff->setEnabled(false);
     clearOff->setEnabled(false);
-    row({add, del, clear, delOff, clearOff});
-    auto *home = skinButton(&panel, "home_button", "", "text-align: right; color: #3598fe;", QSize(90, 30));
-    home->setTextOption(QTextOption(Qt::AlignRight | Qt::AlignHCenter));
-    home->setFont(skin.font(38));
+    row({add, del, clear, delOff, clearOff, addHover});
+    auto home = [&](const QString &caption) {
+        auto *b = skinButton(&panel, "home_button", caption, "", QSize(90, 30));
+        b->setSkinIcon(QStringLiteral("home_icon"), 7);
+        b->setFont(skin.font(ZoSkin::NavigationFont));
+        b->setCaptionInks(ZoStyleButton::navigationInks());
+        b->fitToCaption(90, 10);
+        return b;
+    };
+    auto *homeNormal = home("Home");
+    auto *homeHover = home("Home");
+    auto *homeLong = home("Startseite");
     auto *start = skinButton(&panel, "big_button", "Start", "color:#FFFFFF", QSize(168, 43));
     start->setFont(skin.font(39));
     auto *menu = skinButton(&panel, "tools_icon", "", "", QSize(18, 18));
     auto *mini = skinButton(&panel, "mini_icon", "", "", QSize(18, 18));
     auto *close = skinButton(&panel, "close_icon", "", "", QSize(18, 18));
     auto *fileAdd = skinButton(&panel, "file_add", "", "background-color: rgb(255, 255, 255);", QSize(80, 80));
-    row({home, start, menu, mini, close, fileAdd});
+    row({homeNormal, homeHover, homeLong, start, menu, mini, close, fileAdd});
     // Hover and pressing looks of the captioned buttons.
     auto *openHover = skinButton(&panel, "button100", "Open Folder", "color:#ffffff", QSize(100, 30));
     auto *okHover = skinButton(&panel, "button100_2", "OK", "color:#ffffff", QSize(100, 30));
@@ -415,7 +436,7 @@ void renderButtonsInUse()
     panel.resize(820, 300);
     panel.show();
     QEvent enter(QEvent::Enter);
-    for (ZoStyleButton *b : {openHover, okHover, startHover, startPress})
+    for (ZoStyleButton *b : {openHover, okHover, startHover, startPress, addHover, homeHover, homeLong})
         QApplication::sendEvent(b, &enter);
     QMouseEvent press(QEvent::MouseButtonPress, QPoint(5, 5), QPoint(5, 5), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);

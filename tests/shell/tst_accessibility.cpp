@@ -120,6 +120,7 @@ class tst_Accessibility : public QObject
 private slots:
     void initTestCase();
     void mainWindow();
+    void homeTiles();
     void batchTable();
     void dialogs_data();
     void dialogs();
@@ -158,6 +159,61 @@ void tst_Accessibility::mainWindow()
     QVERIFY(onPage.contains(QStringLiteral("Home")));
     QVERIFY(onPage.contains(QStringLiteral("Select Files")));
     QVERIFY(!onPage.contains(QStringLiteral("Convert photos in batch")));
+}
+
+// Each home tile reads as one group named by its title and described by its
+// description, holding its Start button; nothing else of the home view is
+// heard, so a screen reader says each text once.
+void tst_Accessibility::homeTiles()
+{
+    Vantrope window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget *home = window.findChild<QWidget *>("widget_Main");
+    QVERIFY(home);
+
+    struct Node {
+        QAccessible::Role role;
+        QString name;
+        QString description;
+        QStringList children;
+    };
+    QVector<Node> heard;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *iface) {
+        if (!iface || iface->state().invisible)
+            return;
+        const QString name = iface->text(QAccessible::Name);
+        if (!name.isEmpty() || !iface->text(QAccessible::Description).isEmpty()) {
+            Node node{iface->role(), name, iface->text(QAccessible::Description), {}};
+            for (int i = 0; i < iface->childCount(); ++i)
+                node.children << iface->child(i)->text(QAccessible::Name);
+            heard.append(node);
+        }
+        for (int i = 0; i < iface->childCount(); ++i)
+            walk(iface->child(i));
+    };
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(home);
+    for (int i = 0; i < view->childCount(); ++i)
+        walk(view->child(i));
+
+    QStringList names;
+    for (const Node &node : heard)
+        names << node.name;
+    QCOMPARE(names, QStringList({"Single Photo", "Convert a single photo", "Batch Convert",
+                                 "Convert photos in batch"}));
+    const struct {
+        int index;
+        const char *description;
+        const char *button;
+    } tiles[] = {{0, "Preview one photo, check its details and convert it.", "Convert a single photo"},
+                 {2, "Gather many photos and convert them all at once.", "Convert photos in batch"}};
+    for (const auto &tile : tiles) {
+        const Node &group = heard.at(tile.index);
+        QCOMPARE(group.role, QAccessible::Grouping);
+        QCOMPARE(group.description, QString::fromLatin1(tile.description));
+        QCOMPARE(group.children, QStringList{QString::fromLatin1(tile.button)});
+        QCOMPARE(heard.at(tile.index + 1).role, QAccessible::Button);
+    }
 }
 
 void tst_Accessibility::batchTable()

@@ -78,6 +78,7 @@ private slots:
         QTest::newRow("55 last of range") << 55 << 75 << 24 << false;
         QTest::newRow("56") << 56 << 50 << 27 << false;
         QTest::newRow("57 default") << 57 << 50 << 15 << false;
+        QTest::newRow("60 navigation") << 60 << 63 << 14 << false;
         QTest::newRow("-1 default") << -1 << 50 << 15 << false;
         QTest::newRow("1000 default") << 1000 << 50 << 15 << false;
     }

@@ -300,6 +300,60 @@ private slots:
         QCOMPARE(shown(button, QPoint(84, 40)), expected.pixelColor(84, 40));
     }
 
+    // Captions painted beside an icon set (the tool bar links): the button
+    // widens to a long caption and paints all of it, in the state's ink,
+    // underlined while hovered; a short one keeps the layout width.
+    void iconAndCaption_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("widens");
+        QTest::newRow("short") << "Delete" << false;
+        QTest::newRow("long") << "Entfernen aus der Liste" << true;
+    }
+
+    void iconAndCaption()
+    {
+        QFETCH(QString, caption);
+        QFETCH(bool, widens);
+        QWidget window;
+        window.setStyleSheet(QStringLiteral("background: white;"));
+        auto *button = new ZoStyleButton(&window);
+        button->setFixedHeight(20);
+        button->setSkinIcon(QStringLiteral("delete_icon"), 2);
+        button->setText(caption);
+        button->setFont(ZoSkin().font(ZoSkin::SmallFont));
+        button->setCaptionInks({Qt::blue, Qt::red, Qt::darkRed, Qt::gray});
+        button->setHoverUnderline(true);
+        button->setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignVCenter));
+        button->fitToCaption(76);
+        QCOMPARE(button->width() > 76, widens);
+        QVERIFY(button->width() >= button->captionWidth());
+        window.show();
+
+        // The rightmost column holding the ink of a colour, or -1.
+        auto inkRight = [&](const QImage &image, auto isInk, int fromRow = 0) {
+            int right = -1;
+            for (int y = fromRow; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (isInk(image.pixelColor(x, y)))
+                        right = qMax(right, x);
+            return right;
+        };
+        const auto blue = [](const QColor &c) { return c.blue() > 150 && c.red() < 120 && c.green() < 120; };
+        const auto red = [](const QColor &c) { return c.red() > 150 && c.green() < 120 && c.blue() < 120; };
+        const QImage normal = button->grab().toImage();
+        // The whole caption is there, to its last letter.
+        QVERIFY2(inkRight(normal, blue) >= button->captionWidth() - 4, qPrintable(caption));
+        QCOMPARE(inkRight(normal, red), -1);
+
+        enter(button);
+        const QImage hovered = button->grab().toImage();
+        QCOMPARE(inkRight(hovered, blue), -1);
+        // The underline runs under the caption, in the bottom rows.
+        QVERIFY(inkRight(hovered, red, 17) >= button->captionWidth() - 4);
+        leave(button);
+    }
+
     void missingImagePaintsOnlyTheCaption()
     {
         QWidget window;

@@ -4,7 +4,12 @@
 
 #include "AppTranslations.h"
 #include "BatchReport.h"
+#include "HeicFileTable.h"
+#include "HomeTile.h"
 #include "TipDialog.h"
+#include "Vantrope.h"
+#include "ZoSkin.h"
+#include "ZoStyleButton.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,6 +34,8 @@ private slots:
     void translationsKeepTheirShape();
     void countsTakeTheLanguagesPluralForms_data();
     void countsTakeTheLanguagesPluralForms();
+    void captionsFit_data();
+    void captionsFit();
 };
 
 void tst_Translations::cleanup()
@@ -196,6 +203,73 @@ void tst_Translations::countsTakeTheLanguagesPluralForms()
     QFETCH(QString, text);
     AppTranslations::install(QLocale(language));
     QCOMPARE(BatchReport::convertedCount(count, true), text);
+}
+
+void tst_Translations::captionsFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QString();
+    for (const QString &language : AppTranslations::shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// The captions the widgets paint over text-free skin images (the batch
+// table's tool links, Home, the home tiles) are translated and fit: a link
+// or Home widens to its caption and the links stay apart; a tile's title
+// fits its line and its description its lines. English keeps its layout.
+void tst_Translations::captionsFit()
+{
+    QFETCH(QString, language);
+    AppTranslations::install(language.isEmpty() ? QLocale(QLocale::English) : QLocale(language));
+    const bool english = language.isEmpty();
+
+    HeicFileTable page;
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const struct {
+        const char *name;
+        const char *english;
+        int englishWidth;
+    } links[] = {{"pushButton_Add", "Add", 60}, {"pushButton_Delete", "Delete", 76}, {"pushButton_Clear", "Clear", 68}};
+    int previousRight = -1;
+    for (const auto &link : links) {
+        auto *button = page.findChild<ZoStyleButton *>(link.name);
+        QVERIFY2(button, link.name);
+        QCOMPARE(button->text(), QCoreApplication::translate("HeicFileTable", link.english));
+        QVERIFY2(button->width() >= button->captionWidth(), qPrintable(button->text()));
+        if (english)
+            QCOMPARE(button->width(), link.englishWidth);
+        const QRect placed(button->mapTo(&page, QPoint()), button->size());
+        QVERIFY2(placed.left() > previousRight, qPrintable(button->text()));
+        previousRight = placed.right();
+    }
+
+    Vantrope window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *home = window.findChild<ZoStyleButton *>("pushButton_BackHome");
+    QVERIFY(home);
+    QCOMPARE(home->text(), QCoreApplication::translate("Vantrope", "Home"));
+    QVERIFY(home->width() >= home->captionWidth());
+    if (english)
+        QCOMPARE(home->width(), 90);
+
+    const ZoSkin skin;
+    const QFontMetrics titleMetrics(skin.font(ZoSkin::TileTitleFont));
+    const QFontMetrics descriptionMetrics(skin.font(ZoSkin::SmallFont));
+    for (const char *name : {"label_SignalPhoto", "label_BatchPhoto"}) {
+        auto *tile = window.findChild<HomeTile *>(name);
+        QVERIFY2(tile, name);
+        QVERIFY(!tile->title().isEmpty() && !tile->description().isEmpty());
+        QCOMPARE(tile->accessibleName(), tile->title());
+        QVERIFY2(titleMetrics.horizontalAdvance(tile->title()) <= HomeTile::titleRect().width(),
+                 qPrintable(tile->title()));
+        const QRect description = HomeTile::descriptionRect();
+        const QRect needed = descriptionMetrics.boundingRect(description, Qt::AlignHCenter | Qt::TextWordWrap,
+                                                             tile->description());
+        QVERIFY2(needed.height() <= description.height() && needed.width() <= description.width(),
+                 qPrintable(tile->description()));
+    }
 }
 
 QTEST_MAIN(tst_Translations)

@@ -72,9 +72,25 @@ HeicFileTable::HeicFileTable(QWidget *parent)
     ui->setupUi(this);
 
     const QString dir = skin.skinDir();
-    ui->pushButton_Add->setSkinImages(QStringLiteral("add_icon"));
-    ui->pushButton_Delete->setSkinImages(QStringLiteral("delete_icon"));
-    ui->pushButton_Clear->setSkinImages(QStringLiteral("clear_icon"));
+    // Tool bar links: icon and caption in blue, underlined under the pointer;
+    // each as wide as its caption needs in the user's language.
+    const struct {
+        ZoStyleButton *button;
+        const char *icon;
+        QString caption;
+        int layoutWidth;
+    } tools[] = {{ui->pushButton_Add, "add_icon", tr("Add"), 60},
+                 {ui->pushButton_Delete, "delete_icon", tr("Delete"), 76},
+                 {ui->pushButton_Clear, "clear_icon", tr("Clear"), 68}};
+    for (const auto &tool : tools) {
+        tool.button->setSkinIcon(QLatin1String(tool.icon), 2);
+        tool.button->setText(tool.caption);
+        tool.button->setFont(skin.font(ZoSkin::SmallFont));
+        tool.button->setCaptionInks(ZoStyleButton::linkInks());
+        tool.button->setHoverUnderline(true);
+        tool.button->setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignVCenter));
+        tool.button->fitToCaption(tool.layoutWidth);
+    }
     ui->pushButton_Convert->setSkinImages(QStringLiteral("big_button"));
     ui->pushButton_Convert->setEnabled(false);
     ui->pushButton_Convert->setFont(skin.font(ZoSkin::BigButtonFont));

@@ -3,6 +3,7 @@
 
 #include "DialogPlacement.h"
 #include "HeicFileTable.h"
+#include "HomeTile.h"
 #include "PhotoInfo.h"
 #include "PreviewHEIC.h"
 #include "SingalConverterHome.h"
@@ -29,7 +30,6 @@
 #include <QMetaType>
 #include <QPixmap>
 #include <QPointer>
-#include <QTextOption>
 #include <QTimer>
 #include <QUrl>
 
@@ -81,9 +81,11 @@ Vantrope::Vantrope(QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(tr("Vantrope"));
 
-    singleStartButton = new ZoStyleButton(this);
+    // Each Start button lies on its tile, as a child: the pointer on it
+    // still hovers the tile, and a screen reader finds it in the tile's group.
+    singleStartButton = new ZoStyleButton(ui->label_SignalPhoto);
     singleStartButton->setObjectName("pushButton_SingleStart");
-    batchStartButton = new ZoStyleButton(this);
+    batchStartButton = new ZoStyleButton(ui->label_BatchPhoto);
     batchStartButton->setObjectName("pushButton_BatchStart");
 
     resize(1010, 630);
@@ -105,9 +107,10 @@ Vantrope::Vantrope(QWidget *parent)
     ui->pushButton_Close->setSkinImages(QStringLiteral("close_icon"));
     ui->pushButton_BackHome->setSkinImages(QStringLiteral("home_button"));
 
-    QTextOption backHomeOption;
-    backHomeOption.setAlignment(Qt::AlignRight | Qt::AlignHCenter);
-    ui->pushButton_BackHome->setTextOption(backHomeOption);
+    // House and caption centred on the pill, which widens for a longer word.
+    ui->pushButton_BackHome->setSkinIcon(QStringLiteral("home_icon"), 7);
+    ui->pushButton_BackHome->setText(tr("Home"));
+    ui->pushButton_BackHome->setCaptionInks(ZoStyleButton::navigationInks());
     ui->pushButton_BackHome->hide();
 
     ui->label_Company->setText(tr("Quorvix"));
@@ -119,9 +122,15 @@ Vantrope::Vantrope(QWidget *parent)
         start->setFixedSize(168, 43);
         start->setSkinImages(QStringLiteral("big_button"));
     }
-    ui->pushButton_BackHome->setFont(skin.font(ZoSkin::LabelFont));
-    singleStartButton->move(210, 400);
-    batchStartButton->move(635, 400);
+    ui->pushButton_BackHome->setFont(skin.font(ZoSkin::NavigationFont));
+    ui->pushButton_BackHome->fitToCaption(90, 10);
+    ui->label_SignalPhoto->setTexts(HomeTile::tr("Single Photo"),
+                                    HomeTile::tr("Preview one photo, check its details and convert it."));
+    ui->label_BatchPhoto->setTexts(HomeTile::tr("Batch Convert"),
+                                   HomeTile::tr("Gather many photos and convert them all at once."));
+    // Centred under the tile's description, over the card's foot.
+    for (ZoStyleButton *start : {singleStartButton, batchStartButton})
+        start->move((290 - start->width()) / 2, 251);
     for (ZoStyleButton *start : {singleStartButton, batchStartButton}) {
         start->setText(tr("Start"));
         start->setStyleSheet("color:#FFFFFF");
@@ -139,8 +148,6 @@ Vantrope::Vantrope(QWidget *parent)
                            tr("Preview one HEIC photo and convert it to JPEG"));
     ZoAccessible::describe(batchStartButton, tr("Convert photos in batch"),
                            tr("Collect many HEIC photos in a list and convert them to JPEG at once"));
-    ZoAccessible::describe(ui->label_SignalPhoto, tr("Single photo"));
-    ZoAccessible::describe(ui->label_BatchPhoto, tr("Photos in batch"));
 
     ui->label_SignalPhoto->installEventFilter(this);
     ui->label_BatchPhoto->installEventFilter(this);

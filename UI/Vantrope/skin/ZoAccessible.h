@@ -11,4 +11,10 @@ namespace ZoAccessible {
 
 void describe(QWidget *widget, const QString &name, const QString &description = QString());
 
+// Makes widget a named group for screen readers (a panel, as a group box is),
+// whatever its own kind: a decorated card whose texts are painted (a label
+// showing an image) reads as one group named by its heading, with the
+// controls inside it as its children. Call before the widget is first shown.
+void describeGroup(QWidget *widget, const QString &name, const QString &description = QString());
+
 } // namespace ZoAccessible

@@ -1,5 +1,6 @@
 #include "ZoSkin.h"
 #include "ZoFocusRing.h"
+#include "ZoWindowActivation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -19,8 +20,10 @@ static void prepareSkin()
         return true;
     }();
     Q_UNUSED(prepared);
-    // Every skinned window shows the keyboard focus the same way.
+    // Every skinned window shows the keyboard focus the same way, and gets
+    // the keyboard back when a dialog over it closes.
     ZoFocusRing::install();
+    ZoWindowActivation::install();
 }
 
 ZoSkin::ZoSkin()
@@ -62,6 +65,7 @@ QFont ZoSkin::font(int style) const
         case 22: weight = 75; pixelSize = 27; antialias = true; break;
         case 23: pixelSize = 8; break;
         case 56: pixelSize = 27; break;
+        case 60: weight = 63; pixelSize = 14; break;
         default: break;
         }
     }

@@ -35,7 +35,9 @@ public:
         LabelFont = 38,        // setting names, statements: Normal 16 px
         CaptionFont = 39,      // window title texts, Start: Bold 16 px
         BigButtonFont = 42,    // Convert: Normal 18 px
-        HeadingFont = 43       // headings: Bold 18 px
+        HeadingFont = 43,      // headings: Bold 18 px
+        TileTitleFont = 47,    // the home view's tile titles: Bold 20 px
+        NavigationFont = 60    // the title bar's Home: DemiBold 14 px
     };
     QFont font(FontRole role) const { return font(int(role)); }
 

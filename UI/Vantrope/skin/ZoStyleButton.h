@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPushButton>
 #include <QString>
 #include <QTextOption>
@@ -44,6 +45,29 @@ public:
 
     void setTextOption(QTextOption option);
 
+    // Icon and caption, for buttons whose images carry no text: over the
+    // state image the button paints the icon set's state image at its own
+    // size and text() beside it, gap px apart, in the state's ink, the pair
+    // placed by the text option's horizontal alignment (left or centred).
+    // The icon set is named as for setSkinImages. A button wider than its
+    // state image keeps the image's rounded ends and stretches its middle.
+    void setSkinIcon(const QString &set, int gap);
+    struct CaptionInks {
+        QColor normal, hover, pressing, disabled;
+    };
+    void setCaptionInks(const CaptionInks &inks);
+    // The skin's inks: links (blue, deeper while hovered and pressed, grey
+    // when disabled) and the title bar's Home (blue, deeper while pressed).
+    static CaptionInks linkInks();
+    static CaptionInks navigationInks();
+    // A line under the caption while hovered or pressed (links).
+    void setHoverUnderline(bool underline);
+    // The width icon, gap and caption take in the button's font.
+    int captionWidth() const;
+    // Fixes the width at layoutWidth, or wider where the caption (in the
+    // user's language) needs it, with padding px on both sides of the pair.
+    void fitToCaption(int layoutWidth, int padding = 0);
+
     // Repaints through signalUpdate() when the button is enabled.
     virtual void refreshState();
 
@@ -67,8 +91,16 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    ZoButtonState shownState() const;
+    void paintStateImage(QPainter &painter, const QPixmap &image) const;
+    void paintIconAndCaption(QPainter &painter, ZoButtonState shown) const;
+
     ZoButtonState state;
     QString images[5];
+    QString icons[5];
+    int iconGap = 0;
+    CaptionInks inks;
+    bool hoverUnderline = false;
     QTextOption textOption;
     // Space is held down on the button.
     bool spaceDown = false;

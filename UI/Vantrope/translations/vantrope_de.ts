@@ -344,6 +344,25 @@
     </message>
 </context>
 <context>
+    <name>HomeTile</name>
+    <message>
+        <source>Single Photo</source>
+        <translation>Einzelnes Foto</translation>
+    </message>
+    <message>
+        <source>Preview one photo, check its details and convert it.</source>
+        <translation>Ein Foto ansehen, seine Details prüfen und es konvertieren.</translation>
+    </message>
+    <message>
+        <source>Batch Convert</source>
+        <translation>Stapelkonvertierung</translation>
+    </message>
+    <message>
+        <source>Gather many photos and convert them all at once.</source>
+        <translation>Viele Fotos sammeln und alle auf einmal konvertieren.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoInfo</name>
     <message>
         <source>Name:</source>
@@ -681,14 +700,6 @@ Ordner: %2</translation>
     <message>
         <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
         <translation>Viele HEIC-Fotos in einer Liste sammeln und auf einmal in JPEG konvertieren</translation>
-    </message>
-    <message>
-        <source>Single photo</source>
-        <translation>Einzelnes Foto</translation>
-    </message>
-    <message>
-        <source>Photos in batch</source>
-        <translation>Fotos im Stapel</translation>
     </message>
     <message>
         <source>Conver Single Photo</source>

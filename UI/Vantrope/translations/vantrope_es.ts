@@ -344,6 +344,25 @@
     </message>
 </context>
 <context>
+    <name>HomeTile</name>
+    <message>
+        <source>Single Photo</source>
+        <translation>Una sola foto</translation>
+    </message>
+    <message>
+        <source>Preview one photo, check its details and convert it.</source>
+        <translation>Ver una foto, revisar sus detalles y convertirla.</translation>
+    </message>
+    <message>
+        <source>Batch Convert</source>
+        <translation>Conversión por lotes</translation>
+    </message>
+    <message>
+        <source>Gather many photos and convert them all at once.</source>
+        <translation>Reunir muchas fotos y convertirlas todas de una vez.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoInfo</name>
     <message>
         <source>Name:</source>
@@ -681,14 +700,6 @@ Carpeta: %2</translation>
     <message>
         <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
         <translation>Reunir muchas fotos HEIC en una lista y convertirlas a JPEG de una vez</translation>
-    </message>
-    <message>
-        <source>Single photo</source>
-        <translation>Foto individual</translation>
-    </message>
-    <message>
-        <source>Photos in batch</source>
-        <translation>Fotos por lotes</translation>
     </message>
     <message>
         <source>Conver Single Photo</source>

@@ -344,6 +344,25 @@
     </message>
 </context>
 <context>
+    <name>HomeTile</name>
+    <message>
+        <source>Single Photo</source>
+        <translation>Photo unique</translation>
+    </message>
+    <message>
+        <source>Preview one photo, check its details and convert it.</source>
+        <translation>Afficher une photo, consulter ses détails et la convertir.</translation>
+    </message>
+    <message>
+        <source>Batch Convert</source>
+        <translation>Conversion par lot</translation>
+    </message>
+    <message>
+        <source>Gather many photos and convert them all at once.</source>
+        <translation>Rassembler plusieurs photos et les convertir toutes en une fois.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoInfo</name>
     <message>
         <source>Name:</source>
@@ -681,14 +700,6 @@ Dossier : %2</translation>
     <message>
         <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
         <translation>Rassembler plusieurs photos HEIC dans une liste et les convertir en JPEG en une fois</translation>
-    </message>
-    <message>
-        <source>Single photo</source>
-        <translation>Photo unique</translation>
-    </message>
-    <message>
-        <source>Photos in batch</source>
-        <translation>Photos par lot</translation>
     </message>
     <message>
         <source>Conver Single Photo</source>

@@ -344,6 +344,25 @@
     </message>
 </context>
 <context>
+    <name>HomeTile</name>
+    <message>
+        <source>Single Photo</source>
+        <translation>Foto singola</translation>
+    </message>
+    <message>
+        <source>Preview one photo, check its details and convert it.</source>
+        <translation>Visualizza una foto, controllane i dettagli e convertila.</translation>
+    </message>
+    <message>
+        <source>Batch Convert</source>
+        <translation>Conversione in blocco</translation>
+    </message>
+    <message>
+        <source>Gather many photos and convert them all at once.</source>
+        <translation>Raccogli molte foto e convertile tutte in una volta.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoInfo</name>
     <message>
         <source>Name:</source>
@@ -681,14 +700,6 @@ Cartella: %2</translation>
     <message>
         <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
         <translation>Raccogli molte foto HEIC in un elenco e convertile in JPEG in una volta</translation>
-    </message>
-    <message>
-        <source>Single photo</source>
-        <translation>Foto singola</translation>
-    </message>
-    <message>
-        <source>Photos in batch</source>
-        <translation>Foto in blocco</translation>
     </message>
     <message>
         <source>Conver Single Photo</source>

@@ -342,6 +342,25 @@
     </message>
 </context>
 <context>
+    <name>HomeTile</name>
+    <message>
+        <source>Single Photo</source>
+        <translation>1枚の写真</translation>
+    </message>
+    <message>
+        <source>Preview one photo, check its details and convert it.</source>
+        <translation>写真を1枚プレビューし、詳細を確認して変換します。</translation>
+    </message>
+    <message>
+        <source>Batch Convert</source>
+        <translation>一括変換</translation>
+    </message>
+    <message>
+        <source>Gather many photos and convert them all at once.</source>
+        <translation>たくさんの写真を集めて、まとめて一度に変換します。</translation>
+    </message>
+</context>
+<context>
     <name>PhotoInfo</name>
     <message>
         <source>Name:</source>
@@ -679,14 +698,6 @@ Folder: %2</source>
     <message>
         <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
         <translation>複数の HEIC 写真をリストに集めて一度に JPEG に変換</translation>
-    </message>
-    <message>
-        <source>Single photo</source>
-        <translation>1枚の写真</translation>
-    </message>
-    <message>
-        <source>Photos in batch</source>
-        <translation>一括変換の写真</translation>
     </message>
     <message>
         <source>Conver Single Photo</source>

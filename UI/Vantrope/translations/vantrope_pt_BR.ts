@@ -344,6 +344,25 @@
     </message>
 </context>
 <context>
+    <name>HomeTile</name>
+    <message>
+        <source>Single Photo</source>
+        <translation>Foto única</translation>
+    </message>
+    <message>
+        <source>Preview one photo, check its details and convert it.</source>
+        <translation>Visualizar uma foto, conferir os detalhes e convertê-la.</translation>
+    </message>
+    <message>
+        <source>Batch Convert</source>
+        <translation>Conversão em lote</translation>
+    </message>
+    <message>
+        <source>Gather many photos and convert them all at once.</source>
+        <translation>Reunir várias fotos e convertê-las todas de uma só vez.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoInfo</name>
     <message>
         <source>Name:</source>
@@ -681,14 +700,6 @@ Pasta: %2</translation>
     <message>
         <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
         <translation>Reunir várias fotos HEIC em uma lista e convertê-las para JPEG de uma só vez</translation>
-    </message>
-    <message>
-        <source>Single photo</source>
-        <translation>Foto única</translation>
-    </message>
-    <message>
-        <source>Photos in batch</source>
-        <translation>Fotos em lote</translation>
     </message>
     <message>
         <source>Conver Single Photo</source>

@@ -342,6 +342,25 @@
     </message>
 </context>
 <context>
+    <name>HomeTile</name>
+    <message>
+        <source>Single Photo</source>
+        <translation>单张照片</translation>
+    </message>
+    <message>
+        <source>Preview one photo, check its details and convert it.</source>
+        <translation>预览一张照片，查看详情并转换。</translation>
+    </message>
+    <message>
+        <source>Batch Convert</source>
+        <translation>批量转换</translation>
+    </message>
+    <message>
+        <source>Gather many photos and convert them all at once.</source>
+        <translation>汇集多张照片，一次性全部转换。</translation>
+    </message>
+</context>
+<context>
     <name>PhotoInfo</name>
     <message>
         <source>Name:</source>
@@ -679,14 +698,6 @@ Folder: %2</source>
     <message>
         <source>Collect many HEIC photos in a list and convert them to JPEG at once</source>
         <translation>将多张 HEIC 照片加入列表，一次性转换为 JPEG</translation>
-    </message>
-    <message>
-        <source>Single photo</source>
-        <translation>单张照片</translation>
-    </message>
-    <message>
-        <source>Photos in batch</source>
-        <translation>批量照片</translation>
     </message>
     <message>
         <source>Conver Single Photo</source>

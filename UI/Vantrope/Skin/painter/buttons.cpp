@@ -169,25 +169,33 @@ QImage paintDialogClose(const Canvas &canvas, State state)
     return image;
 }
 
-// "Home" button of the main title bar. The button has no text of its own, so
-// the image carries house and caption; hover and pressing add a pale pill.
+// Background of the "Home" button of the main title bar: nothing at rest, a
+// pale pill while hovered and a deeper one while pressed. The button paints
+// the house (homeIcon) and its translated caption on top, and stretches the
+// pill's middle when the caption needs more than 90 px.
 QImage paintHomeButton(const Canvas &canvas, State state)
 {
     QImage image = canvas.image(90, 30);
+    if (state == State::Normal)
+        return image;
     QPainter p;
     begin(p, image);
-    if (state != State::Normal) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(state == State::Hover ? blueTint : blueTintStrong);
-        p.drawPath(rounded(QRectF(0.5, 0.5, 89, 29), 14.5));
-    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(state == State::Hover ? blueTint : blueTintStrong);
+    p.drawPath(rounded(QRectF(0.5, 0.5, 89, 29), 14.5));
+    p.end();
+    return image;
+}
+
+// The house of the "Home" button, 14 x 30 (the button's height, so it sits
+// where the caption's middle is).
+QImage paintHomeIcon(const Canvas &canvas, State state)
+{
+    QImage image = canvas.image(14, 30);
+    QPainter p;
+    begin(p, image);
     const QColor ink = state == State::Pressing ? blueDeep : blue;
-    const QFont font = uiFont(14, QFont::DemiBold);
-    const QString caption = QStringLiteral("Home");
-    const qreal textWidth = QFontMetricsF(font).horizontalAdvance(caption);
-    const qreal iconWidth = 14, gap = 7;
-    const qreal x = (90 - iconWidth - gap - textWidth) / 2;
-    const qreal y = 8;
+    const qreal x = 0, y = 8;
     p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     QPainterPath roof;
@@ -202,18 +210,15 @@ QImage paintHomeButton(const Canvas &canvas, State state)
     body.lineTo(x + 11.8, y + 5);
     p.drawPath(body);
     p.drawLine(QPointF(x + 7, y + 13.5), QPointF(x + 7, y + 9.5));
-    p.setFont(font);
-    p.setPen(ink);
-    p.drawText(QRectF(x + iconWidth + gap, 0, textWidth + 2, 30), Qt::AlignLeft | Qt::AlignVCenter, caption);
     p.end();
     return image;
 }
 
-// Tool bar buttons of the batch table: icon plus caption in one image (the
-// buttons carry no text of their own).
-QImage toolButton(const Canvas &canvas, int w, int h, const QString &caption,
-                  const std::function<void(QPainter &, const QPointF &, const QColor &)> &icon,
-                  State state)
+// Icons of the batch table's tool bar (Add, Delete, Clear), 16 x 20: the
+// button paints its translated caption beside the icon, in the same ink.
+QImage toolIcon(const Canvas &canvas, int w, int h,
+                const std::function<void(QPainter &, const QPointF &, const QColor &)> &icon,
+                State state)
 {
     QImage image = canvas.image(w, h);
     QPainter p;
@@ -223,15 +228,6 @@ QImage toolButton(const Canvas &canvas, int w, int h, const QString &caption,
                      : state == State::Pressing ? blueDeep
                      : disabledInk;
     icon(p, QPointF(1, (h - 13) / 2.0), ink);
-    p.setFont(uiFont(13));
-    p.setPen(ink);
-    const QRectF textRect(18, 0, w - 18, h);
-    p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, caption);
-    if (state == State::Hover || state == State::Pressing) {
-        const qreal width = QFontMetricsF(p.font()).horizontalAdvance(caption);
-        p.setPen(QPen(ink, 1));
-        p.drawLine(QPointF(18, h - 1.5), QPointF(qMin<qreal>(w - 1, 18 + width), h - 1.5));
-    }
     p.end();
     return image;
 }
@@ -297,6 +293,11 @@ QImage homeButton(const Canvas &canvas, QSize, State state)
     return paintHomeButton(canvas, state);
 }
 
+QImage homeIcon(const Canvas &canvas, QSize, State state)
+{
+    return paintHomeIcon(canvas, state);
+}
+
 QImage menuGlyphButton(const Canvas &canvas, QSize, State state)
 {
     return titleGlyph(canvas, glyphMenu, state);
@@ -312,19 +313,19 @@ QImage closeGlyphButton(const Canvas &canvas, QSize, State state)
     return titleGlyph(canvas, glyphClose, state, QColor(0xff, 0xe9, 0xe9));
 }
 
-QImage addToolButton(const Canvas &canvas, QSize size, State state)
+QImage addToolIcon(const Canvas &canvas, QSize size, State state)
 {
-    return toolButton(canvas, size.width(), size.height(), QStringLiteral("Add"), iconAdd, state);
+    return toolIcon(canvas, size.width(), size.height(), iconAdd, state);
 }
 
-QImage deleteToolButton(const Canvas &canvas, QSize size, State state)
+QImage deleteToolIcon(const Canvas &canvas, QSize size, State state)
 {
-    return toolButton(canvas, size.width(), size.height(), QStringLiteral("Delete"), iconDelete, state);
+    return toolIcon(canvas, size.width(), size.height(), iconDelete, state);
 }
 
-QImage clearToolButton(const Canvas &canvas, QSize size, State state)
+QImage clearToolIcon(const Canvas &canvas, QSize size, State state)
 {
-    return toolButton(canvas, size.width(), size.height(), QStringLiteral("Clear"), iconClear, state);
+    return toolIcon(canvas, size.width(), size.height(), iconClear, state);
 }
 
 QImage fileAddButton(const Canvas &canvas, QSize, State state)

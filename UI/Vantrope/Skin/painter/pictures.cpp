@@ -182,16 +182,6 @@ void drawCard(QPainter &p, bool hover)
     p.restore();
 }
 
-void drawTileTexts(QPainter &p, const QString &title, const QString &subtitle, bool hover)
-{
-    p.setPen(hover ? blue : textDark);
-    p.setFont(uiFont(20, QFont::Bold));
-    p.drawText(QRectF(10, 168, 270, 30), Qt::AlignCenter, title);
-    p.setPen(textGrey);
-    p.setFont(uiFont(13));
-    p.drawText(QRectF(30, 200, 230, 40), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, subtitle);
-}
-
 void drawFormatBadge(QPainter &p, const QRectF &r, const QString &text, const QColor &fill)
 {
     p.setPen(Qt::NoPen);
@@ -227,8 +217,6 @@ QImage paintSingleTile(const Canvas &canvas, bool hover)
     head.lineTo(147, 139);
     p.drawPath(head);
     drawFormatBadge(p, QRectF(155, 128, 38, 16), QStringLiteral("JPG"), blue);
-    drawTileTexts(p, QStringLiteral("Single Photo"),
-                  QStringLiteral("Preview one photo, check its details and convert it."), hover);
     p.end();
     return image;
 }
@@ -267,8 +255,6 @@ QImage paintBatchTile(const Canvas &canvas, bool hover)
     p.setPen(Qt::white);
     p.setFont(uiFont(13, QFont::Bold));
     p.drawText(QRectF(badge.x() - 14, badge.y() - 14, 28, 28), Qt::AlignCenter, QStringLiteral("+9"));
-    drawTileTexts(p, QStringLiteral("Batch Convert"),
-                  QStringLiteral("Gather many photos and convert them all at once."), hover);
     p.end();
     return image;
 }

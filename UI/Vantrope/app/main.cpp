@@ -56,6 +56,11 @@ int main(int argc, char *argv[])
         Vantrope w;
         QObject::connect(&channel, &InstanceChannel::filesReceived, &w, &Vantrope::slot_OpenFiles);
         w.show();
+        // A window manager gives a new window the keyboard; on a bare X
+        // server nobody does, Qt then knows no active window and the page
+        // shortcuts (Ctrl+O, Ctrl+Return) stay dead while typed keys still
+        // arrive. Asking for it costs nothing where a manager decides.
+        w.activateWindow();
         if (!files.isEmpty())
             QTimer::singleShot(0, &w, [&w, files]() { w.slot_OpenFiles(files); });
         result = a.exec();

@@ -38,6 +38,7 @@
 #include "BatchConvertProgress.h"
 #include "ConvertsionSet.h"
 #include "HeicFileTable.h"
+#include "Heif2jpg.h"
 #include "PhotoInfo.h"
 #include "PreviewHEIC.h"
 #include "SingleConverting.h"
@@ -271,10 +272,14 @@ void renderDialogs()
         tip.setQuitConfirmMode();
         save(&tip, "tip-quit-plain-frame");
     }
+    // Worded as the batch table words them, with the decoder's reason for a
+    // file that is no photo.
+    bindDecoder();
     const QStringList problems = {
-        "/media/card/DCIM/100APPLE/IMG_0007.HEIC: skipped: /home/me/Pictures/Holiday 2026/"
-        "Quorvix/IMG_0007.jpg is already there",
-        "/media/card/DCIM/100APPLE/IMG_0011.HEIC: not converted: not a HEIF or JPEG file (decoder error -3)"};
+        QCoreApplication::translate("HeicFileTable", "%1: skipped: %2 is already there")
+            .arg("/media/card/DCIM/100APPLE/IMG_0007.HEIC", "/home/me/Pictures/Holiday 2026/Quorvix/IMG_0007.jpg"),
+        QCoreApplication::translate("HeicFileTable", "%1: not converted: %2")
+            .arg("/media/card/DCIM/100APPLE/IMG_0011.HEIC", decoderErrorText(-3))};
     {
         TipDialog tip;
         tip.setCancelledMode();

@@ -4,6 +4,7 @@
 
 #include "AppTranslations.h"
 #include "BatchReport.h"
+#include "Heif2jpg.h"
 #include "HeicFileTable.h"
 #include "HomeTile.h"
 #include "TipDialog.h"
@@ -95,6 +96,12 @@ void tst_Translations::widgetsSpeakIt()
         texts << label->text();
     QVERIFY2(texts.contains(QStringLiteral("Möchten Sie das Programm wirklich beenden?")),
              qPrintable(texts.join(" | ")));
+
+    // The reason a photo was not converted, from the decoder's error code.
+    if (!QFileInfo::exists(QCoreApplication::applicationDirPath() + "/libTarnwick.so"))
+        QSKIP("libTarnwick.so is not built");
+    QVERIFY(bindDecoder());
+    QCOMPARE(decoderErrorText(-3), QStringLiteral("keine HEIF- oder JPEG-Datei (decoder error -3)"));
 }
 
 void tst_Translations::qtTextsFollow()

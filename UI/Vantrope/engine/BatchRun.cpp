@@ -22,7 +22,7 @@ BatchRun::BatchRun(QObject *parent)
         connect(worker, &ConvertThread::signal_ItemConverted, this,
                 [this](int index, const QString &output) { record(index, Outcome::Converted, output, QString()); });
         connect(worker, &ConvertThread::signal_ItemSkipped, this, [this](int index, const QString &existing) {
-            record(index, Outcome::Skipped, existing, QStringLiteral("a file of that name is already there"));
+            record(index, Outcome::Skipped, existing, tr("a file of that name is already there"));
         });
         connect(worker, &ConvertThread::signal_ItemFailed, this,
                 [this](int index, const QString &reason) { record(index, Outcome::Failed, QString(), reason); });

@@ -2,6 +2,7 @@
 
 #include "EngineMessages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -20,18 +21,18 @@ std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *len
     // O_NONBLOCK: opening a FIFO without a writer would wait forever.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        *reason = errno == ENOENT ? QStringLiteral("the file does not exist")
-                                  : QStringLiteral("cannot open the file: %1").arg(qt_error_string(errno));
+        *reason = errno == ENOENT ? QCoreApplication::translate("ConvertJob", "the file does not exist")
+                                  : QCoreApplication::translate("ConvertJob", "cannot open the file: %1").arg(qt_error_string(errno));
         return nullptr;
     }
     struct FdCloser { int fd; ~FdCloser() { ::close(fd); } } closer{fd};
     struct stat st;
     if (::fstat(fd, &st) != 0) {
-        *reason = QStringLiteral("cannot read the file: %1").arg(qt_error_string(errno));
+        *reason = QCoreApplication::translate("ConvertJob", "cannot read the file: %1").arg(qt_error_string(errno));
         return nullptr;
     }
     if (!S_ISREG(st.st_mode)) {
-        *reason = QStringLiteral("not a regular file");
+        *reason = QCoreApplication::translate("ConvertJob", "not a regular file");
         return nullptr;
     }
     if (modified)
@@ -39,14 +40,14 @@ std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *len
     const qint64 size = st.st_size;
     *length = size > INT32_MAX ? INT32_MAX : static_cast<int32_t>(size);
     if (size < 1 || size > kMaxInputLength) {
-        *reason = size == 0 ? QStringLiteral("the file is empty")
-                            : QStringLiteral("the file is too large (%1 bytes; at most %2 are accepted)")
+        *reason = size == 0 ? QCoreApplication::translate("ConvertJob", "the file is empty")
+                            : QCoreApplication::translate("ConvertJob", "the file is too large (%1 bytes; at most %2 are accepted)")
                                   .arg(size).arg(kMaxInputLength);
         return nullptr;
     }
     std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[size]());
     if (!buffer) {
-        *reason = QStringLiteral("out of memory");
+        *reason = QCoreApplication::translate("ConvertJob", "out of memory");
         return nullptr;
     }
     // A short read (the file shrank meanwhile) leaves zeros behind, which the
@@ -57,7 +58,7 @@ std::unique_ptr<unsigned char[]> readWholeFile(const QString &path, int32_t *len
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            *reason = QStringLiteral("cannot read the file: %1").arg(qt_error_string(errno));
+            *reason = QCoreApplication::translate("ConvertJob", "cannot read the file: %1").arg(qt_error_string(errno));
             return nullptr;
         }
         if (n == 0)
@@ -72,13 +73,13 @@ Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length,
 {
     Decoded result;
     if (!decoder) {
-        result.failure = QStringLiteral("no decoder (the decoder library was not found)");
+        result.failure = QCoreApplication::translate("ConvertJob", "no decoder (the decoder library was not found)");
         return result;
     }
     const bool byImage = decoderFlags != 0 || imageIndex != 0;
     const Heif2jpgImageFunc imageDecoder = byImage ? boundImageDecoder() : nullptr;
     if (byImage && !imageDecoder) {
-        result.failure = QStringLiteral("the decoder library cannot convert single images of a file");
+        result.failure = QCoreApplication::translate("ConvertJob", "the decoder library cannot convert single images of a file");
         return result;
     }
     auto call = [&](unsigned char *output, int32_t capacity) {
@@ -88,7 +89,7 @@ Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length,
     int32_t capacity = length * 10;
     std::unique_ptr<unsigned char[]> output(new (std::nothrow) unsigned char[capacity]);
     if (!output) {
-        result.failure = QStringLiteral("out of memory");
+        result.failure = QCoreApplication::translate("ConvertJob", "out of memory");
         return result;
     }
     int32_t jpegLength = call(output.get(), capacity);
@@ -97,12 +98,12 @@ Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length,
         capacity = jpegLength;
         output.reset(new (std::nothrow) unsigned char[capacity]);
         if (!output) {
-            result.failure = QStringLiteral("out of memory");
+            result.failure = QCoreApplication::translate("ConvertJob", "out of memory");
             return result;
         }
         jpegLength = call(output.get(), capacity);
         if (jpegLength > capacity) {
-            result.failure = QStringLiteral("the decoder asked for more room twice");
+            result.failure = QCoreApplication::translate("ConvertJob", "the decoder asked for more room twice");
             return result;
         }
     }
@@ -116,7 +117,7 @@ Decoded decode(Heif2jpgFunc decoder, const unsigned char *input, int32_t length,
         result.pixmap.loadFromData(output.get(), static_cast<uint>(jpegLength), nullptr, Qt::AutoColor);
     }
     if (result.pixmap.isNull()) {
-        result.failure = QStringLiteral("the decoder's output is not an image");
+        result.failure = QCoreApplication::translate("ConvertJob", "the decoder's output is not an image");
         return result;
     }
     result.metadata = extractJpegMetadata(reinterpret_cast<const char *>(output.get()), jpegLength);

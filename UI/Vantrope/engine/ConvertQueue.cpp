@@ -1,5 +1,6 @@
 #include "ConvertQueue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -237,7 +238,7 @@ QString ConvertQueue::useOutputFolder(const QString &folder,
     std::lock_guard<std::mutex> lock(m_namesMutex);
     if (!usable) {
         if (reason.isEmpty())
-            reason = QStringLiteral("cannot use the folder %1").arg(key);
+            reason = QCoreApplication::translate("ConvertQueue", "cannot use the folder %1").arg(key);
         m_failedFolders.insert(key, reason);
         return reason;
     }

@@ -118,7 +118,7 @@ void ConvertThread::run()
         m_metadata = JpegMetadata();
         const QFileInfo info(item->path);
         if (!info.exists()) {
-            reportFailure(QStringLiteral("the file does not exist"));
+            reportFailure(tr("the file does not exist"));
             continue;
         }
         m_strFileName = info.fileName();
@@ -137,7 +137,7 @@ void ConvertThread::run()
                 // The photo's own folder, wherever the user keeps it.
                 if (QFileInfo(folder).isDir())
                     return true;
-                *reason = QStringLiteral("the folder %1 does not exist").arg(folder);
+                *reason = tr("the folder %1 does not exist").arg(folder);
                 return false;
             }
             if (first)
@@ -190,11 +190,11 @@ void ConvertThread::convertOtherImages(const unsigned char *input, int32_t nLeng
 {
     const int32_t count = ConvertJob::imageCount(input, nLength);
     for (int32_t index = 1; index < count && !m_bStop; ++index) {
-        const QString label = QStringLiteral("image %1").arg(index + 1);
+        const QString label = tr("image %1").arg(index + 1);
         ConvertJob::Decoded decoded =
             ConvertJob::decode(m_decoder, input, nLength, m_nQuality, m_tempFileName, m_nDecoderFlags, index);
         if (decoded.pixmap.isNull()) {
-            emit signal_FileWarning(m_strInputPath, QStringLiteral("%1 not converted: %2").arg(label, decoded.failure));
+            emit signal_FileWarning(m_strInputPath, tr("%1 not converted: %2").arg(label, decoded.failure));
             continue;
         }
         decoded.metadata.sourceModified = m_sourceModified;
@@ -203,7 +203,7 @@ void ConvertThread::convertOtherImages(const unsigned char *input, int32_t nLeng
         JpegWriteFailure failure;
         const bool replace = convertQueue().existingPolicy() == OutputLocation::Existing::Replace;
         if (!writeJpegSafely(decoded.pixmap, outputPath, m_nQuality, decoded.metadata, &failure, replace)) {
-            emit signal_FileWarning(m_strInputPath, QStringLiteral("%1 not converted: cannot write %2: %3")
+            emit signal_FileWarning(m_strInputPath, tr("%1 not converted: cannot write %2: %3")
                                                         .arg(label, outputPath, failure.reason));
             continue;
         }
@@ -214,7 +214,7 @@ void ConvertThread::convertOtherImages(const unsigned char *input, int32_t nLeng
 void ConvertThread::saveJpg(QPixmap pix)
 {
     if (pix.isNull()) {
-        reportFailure(m_strFailure.isEmpty() ? QStringLiteral("nothing decoded") : m_strFailure);
+        reportFailure(m_strFailure.isEmpty() ? tr("nothing decoded") : m_strFailure);
         return;
     }
     // A file that took the output name after the batch was named stays too:
@@ -236,7 +236,7 @@ void ConvertThread::saveJpg(QPixmap pix)
     }
     m_strFileName = QFileInfo(outputPath).fileName();
     if (!written) {
-        const QString error = QStringLiteral("cannot write %1: %2").arg(outputPath, failure.reason);
+        const QString error = tr("cannot write %1: %2").arg(outputPath, failure.reason);
         bool wholeFileSystem = false;
         if (failsWholeFolder(failure.errorNumber, &wholeFileSystem))
             convertQueue().markOutputFolderFailed(m_strOutputFolder, error, wholeFileSystem);
@@ -248,7 +248,7 @@ void ConvertThread::saveJpg(QPixmap pix)
         convertOtherImages(m_otherImagesInput, m_nOtherImagesLength, outputPath);
     if (!m_metadata.gainMap.leftOut.isEmpty())
         emit signal_FileWarning(m_strInputPath,
-                                QStringLiteral("gain map left out: %1").arg(m_metadata.gainMap.leftOut));
+                                tr("gain map left out: %1").arg(m_metadata.gainMap.leftOut));
     emit signal_ConvertSuccess();
     emit signal_FileConverted(m_strInputPath, outputPath);
     emit signal_ItemConverted(m_itemIndex, outputPath);

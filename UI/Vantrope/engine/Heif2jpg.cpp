@@ -1,6 +1,9 @@
 #include "Heif2jpg.h"
 
+#include "Tarnwick.h"
 #include "dynlib.h"
+
+#include <QCoreApplication>
 
 #include <atomic>
 
@@ -12,6 +15,41 @@ std::atomic<ErrorTextFunc> g_errorText{nullptr};
 std::atomic<Heif2jpgImageFunc> g_imageDecoder{nullptr};
 std::atomic<ImageCountFunc> g_imageCounter{nullptr};
 std::atomic<ThumbnailFunc> g_thumbnail{nullptr};
+
+// The decoder library speaks English only; the reasons the program shows are
+// translated here, from the same English the library gives for each code.
+struct DecoderErrorText
+{
+    int32_t code;
+    const char *text;
+};
+const DecoderErrorText kDecoderErrorTexts[] = {
+    {TARNWICK_ERR_INVALID_ARGUMENT, QT_TRANSLATE_NOOP("Heif2jpg", "invalid argument")},
+    {TARNWICK_ERR_EMPTY_INPUT, QT_TRANSLATE_NOOP("Heif2jpg", "empty input")},
+    {TARNWICK_ERR_NOT_HEIF, QT_TRANSLATE_NOOP("Heif2jpg", "not a HEIF or JPEG file")},
+    {TARNWICK_ERR_TRUNCATED, QT_TRANSLATE_NOOP("Heif2jpg", "file is truncated")},
+    {TARNWICK_ERR_CORRUPT, QT_TRANSLATE_NOOP("Heif2jpg", "file is corrupt")},
+    {TARNWICK_ERR_UNSUPPORTED, QT_TRANSLATE_NOOP("Heif2jpg", "unsupported codec or feature")},
+    {TARNWICK_ERR_TOO_LARGE, QT_TRANSLATE_NOOP("Heif2jpg", "image too large")},
+    {TARNWICK_ERR_DECODE, QT_TRANSLATE_NOOP("Heif2jpg", "image could not be decoded")},
+    {TARNWICK_ERR_NO_MEMORY, QT_TRANSLATE_NOOP("Heif2jpg", "out of memory")},
+    {TARNWICK_ERR_ENCODE, QT_TRANSLATE_NOOP("Heif2jpg", "JPEG encoding failed")},
+    {TARNWICK_ERR_OUTPUT_TOO_LARGE, QT_TRANSLATE_NOOP("Heif2jpg", "JPEG output too large")},
+    {TARNWICK_ERR_INTERNAL, QT_TRANSLATE_NOOP("Heif2jpg", "internal error")},
+    {TARNWICK_ERR_DECODER_CRASHED, QT_TRANSLATE_NOOP("Heif2jpg", "the decoder stopped on this file")},
+    {TARNWICK_ERR_TIMEOUT, QT_TRANSLATE_NOOP("Heif2jpg", "decoding took too long")},
+    {TARNWICK_ERR_NO_IMAGE, QT_TRANSLATE_NOOP("Heif2jpg", "the file holds no such image")},
+};
+
+// The user's words for a code, or the library's own for one it added later.
+QString decoderReason(int32_t code, ErrorTextFunc libraryText)
+{
+    for (const DecoderErrorText &entry : kDecoderErrorTexts) {
+        if (entry.code == code)
+            return QCoreApplication::translate("Heif2jpg", entry.text);
+    }
+    return QString::fromUtf8(libraryText(code));
+}
 } // namespace
 
 Heif2jpgFunc bindDecoder()
@@ -35,9 +73,9 @@ QString decoderErrorText(int32_t code)
 {
     // Not an error code of the decoder's: it wrote nothing and said nothing.
     if (code == 0)
-        return QStringLiteral("the decoder returned no image");
+        return QCoreApplication::translate("Heif2jpg", "the decoder returned no image");
     if (ErrorTextFunc text = g_errorText.load())
-        return QStringLiteral("%1 (decoder error %2)").arg(QString::fromUtf8(text(code))).arg(code);
+        return QStringLiteral("%1 (decoder error %2)").arg(decoderReason(code, text)).arg(code);
     return QStringLiteral("decoder error %1").arg(code);
 }
 

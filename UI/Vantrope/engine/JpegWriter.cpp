@@ -5,6 +5,7 @@
 #include "SafeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QPixmap>
@@ -101,11 +102,11 @@ bool writeJpegSafely(const QImage &image, const QString &path, int quality, cons
     if (failure)
         *failure = JpegWriteFailure();
     if (image.isNull())
-        return fail(QStringLiteral("no image to write"), 0);
+        return fail(QCoreApplication::translate("JpegWriter", "no image to write"), 0);
     QByteArray encoded, gainMapIndex;
     const QVector<FilePiece> pieces = encodePieces(image, quality, metadata, &encoded, &gainMapIndex);
     if (pieces.isEmpty())
-        return fail(QStringLiteral("the JPEG encoder failed"), 0);
+        return fail(QCoreApplication::translate("JpegWriter", "the JPEG encoder failed"), 0);
     QString why;
     int code = 0;
     if (!writeFileReplacing(path, pieces, jpegFileTime(metadata), &why, &code, replaceExisting))

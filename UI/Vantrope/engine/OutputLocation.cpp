@@ -2,6 +2,7 @@
 
 #include "PhotoFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,16 +78,16 @@ bool isUsableFolder(const QString &folder, QString *reason)
     struct stat st;
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
         if (errno == ENOENT)
-            return fail(QStringLiteral("the folder %1 does not exist").arg(path));
-        return fail(QStringLiteral("cannot use the folder %1: %2").arg(path, qt_error_string(errno)));
+            return fail(QCoreApplication::translate("OutputLocation", "the folder %1 does not exist").arg(path));
+        return fail(QCoreApplication::translate("OutputLocation", "cannot use the folder %1: %2").arg(path, qt_error_string(errno)));
     }
     if (S_ISLNK(st.st_mode))
-        return fail(QStringLiteral("the folder %1 is a symbolic link; only a real folder is used for the JPEGs")
+        return fail(QCoreApplication::translate("OutputLocation", "the folder %1 is a symbolic link; only a real folder is used for the JPEGs")
                         .arg(path));
     if (!S_ISDIR(st.st_mode))
-        return fail(QStringLiteral("%1 is not a folder").arg(path));
+        return fail(QCoreApplication::translate("OutputLocation", "%1 is not a folder").arg(path));
     if (st.st_uid != ::geteuid())
-        return fail(QStringLiteral("the folder %1 belongs to another user").arg(path));
+        return fail(QCoreApplication::translate("OutputLocation", "the folder %1 belongs to another user").arg(path));
     return true;
 }
 
@@ -98,7 +99,7 @@ bool makeFolder(const QString &path, QString *reason)
 {
     if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0 && errno != EEXIST) {
         if (reason)
-            *reason = QStringLiteral("cannot create the folder %1: %2").arg(path, qt_error_string(errno));
+            *reason = QCoreApplication::translate("OutputLocation", "cannot create the folder %1: %2").arg(path, qt_error_string(errno));
         return false;
     }
     return true;
@@ -131,7 +132,7 @@ bool prepareSubfolder(const QString &root, const QString &subfolder, QString *re
     for (const QString &level : levels) {
         if (level == QLatin1String(".") || level == QLatin1String("..")) {
             if (reason)
-                *reason = QStringLiteral("the folder name %1 is not allowed").arg(subfolder);
+                *reason = QCoreApplication::translate("OutputLocation", "the folder name %1 is not allowed").arg(subfolder);
             return false;
         }
         path += QLatin1Char('/') + level;

@@ -150,6 +150,102 @@
     </message>
 </context>
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>a file of that name is already there</source>
+        <translation>eine Datei dieses Namens ist schon vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertJob</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>die Datei lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the file: %1</source>
+        <translation>die Datei lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 bytes; at most %2 are accepted)</source>
+        <translation>die Datei ist zu groß (%1 Byte; höchstens %2 werden angenommen)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>no decoder (the decoder library was not found)</source>
+        <translation>kein Decoder (die Decoder-Bibliothek wurde nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>the decoder library cannot convert single images of a file</source>
+        <translation>die Decoder-Bibliothek kann keine einzelnen Bilder einer Datei konvertieren</translation>
+    </message>
+    <message>
+        <source>the decoder asked for more room twice</source>
+        <translation>der Decoder hat zweimal nacheinander mehr Platz verlangt</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s output is not an image</source>
+        <translation>die Ausgabe des Decoders ist kein Bild</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertQueue</name>
+    <message>
+        <source>cannot use the folder %1</source>
+        <translation>der Ordner %1 kann nicht verwendet werden</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertThread</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>image %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>%1 not converted: %2</source>
+        <translation>%1 nicht konvertiert: %2</translation>
+    </message>
+    <message>
+        <source>%1 not converted: cannot write %2: %3</source>
+        <translation>%1 nicht konvertiert: %2 kann nicht geschrieben werden: %3</translation>
+    </message>
+    <message>
+        <source>nothing decoded</source>
+        <translation>nichts decodiert</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>gain map left out: %1</source>
+        <translation>Gain-Map weggelassen: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConvertsionSet</name>
     <message>
         <source>Convert to:</source>
@@ -344,6 +440,73 @@
     </message>
 </context>
 <context>
+    <name>Heif2jpg</name>
+    <message>
+        <source>invalid argument</source>
+        <translation>ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>empty input</source>
+        <translation>leere Eingabe</translation>
+    </message>
+    <message>
+        <source>not a HEIF or JPEG file</source>
+        <translation>keine HEIF- oder JPEG-Datei</translation>
+    </message>
+    <message>
+        <source>file is truncated</source>
+        <translation>die Datei ist unvollständig</translation>
+    </message>
+    <message>
+        <source>file is corrupt</source>
+        <translation>die Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>unsupported codec or feature</source>
+        <translation>Codec oder Funktion nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>image too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>image could not be decoded</source>
+        <translation>das Bild konnte nicht decodiert werden</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <translation>die JPEG-Kodierung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>JPEG output too large</source>
+        <translation>die JPEG-Ausgabe ist zu groß</translation>
+    </message>
+    <message>
+        <source>internal error</source>
+        <translation>interner Fehler</translation>
+    </message>
+    <message>
+        <source>the decoder stopped on this file</source>
+        <translation>der Decoder ist bei dieser Datei abgebrochen</translation>
+    </message>
+    <message>
+        <source>decoding took too long</source>
+        <translation>das Decodieren hat zu lange gedauert</translation>
+    </message>
+    <message>
+        <source>the file holds no such image</source>
+        <translation>die Datei enthält kein solches Bild</translation>
+    </message>
+    <message>
+        <source>the decoder returned no image</source>
+        <translation>der Decoder hat kein Bild geliefert</translation>
+    </message>
+</context>
+<context>
     <name>HomeTile</name>
     <message>
         <source>Single Photo</source>
@@ -360,6 +523,48 @@
     <message>
         <source>Gather many photos and convert them all at once.</source>
         <translation>Viele Fotos sammeln und alle auf einmal konvertieren.</translation>
+    </message>
+</context>
+<context>
+    <name>JpegWriter</name>
+    <message>
+        <source>no image to write</source>
+        <translation>kein Bild zum Schreiben</translation>
+    </message>
+    <message>
+        <source>the JPEG encoder failed</source>
+        <translation>der JPEG-Encoder ist fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLocation</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>cannot use the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link; only a real folder is used for the JPEGs</source>
+        <translation>der Ordner %1 ist ein symbolischer Link; für die JPEGs wird nur ein echter Ordner verwendet</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>der Ordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder name %1 is not allowed</source>
+        <translation>der Ordnername %1 ist nicht erlaubt</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,102 @@
     </message>
 </context>
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>a file of that name is already there</source>
+        <translation>ya existe un archivo con ese nombre</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertJob</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>no se puede abrir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the file: %1</source>
+        <translation>no se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 bytes; at most %2 are accepted)</source>
+        <translation>el archivo es demasiado grande (%1 bytes; se aceptan como máximo %2)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>no decoder (the decoder library was not found)</source>
+        <translation>no hay decodificador (no se encontró la biblioteca de decodificación)</translation>
+    </message>
+    <message>
+        <source>the decoder library cannot convert single images of a file</source>
+        <translation>la biblioteca de decodificación no puede convertir imágenes sueltas de un archivo</translation>
+    </message>
+    <message>
+        <source>the decoder asked for more room twice</source>
+        <translation>el decodificador pidió más espacio dos veces</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s output is not an image</source>
+        <translation>la salida del decodificador no es una imagen</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertQueue</name>
+    <message>
+        <source>cannot use the folder %1</source>
+        <translation>no se puede usar la carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertThread</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>image %1</source>
+        <translation>imagen %1</translation>
+    </message>
+    <message>
+        <source>%1 not converted: %2</source>
+        <translation>%1 no convertida: %2</translation>
+    </message>
+    <message>
+        <source>%1 not converted: cannot write %2: %3</source>
+        <translation>%1 no convertida: no se puede escribir %2: %3</translation>
+    </message>
+    <message>
+        <source>nothing decoded</source>
+        <translation>no se decodificó nada</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>gain map left out: %1</source>
+        <translation>mapa de ganancia omitido: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConvertsionSet</name>
     <message>
         <source>Convert to:</source>
@@ -344,6 +440,73 @@
     </message>
 </context>
 <context>
+    <name>Heif2jpg</name>
+    <message>
+        <source>invalid argument</source>
+        <translation>argumento no válido</translation>
+    </message>
+    <message>
+        <source>empty input</source>
+        <translation>entrada vacía</translation>
+    </message>
+    <message>
+        <source>not a HEIF or JPEG file</source>
+        <translation>no es un archivo HEIF ni JPEG</translation>
+    </message>
+    <message>
+        <source>file is truncated</source>
+        <translation>el archivo está truncado</translation>
+    </message>
+    <message>
+        <source>file is corrupt</source>
+        <translation>el archivo está dañado</translation>
+    </message>
+    <message>
+        <source>unsupported codec or feature</source>
+        <translation>códec o función no compatible</translation>
+    </message>
+    <message>
+        <source>image too large</source>
+        <translation>imagen demasiado grande</translation>
+    </message>
+    <message>
+        <source>image could not be decoded</source>
+        <translation>no se pudo decodificar la imagen</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <translation>falló la codificación JPEG</translation>
+    </message>
+    <message>
+        <source>JPEG output too large</source>
+        <translation>la salida JPEG es demasiado grande</translation>
+    </message>
+    <message>
+        <source>internal error</source>
+        <translation>error interno</translation>
+    </message>
+    <message>
+        <source>the decoder stopped on this file</source>
+        <translation>el decodificador se detuvo en este archivo</translation>
+    </message>
+    <message>
+        <source>decoding took too long</source>
+        <translation>la decodificación tardó demasiado</translation>
+    </message>
+    <message>
+        <source>the file holds no such image</source>
+        <translation>el archivo no contiene esa imagen</translation>
+    </message>
+    <message>
+        <source>the decoder returned no image</source>
+        <translation>el decodificador no devolvió ninguna imagen</translation>
+    </message>
+</context>
+<context>
     <name>HomeTile</name>
     <message>
         <source>Single Photo</source>
@@ -360,6 +523,48 @@
     <message>
         <source>Gather many photos and convert them all at once.</source>
         <translation>Reunir muchas fotos y convertirlas todas de una vez.</translation>
+    </message>
+</context>
+<context>
+    <name>JpegWriter</name>
+    <message>
+        <source>no image to write</source>
+        <translation>no hay ninguna imagen que escribir</translation>
+    </message>
+    <message>
+        <source>the JPEG encoder failed</source>
+        <translation>falló el codificador JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLocation</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>cannot use the folder %1: %2</source>
+        <translation>no se puede usar la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link; only a real folder is used for the JPEGs</source>
+        <translation>la carpeta %1 es un enlace simbólico; para los JPEG solo se usa una carpeta real</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>la carpeta %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder name %1 is not allowed</source>
+        <translation>el nombre de carpeta %1 no está permitido</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,102 @@
     </message>
 </context>
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>a file of that name is already there</source>
+        <translation>un fichier de ce nom existe déjà</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertJob</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>impossible d’ouvrir le fichier : %1</translation>
+    </message>
+    <message>
+        <source>cannot read the file: %1</source>
+        <translation>impossible de lire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 bytes; at most %2 are accepted)</source>
+        <translation>le fichier est trop volumineux (%1 octets ; %2 au maximum sont acceptés)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>no decoder (the decoder library was not found)</source>
+        <translation>aucun décodeur (la bibliothèque de décodage est introuvable)</translation>
+    </message>
+    <message>
+        <source>the decoder library cannot convert single images of a file</source>
+        <translation>la bibliothèque de décodage ne sait pas convertir séparément les images d’un fichier</translation>
+    </message>
+    <message>
+        <source>the decoder asked for more room twice</source>
+        <translation>le décodeur a demandé plus de place à deux reprises</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s output is not an image</source>
+        <translation>la sortie du décodeur n’est pas une image</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertQueue</name>
+    <message>
+        <source>cannot use the folder %1</source>
+        <translation>impossible d’utiliser le dossier %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertThread</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>image %1</source>
+        <translation>image %1</translation>
+    </message>
+    <message>
+        <source>%1 not converted: %2</source>
+        <translation>%1 non convertie : %2</translation>
+    </message>
+    <message>
+        <source>%1 not converted: cannot write %2: %3</source>
+        <translation>%1 non convertie : impossible d’écrire %2 : %3</translation>
+    </message>
+    <message>
+        <source>nothing decoded</source>
+        <translation>rien n’a été décodé</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>gain map left out: %1</source>
+        <translation>carte de gain omise : %1</translation>
+    </message>
+</context>
+<context>
     <name>ConvertsionSet</name>
     <message>
         <source>Convert to:</source>
@@ -344,6 +440,73 @@
     </message>
 </context>
 <context>
+    <name>Heif2jpg</name>
+    <message>
+        <source>invalid argument</source>
+        <translation>argument non valide</translation>
+    </message>
+    <message>
+        <source>empty input</source>
+        <translation>entrée vide</translation>
+    </message>
+    <message>
+        <source>not a HEIF or JPEG file</source>
+        <translation>ce n’est pas un fichier HEIF ni JPEG</translation>
+    </message>
+    <message>
+        <source>file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>file is corrupt</source>
+        <translation>le fichier est endommagé</translation>
+    </message>
+    <message>
+        <source>unsupported codec or feature</source>
+        <translation>codec ou fonctionnalité non pris en charge</translation>
+    </message>
+    <message>
+        <source>image too large</source>
+        <translation>image trop grande</translation>
+    </message>
+    <message>
+        <source>image could not be decoded</source>
+        <translation>l’image n’a pas pu être décodée</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <translation>l’encodage JPEG a échoué</translation>
+    </message>
+    <message>
+        <source>JPEG output too large</source>
+        <translation>le JPEG produit serait trop volumineux</translation>
+    </message>
+    <message>
+        <source>internal error</source>
+        <translation>erreur interne</translation>
+    </message>
+    <message>
+        <source>the decoder stopped on this file</source>
+        <translation>le décodeur s’est arrêté sur ce fichier</translation>
+    </message>
+    <message>
+        <source>decoding took too long</source>
+        <translation>le décodage a pris trop de temps</translation>
+    </message>
+    <message>
+        <source>the file holds no such image</source>
+        <translation>le fichier ne contient pas cette image</translation>
+    </message>
+    <message>
+        <source>the decoder returned no image</source>
+        <translation>le décodeur n’a renvoyé aucune image</translation>
+    </message>
+</context>
+<context>
     <name>HomeTile</name>
     <message>
         <source>Single Photo</source>
@@ -360,6 +523,48 @@
     <message>
         <source>Gather many photos and convert them all at once.</source>
         <translation>Rassembler plusieurs photos et les convertir toutes en une fois.</translation>
+    </message>
+</context>
+<context>
+    <name>JpegWriter</name>
+    <message>
+        <source>no image to write</source>
+        <translation>aucune image à écrire</translation>
+    </message>
+    <message>
+        <source>the JPEG encoder failed</source>
+        <translation>l’encodeur JPEG a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLocation</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>cannot use the folder %1: %2</source>
+        <translation>impossible d’utiliser le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link; only a real folder is used for the JPEGs</source>
+        <translation>le dossier %1 est un lien symbolique ; seul un vrai dossier est utilisé pour les JPEG</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>le dossier %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>the folder name %1 is not allowed</source>
+        <translation>le nom de dossier %1 n’est pas autorisé</translation>
     </message>
 </context>
 <context>

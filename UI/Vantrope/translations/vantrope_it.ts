@@ -150,6 +150,102 @@
     </message>
 </context>
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>a file of that name is already there</source>
+        <translation>esiste già un file con quel nome</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertJob</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>impossibile aprire il file: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the file: %1</source>
+        <translation>impossibile leggere il file: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 bytes; at most %2 are accepted)</source>
+        <translation>il file è troppo grande (%1 byte; ne sono accettati al massimo %2)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>no decoder (the decoder library was not found)</source>
+        <translation>nessun decodificatore (la libreria di decodifica non è stata trovata)</translation>
+    </message>
+    <message>
+        <source>the decoder library cannot convert single images of a file</source>
+        <translation>la libreria di decodifica non può convertire singole immagini di un file</translation>
+    </message>
+    <message>
+        <source>the decoder asked for more room twice</source>
+        <translation>il decodificatore ha chiesto più spazio due volte</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s output is not an image</source>
+        <translation>l’output del decodificatore non è un’immagine</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertQueue</name>
+    <message>
+        <source>cannot use the folder %1</source>
+        <translation>impossibile usare la cartella %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertThread</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la cartella %1 non esiste</translation>
+    </message>
+    <message>
+        <source>image %1</source>
+        <translation>immagine %1</translation>
+    </message>
+    <message>
+        <source>%1 not converted: %2</source>
+        <translation>%1 non convertita: %2</translation>
+    </message>
+    <message>
+        <source>%1 not converted: cannot write %2: %3</source>
+        <translation>%1 non convertita: impossibile scrivere %2: %3</translation>
+    </message>
+    <message>
+        <source>nothing decoded</source>
+        <translation>niente di decodificato</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>gain map left out: %1</source>
+        <translation>mappa di guadagno omessa: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConvertsionSet</name>
     <message>
         <source>Convert to:</source>
@@ -344,6 +440,73 @@
     </message>
 </context>
 <context>
+    <name>Heif2jpg</name>
+    <message>
+        <source>invalid argument</source>
+        <translation>argomento non valido</translation>
+    </message>
+    <message>
+        <source>empty input</source>
+        <translation>input vuoto</translation>
+    </message>
+    <message>
+        <source>not a HEIF or JPEG file</source>
+        <translation>non è un file HEIF né JPEG</translation>
+    </message>
+    <message>
+        <source>file is truncated</source>
+        <translation>il file è troncato</translation>
+    </message>
+    <message>
+        <source>file is corrupt</source>
+        <translation>il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>unsupported codec or feature</source>
+        <translation>codec o funzione non supportati</translation>
+    </message>
+    <message>
+        <source>image too large</source>
+        <translation>immagine troppo grande</translation>
+    </message>
+    <message>
+        <source>image could not be decoded</source>
+        <translation>impossibile decodificare l’immagine</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <translation>codifica JPEG non riuscita</translation>
+    </message>
+    <message>
+        <source>JPEG output too large</source>
+        <translation>output JPEG troppo grande</translation>
+    </message>
+    <message>
+        <source>internal error</source>
+        <translation>errore interno</translation>
+    </message>
+    <message>
+        <source>the decoder stopped on this file</source>
+        <translation>il decodificatore si è fermato su questo file</translation>
+    </message>
+    <message>
+        <source>decoding took too long</source>
+        <translation>la decodifica ha richiesto troppo tempo</translation>
+    </message>
+    <message>
+        <source>the file holds no such image</source>
+        <translation>il file non contiene questa immagine</translation>
+    </message>
+    <message>
+        <source>the decoder returned no image</source>
+        <translation>il decodificatore non ha restituito alcuna immagine</translation>
+    </message>
+</context>
+<context>
     <name>HomeTile</name>
     <message>
         <source>Single Photo</source>
@@ -360,6 +523,48 @@
     <message>
         <source>Gather many photos and convert them all at once.</source>
         <translation>Raccogli molte foto e convertile tutte in una volta.</translation>
+    </message>
+</context>
+<context>
+    <name>JpegWriter</name>
+    <message>
+        <source>no image to write</source>
+        <translation>nessuna immagine da scrivere</translation>
+    </message>
+    <message>
+        <source>the JPEG encoder failed</source>
+        <translation>il codificatore JPEG non è riuscito</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLocation</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la cartella %1 non esiste</translation>
+    </message>
+    <message>
+        <source>cannot use the folder %1: %2</source>
+        <translation>impossibile usare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link; only a real folder is used for the JPEGs</source>
+        <translation>la cartella %1 è un collegamento simbolico; per i JPEG si usa solo una cartella reale</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 non è una cartella</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>la cartella %1 appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder name %1 is not allowed</source>
+        <translation>il nome di cartella %1 non è consentito</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,102 @@
     </message>
 </context>
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>a file of that name is already there</source>
+        <translation>同じ名前のファイルがすでにあります</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertJob</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>ファイルが存在しません</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>ファイルを開けません：%1</translation>
+    </message>
+    <message>
+        <source>cannot read the file: %1</source>
+        <translation>ファイルを読み込めません：%1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 bytes; at most %2 are accepted)</source>
+        <translation>ファイルが大きすぎます（%1 バイト。受け付けるのは %2 バイトまで）</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>no decoder (the decoder library was not found)</source>
+        <translation>デコーダーがありません（デコーダーライブラリが見つかりません）</translation>
+    </message>
+    <message>
+        <source>the decoder library cannot convert single images of a file</source>
+        <translation>デコーダーライブラリはファイル内の画像を個別に変換できません</translation>
+    </message>
+    <message>
+        <source>the decoder asked for more room twice</source>
+        <translation>デコーダーが 2 回続けて追加の領域を求めました</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s output is not an image</source>
+        <translation>デコーダーの出力が画像ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertQueue</name>
+    <message>
+        <source>cannot use the folder %1</source>
+        <translation>フォルダー %1 を使用できません</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertThread</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>ファイルが存在しません</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>フォルダー %1 が存在しません</translation>
+    </message>
+    <message>
+        <source>image %1</source>
+        <translation>画像 %1</translation>
+    </message>
+    <message>
+        <source>%1 not converted: %2</source>
+        <translation>%1 は変換されませんでした：%2</translation>
+    </message>
+    <message>
+        <source>%1 not converted: cannot write %2: %3</source>
+        <translation>%1 は変換されませんでした：%2 に書き込めません：%3</translation>
+    </message>
+    <message>
+        <source>nothing decoded</source>
+        <translation>何もデコードされませんでした</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>gain map left out: %1</source>
+        <translation>ゲインマップを省きました：%1</translation>
+    </message>
+</context>
+<context>
     <name>ConvertsionSet</name>
     <message>
         <source>Convert to:</source>
@@ -342,6 +438,73 @@
     </message>
 </context>
 <context>
+    <name>Heif2jpg</name>
+    <message>
+        <source>invalid argument</source>
+        <translation>引数が無効です</translation>
+    </message>
+    <message>
+        <source>empty input</source>
+        <translation>入力が空です</translation>
+    </message>
+    <message>
+        <source>not a HEIF or JPEG file</source>
+        <translation>HEIF でも JPEG でもないファイルです</translation>
+    </message>
+    <message>
+        <source>file is truncated</source>
+        <translation>ファイルが途中で切れています</translation>
+    </message>
+    <message>
+        <source>file is corrupt</source>
+        <translation>ファイルが壊れています</translation>
+    </message>
+    <message>
+        <source>unsupported codec or feature</source>
+        <translation>対応していないコーデックまたは機能です</translation>
+    </message>
+    <message>
+        <source>image too large</source>
+        <translation>画像が大きすぎます</translation>
+    </message>
+    <message>
+        <source>image could not be decoded</source>
+        <translation>画像をデコードできませんでした</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <translation>JPEG のエンコードに失敗しました</translation>
+    </message>
+    <message>
+        <source>JPEG output too large</source>
+        <translation>JPEG の出力が大きすぎます</translation>
+    </message>
+    <message>
+        <source>internal error</source>
+        <translation>内部エラー</translation>
+    </message>
+    <message>
+        <source>the decoder stopped on this file</source>
+        <translation>このファイルでデコーダーが停止しました</translation>
+    </message>
+    <message>
+        <source>decoding took too long</source>
+        <translation>デコードに時間がかかりすぎました</translation>
+    </message>
+    <message>
+        <source>the file holds no such image</source>
+        <translation>ファイルにその画像はありません</translation>
+    </message>
+    <message>
+        <source>the decoder returned no image</source>
+        <translation>デコーダーが画像を返しませんでした</translation>
+    </message>
+</context>
+<context>
     <name>HomeTile</name>
     <message>
         <source>Single Photo</source>
@@ -358,6 +521,48 @@
     <message>
         <source>Gather many photos and convert them all at once.</source>
         <translation>たくさんの写真を集めて、まとめて一度に変換します。</translation>
+    </message>
+</context>
+<context>
+    <name>JpegWriter</name>
+    <message>
+        <source>no image to write</source>
+        <translation>書き込む画像がありません</translation>
+    </message>
+    <message>
+        <source>the JPEG encoder failed</source>
+        <translation>JPEG エンコーダーが失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLocation</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>フォルダー %1 が存在しません</translation>
+    </message>
+    <message>
+        <source>cannot use the folder %1: %2</source>
+        <translation>フォルダー %1 を使用できません：%2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link; only a real folder is used for the JPEGs</source>
+        <translation>フォルダー %1 はシンボリックリンクです。JPEG の保存には実際のフォルダーだけを使います</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 はフォルダーではありません</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>フォルダー %1 は別のユーザーのものです</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>フォルダー %1 を作成できません：%2</translation>
+    </message>
+    <message>
+        <source>the folder name %1 is not allowed</source>
+        <translation>フォルダー名 %1 は使用できません</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,102 @@
     </message>
 </context>
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>a file of that name is already there</source>
+        <translation>já existe um arquivo com esse nome</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertJob</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>não foi possível abrir o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the file: %1</source>
+        <translation>não foi possível ler o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 bytes; at most %2 are accepted)</source>
+        <translation>o arquivo é grande demais (%1 bytes; no máximo %2 são aceitos)</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>no decoder (the decoder library was not found)</source>
+        <translation>nenhum decodificador (a biblioteca de decodificação não foi encontrada)</translation>
+    </message>
+    <message>
+        <source>the decoder library cannot convert single images of a file</source>
+        <translation>a biblioteca de decodificação não consegue converter imagens avulsas de um arquivo</translation>
+    </message>
+    <message>
+        <source>the decoder asked for more room twice</source>
+        <translation>o decodificador pediu mais espaço duas vezes</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s output is not an image</source>
+        <translation>a saída do decodificador não é uma imagem</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertQueue</name>
+    <message>
+        <source>cannot use the folder %1</source>
+        <translation>não foi possível usar a pasta %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertThread</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>a pasta %1 não existe</translation>
+    </message>
+    <message>
+        <source>image %1</source>
+        <translation>imagem %1</translation>
+    </message>
+    <message>
+        <source>%1 not converted: %2</source>
+        <translation>%1 não convertida: %2</translation>
+    </message>
+    <message>
+        <source>%1 not converted: cannot write %2: %3</source>
+        <translation>%1 não convertida: não foi possível gravar %2: %3</translation>
+    </message>
+    <message>
+        <source>nothing decoded</source>
+        <translation>nada foi decodificado</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>gain map left out: %1</source>
+        <translation>mapa de ganho omitido: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConvertsionSet</name>
     <message>
         <source>Convert to:</source>
@@ -344,6 +440,73 @@
     </message>
 </context>
 <context>
+    <name>Heif2jpg</name>
+    <message>
+        <source>invalid argument</source>
+        <translation>argumento inválido</translation>
+    </message>
+    <message>
+        <source>empty input</source>
+        <translation>entrada vazia</translation>
+    </message>
+    <message>
+        <source>not a HEIF or JPEG file</source>
+        <translation>não é um arquivo HEIF nem JPEG</translation>
+    </message>
+    <message>
+        <source>file is truncated</source>
+        <translation>o arquivo está truncado</translation>
+    </message>
+    <message>
+        <source>file is corrupt</source>
+        <translation>o arquivo está corrompido</translation>
+    </message>
+    <message>
+        <source>unsupported codec or feature</source>
+        <translation>codec ou recurso não suportado</translation>
+    </message>
+    <message>
+        <source>image too large</source>
+        <translation>imagem grande demais</translation>
+    </message>
+    <message>
+        <source>image could not be decoded</source>
+        <translation>não foi possível decodificar a imagem</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <translation>falha na codificação JPEG</translation>
+    </message>
+    <message>
+        <source>JPEG output too large</source>
+        <translation>saída JPEG grande demais</translation>
+    </message>
+    <message>
+        <source>internal error</source>
+        <translation>erro interno</translation>
+    </message>
+    <message>
+        <source>the decoder stopped on this file</source>
+        <translation>o decodificador parou neste arquivo</translation>
+    </message>
+    <message>
+        <source>decoding took too long</source>
+        <translation>a decodificação demorou demais</translation>
+    </message>
+    <message>
+        <source>the file holds no such image</source>
+        <translation>o arquivo não contém essa imagem</translation>
+    </message>
+    <message>
+        <source>the decoder returned no image</source>
+        <translation>o decodificador não retornou nenhuma imagem</translation>
+    </message>
+</context>
+<context>
     <name>HomeTile</name>
     <message>
         <source>Single Photo</source>
@@ -360,6 +523,48 @@
     <message>
         <source>Gather many photos and convert them all at once.</source>
         <translation>Reunir várias fotos e convertê-las todas de uma só vez.</translation>
+    </message>
+</context>
+<context>
+    <name>JpegWriter</name>
+    <message>
+        <source>no image to write</source>
+        <translation>nenhuma imagem para gravar</translation>
+    </message>
+    <message>
+        <source>the JPEG encoder failed</source>
+        <translation>o codificador JPEG falhou</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLocation</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>a pasta %1 não existe</translation>
+    </message>
+    <message>
+        <source>cannot use the folder %1: %2</source>
+        <translation>não foi possível usar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link; only a real folder is used for the JPEGs</source>
+        <translation>a pasta %1 é um link simbólico; só uma pasta de verdade é usada para os JPEGs</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 não é uma pasta</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>a pasta %1 pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>não foi possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder name %1 is not allowed</source>
+        <translation>o nome de pasta %1 não é permitido</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,102 @@
     </message>
 </context>
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>a file of that name is already there</source>
+        <translation>已存在同名文件</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertJob</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>无法打开文件：%1</translation>
+    </message>
+    <message>
+        <source>cannot read the file: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 bytes; at most %2 are accepted)</source>
+        <translation>文件过大（%1 字节；最多接受 %2 字节）</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>no decoder (the decoder library was not found)</source>
+        <translation>没有解码器（未找到解码库）</translation>
+    </message>
+    <message>
+        <source>the decoder library cannot convert single images of a file</source>
+        <translation>解码库无法单独转换文件中的各张图像</translation>
+    </message>
+    <message>
+        <source>the decoder asked for more room twice</source>
+        <translation>解码器两次要求更多空间</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s output is not an image</source>
+        <translation>解码器输出的不是图像</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertQueue</name>
+    <message>
+        <source>cannot use the folder %1</source>
+        <translation>无法使用文件夹 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertThread</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>文件夹 %1 不存在</translation>
+    </message>
+    <message>
+        <source>image %1</source>
+        <translation>第 %1 张图像</translation>
+    </message>
+    <message>
+        <source>%1 not converted: %2</source>
+        <translation>%1 未转换：%2</translation>
+    </message>
+    <message>
+        <source>%1 not converted: cannot write %2: %3</source>
+        <translation>%1 未转换：无法写入 %2：%3</translation>
+    </message>
+    <message>
+        <source>nothing decoded</source>
+        <translation>未解码出任何内容</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>gain map left out: %1</source>
+        <translation>已略去增益图：%1</translation>
+    </message>
+</context>
+<context>
     <name>ConvertsionSet</name>
     <message>
         <source>Convert to:</source>
@@ -342,6 +438,73 @@
     </message>
 </context>
 <context>
+    <name>Heif2jpg</name>
+    <message>
+        <source>invalid argument</source>
+        <translation>参数无效</translation>
+    </message>
+    <message>
+        <source>empty input</source>
+        <translation>输入为空</translation>
+    </message>
+    <message>
+        <source>not a HEIF or JPEG file</source>
+        <translation>不是 HEIF 或 JPEG 文件</translation>
+    </message>
+    <message>
+        <source>file is truncated</source>
+        <translation>文件不完整</translation>
+    </message>
+    <message>
+        <source>file is corrupt</source>
+        <translation>文件已损坏</translation>
+    </message>
+    <message>
+        <source>unsupported codec or feature</source>
+        <translation>不支持的编解码器或功能</translation>
+    </message>
+    <message>
+        <source>image too large</source>
+        <translation>图像过大</translation>
+    </message>
+    <message>
+        <source>image could not be decoded</source>
+        <translation>无法解码图像</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>JPEG encoding failed</source>
+        <translation>JPEG 编码失败</translation>
+    </message>
+    <message>
+        <source>JPEG output too large</source>
+        <translation>JPEG 输出过大</translation>
+    </message>
+    <message>
+        <source>internal error</source>
+        <translation>内部错误</translation>
+    </message>
+    <message>
+        <source>the decoder stopped on this file</source>
+        <translation>解码器在此文件上停止</translation>
+    </message>
+    <message>
+        <source>decoding took too long</source>
+        <translation>解码耗时过长</translation>
+    </message>
+    <message>
+        <source>the file holds no such image</source>
+        <translation>文件中没有该图像</translation>
+    </message>
+    <message>
+        <source>the decoder returned no image</source>
+        <translation>解码器未返回图像</translation>
+    </message>
+</context>
+<context>
     <name>HomeTile</name>
     <message>
         <source>Single Photo</source>
@@ -358,6 +521,48 @@
     <message>
         <source>Gather many photos and convert them all at once.</source>
         <translation>汇集多张照片，一次性全部转换。</translation>
+    </message>
+</context>
+<context>
+    <name>JpegWriter</name>
+    <message>
+        <source>no image to write</source>
+        <translation>没有可写入的图像</translation>
+    </message>
+    <message>
+        <source>the JPEG encoder failed</source>
+        <translation>JPEG 编码器失败</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLocation</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>文件夹 %1 不存在</translation>
+    </message>
+    <message>
+        <source>cannot use the folder %1: %2</source>
+        <translation>无法使用文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a symbolic link; only a real folder is used for the JPEGs</source>
+        <translation>文件夹 %1 是符号链接；JPEG 只保存到真实的文件夹</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 不是文件夹</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>文件夹 %1 属于其他用户</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>无法创建文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>the folder name %1 is not allowed</source>
+        <translation>不允许使用文件夹名 %1</translation>
     </message>
 </context>
 <context>

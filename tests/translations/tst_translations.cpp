@@ -101,7 +101,7 @@ void tst_Translations::widgetsSpeakIt()
     if (!QFileInfo::exists(QCoreApplication::applicationDirPath() + "/libTarnwick.so"))
         QSKIP("libTarnwick.so is not built");
     QVERIFY(bindDecoder());
-    QCOMPARE(decoderErrorText(-3), QStringLiteral("keine HEIF- oder JPEG-Datei (decoder error -3)"));
+    QCOMPARE(decoderErrorText(-3), QStringLiteral("keine HEIF- oder JPEG-Datei (Decoderfehler -3)"));
 }
 
 void tst_Translations::qtTextsFollow()

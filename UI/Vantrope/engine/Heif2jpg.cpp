@@ -75,8 +75,8 @@ QString decoderErrorText(int32_t code)
     if (code == 0)
         return QCoreApplication::translate("Heif2jpg", "the decoder returned no image");
     if (ErrorTextFunc text = g_errorText.load())
-        return QStringLiteral("%1 (decoder error %2)").arg(decoderReason(code, text)).arg(code);
-    return QStringLiteral("decoder error %1").arg(code);
+        return QCoreApplication::translate("Heif2jpg", "%1 (decoder error %2)").arg(decoderReason(code, text)).arg(code);
+    return QCoreApplication::translate("Heif2jpg", "decoder error %1").arg(code);
 }
 
 Heif2jpgImageFunc boundImageDecoder()

@@ -505,6 +505,14 @@
         <source>the decoder returned no image</source>
         <translation>der Decoder hat kein Bild geliefert</translation>
     </message>
+    <message>
+        <source>%1 (decoder error %2)</source>
+        <translation>%1 (Decoderfehler %2)</translation>
+    </message>
+    <message>
+        <source>decoder error %1</source>
+        <translation>Decoderfehler %1</translation>
+    </message>
 </context>
 <context>
     <name>HomeTile</name>

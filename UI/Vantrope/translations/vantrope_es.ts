@@ -505,6 +505,14 @@
         <source>the decoder returned no image</source>
         <translation>el decodificador no devolvió ninguna imagen</translation>
     </message>
+    <message>
+        <source>%1 (decoder error %2)</source>
+        <translation>%1 (error del decodificador %2)</translation>
+    </message>
+    <message>
+        <source>decoder error %1</source>
+        <translation>error del decodificador %1</translation>
+    </message>
 </context>
 <context>
     <name>HomeTile</name>

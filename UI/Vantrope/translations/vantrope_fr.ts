@@ -505,6 +505,14 @@
         <source>the decoder returned no image</source>
         <translation>le décodeur n’a renvoyé aucune image</translation>
     </message>
+    <message>
+        <source>%1 (decoder error %2)</source>
+        <translation>%1 (erreur du décodeur %2)</translation>
+    </message>
+    <message>
+        <source>decoder error %1</source>
+        <translation>erreur du décodeur %1</translation>
+    </message>
 </context>
 <context>
     <name>HomeTile</name>

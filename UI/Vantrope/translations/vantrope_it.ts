@@ -505,6 +505,14 @@
         <source>the decoder returned no image</source>
         <translation>il decodificatore non ha restituito alcuna immagine</translation>
     </message>
+    <message>
+        <source>%1 (decoder error %2)</source>
+        <translation>%1 (errore del decodificatore %2)</translation>
+    </message>
+    <message>
+        <source>decoder error %1</source>
+        <translation>errore del decodificatore %1</translation>
+    </message>
 </context>
 <context>
     <name>HomeTile</name>

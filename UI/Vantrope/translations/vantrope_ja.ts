@@ -503,6 +503,14 @@
         <source>the decoder returned no image</source>
         <translation>デコーダーが画像を返しませんでした</translation>
     </message>
+    <message>
+        <source>%1 (decoder error %2)</source>
+        <translation>%1（デコーダーエラー %2）</translation>
+    </message>
+    <message>
+        <source>decoder error %1</source>
+        <translation>デコーダーエラー %1</translation>
+    </message>
 </context>
 <context>
     <name>HomeTile</name>

@@ -505,6 +505,14 @@
         <source>the decoder returned no image</source>
         <translation>o decodificador não retornou nenhuma imagem</translation>
     </message>
+    <message>
+        <source>%1 (decoder error %2)</source>
+        <translation>%1 (erro do decodificador %2)</translation>
+    </message>
+    <message>
+        <source>decoder error %1</source>
+        <translation>erro do decodificador %1</translation>
+    </message>
 </context>
 <context>
     <name>HomeTile</name>

@@ -503,6 +503,14 @@
         <source>the decoder returned no image</source>
         <translation>解码器未返回图像</translation>
     </message>
+    <message>
+        <source>%1 (decoder error %2)</source>
+        <translation>%1（解码器错误 %2）</translation>
+    </message>
+    <message>
+        <source>decoder error %1</source>
+        <translation>解码器错误 %1</translation>
+    </message>
 </context>
 <context>
     <name>HomeTile</name>

@@ -25,17 +25,10 @@ ConvertsionSet::ConvertsionSet(QWidget *parent)
 
     // Under the folder row: where the JPEGs go; then the choice for a name
     // that is taken.
-    folderLabel = new ZoElidedLabel(this);
-    folderLabel->setObjectName(QStringLiteral("label_OutputFolder"));
-    folderLabel->setStyleSheet(QStringLiteral("color:#484848"));
-    folderLabel->setFont(skin.font(ZoSkin::BodyFont));
     const int folderRow = ui->verticalLayout_3->indexOf(ui->horizontalLayout_3);
-    auto *folderBlock = new QVBoxLayout;
-    folderBlock->setSpacing(6);
-    ui->verticalLayout_3->removeItem(ui->horizontalLayout_3);
-    folderBlock->addLayout(ui->horizontalLayout_3);
-    folderBlock->addWidget(folderLabel);
-    ui->verticalLayout_3->insertLayout(folderRow, folderBlock);
+    folderLabel = ZoElidedLabel::addUnder(ui->verticalLayout_3, ui->horizontalLayout_3, 6,
+                                          skin.font(ZoSkin::BodyFont), this);
+    folderLabel->setObjectName(QStringLiteral("label_OutputFolder"));
     // In the order of OutputLocation::Existing.
     existingBox = ZoChoiceRow::add(ui->verticalLayout_3, folderRow + 1, tr("If a JPEG of that name exists:"),
                                    {tr("Keep both"), tr("Replace"), tr("Skip")}, skin.font(ZoSkin::BodyFont), this,

@@ -94,18 +94,11 @@ PreviewHEIC::PreviewHEIC(const QString &strFilePath, QWidget *parent)
     // Under the folder row: where the JPEG goes, and what happens when a
     // JPEG of its name is there already (in the order of
     // OutputLocation::Existing). The column starts higher to make room.
-    folderLabel = new ZoElidedLabel(this);
-    folderLabel->setObjectName(QStringLiteral("label_OutputFolder"));
-    folderLabel->setStyleSheet(QStringLiteral("color:#484848;"));
-    folderLabel->setFont(skin.font(ZoSkin::LabelFont));
-    folderLabel->setFixedWidth(400);
     const int folderRow = form->verticalLayout_3->indexOf(form->horizontalLayout_5);
-    auto *folderBlock = new QVBoxLayout;
-    folderBlock->setSpacing(8);
-    form->verticalLayout_3->removeItem(form->horizontalLayout_5);
-    folderBlock->addLayout(form->horizontalLayout_5);
-    folderBlock->addWidget(folderLabel);
-    form->verticalLayout_3->insertLayout(folderRow, folderBlock);
+    folderLabel = ZoElidedLabel::addUnder(form->verticalLayout_3, form->horizontalLayout_5, 8,
+                                          skin.font(ZoSkin::LabelFont), this);
+    folderLabel->setObjectName(QStringLiteral("label_OutputFolder"));
+    folderLabel->setFixedWidth(400);
     existingBox = ZoChoiceRow::add(form->verticalLayout_3, folderRow + 1, tr("If a JPEG of that name exists:"),
                                    {tr("Keep both"), tr("Replace"), tr("Skip")}, skin.font(ZoSkin::LabelFont), this,
                                    QStringLiteral("comboBox_Existing"));

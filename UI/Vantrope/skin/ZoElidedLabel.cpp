@@ -1,5 +1,6 @@
 #include "ZoElidedLabel.h"
 
+#include <QBoxLayout>
 #include <QEvent>
 #include <QFontMetrics>
 
@@ -40,4 +41,20 @@ void ZoElidedLabel::elide()
 {
     const int room = contentsRect().width();
     setText(room > 0 ? fontMetrics().elidedText(m_fullText, Qt::ElideMiddle, room) : m_fullText);
+}
+
+ZoElidedLabel *ZoElidedLabel::addUnder(QBoxLayout *column, QLayout *row, int spacing, const QFont &font,
+                                       QWidget *parent)
+{
+    auto *label = new ZoElidedLabel(parent);
+    label->setStyleSheet(QStringLiteral("color:#484848"));
+    label->setFont(font);
+    const int position = column->indexOf(row);
+    auto *block = new QVBoxLayout;
+    block->setSpacing(spacing);
+    column->removeItem(row);
+    block->addLayout(row);
+    block->addWidget(label);
+    column->insertLayout(position, block);
+    return label;
 }
